@@ -1,0 +1,71 @@
+// The drawing surface the sky is drawn on: the few operations of a picture
+// box that the frame uses. Coordinates are pixels, origin at the top-left,
+// x to the right and y downward; fractional coordinates are rounded to whole
+// pixels (halves to the even neighbour) by the surface.
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+#include "common/constants.hpp"
+
+namespace hz {
+
+enum class FillStyle { solid = 0, transparent = 1 };
+
+// A part of a circle, angles in radians counter-clockwise on the screen from
+// the direction of increasing x.
+struct ArcAngles {
+  double start;
+  double end;
+};
+
+class Surface {
+ public:
+  virtual ~Surface() = default;
+
+  // Sets the background colour and clears the whole surface to it.
+  virtual void set_back_color(Rgb c) = 0;
+  virtual Rgb back_color() const = 0;
+
+  // Colour of text.
+  virtual void set_fore_color(Rgb c) = 0;
+  virtual Rgb fore_color() const = 0;
+
+  // Whether a full circle's interior is painted with the fill colour.
+  virtual void set_fill_style(FillStyle s) = 0;
+  virtual FillStyle fill_style() const = 0;
+  virtual void set_fill_color(Rgb c) = 0;
+  virtual Rgb fill_color() const = 0;
+
+  // Current text position: where the top-left corner of the next text goes.
+  virtual void set_current(double x, double y) = 0;
+  // Prints UTF-8 text with its top-left corner at the current position, in
+  // the fore colour with a transparent background; the current position then
+  // moves to the start of the next line (x = 0, y one line lower).
+  virtual void print(std::string_view utf8) = 0;
+
+  // A circle (or ellipse) around (x, y). aspect is the vertical radius over
+  // the horizontal one: below 1 the vertical radius is radius * aspect, above
+  // 1 the horizontal radius is radius / aspect. A full circle is filled with
+  // the fill colour when the fill style is solid; an arc is outline only.
+  virtual void circle(double x, double y, double radius, Rgb outline,
+                      std::optional<ArcAngles> arc, double aspect) = 0;
+  void circle(double x, double y, double radius, Rgb outline) {
+    circle(x, y, radius, outline, std::nullopt, 1.0);
+  }
+
+  // A line between two points, both end pixels included.
+  virtual void line(double x1, double y1, double x2, double y2, Rgb c) = 0;
+
+  // One pixel.
+  virtual void pset(double x, double y, Rgb c) = 0;
+  // The colour of one pixel; nothing for a point outside the surface.
+  virtual std::optional<Rgb> point(double x, double y) const = 0;
+
+  // Whether the surface is shown.
+  virtual void set_visible(bool v) = 0;
+  virtual bool visible() const = 0;
+};
+
+}  // namespace hz
