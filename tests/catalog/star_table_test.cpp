@@ -1,0 +1,180 @@
+// The make-up of the built-in star table: every count and every fixed row
+// that the star field relies on. The table is generated once and committed,
+// so these tests catch a hand edit (or a bad regeneration) that breaks it.
+#include "catalog/star_table.hpp"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <map>
+
+namespace hz {
+namespace {
+
+// Magnitude in whole tenths (the table holds one decimal).
+int tenths(double mag) { return static_cast<int>(std::nearbyint(mag * 10)); }
+// Right ascension in whole units of 0.0001 h.
+long long ra_units(double ra_h) { return std::llround(ra_h * 1e4); }
+
+// True if v is the double nearest to a decimal with at most `places` decimals.
+bool has_at_most_decimals(double v, int places) {
+  const double scale = std::pow(10.0, places);
+  return std::nearbyint(v * scale) / scale == v;
+}
+
+const StarRow& row(int i) { return star_table[i - 1]; }
+
+// The four groups where the faint stars (4.0 and fainter) sit.
+enum class Group { none, pleiades, corona, ursa_minor, lyra };
+
+Group faint_group(const StarRow& s) {
+  if (std::abs(s.ra_h - 3.76) <= 0.1 && std::abs(s.dec_deg - 24) <= 1) return Group::pleiades;
+  if (s.ra_h >= 15.5 && s.ra_h <= 16.1 && s.dec_deg >= 26 && s.dec_deg <= 32) return Group::corona;
+  if (s.ra_h >= 15.7 && s.ra_h <= 17.6 && s.dec_deg > 75) return Group::ursa_minor;
+  // "+37 to +40": row 254 at +36.972 counts as +37.
+  if (std::abs(s.ra_h - 18.8) <= 0.15 && s.dec_deg >= 36.95 && s.dec_deg <= 40) return Group::lyra;
+  return Group::none;
+}
+
+// Seven rows are fixed in place and value; the star field and the
+// precession checks are built on them.
+TEST(StarTable, FixedRowsExact) {
+  struct Fixed {
+    int row;
+    double ra, dc, mag;
+    int code;
+    const char* why;
+  };
+  const Fixed fixed[] = {
+      {1, 0.1399, 29.0889, 2.1, 3, "first row"},
+      {4, 0.4337, -77.2519, 2.8, 5, "southernmost"},
+      {27, 2.5315, 89.2639, 2.0, 4, "northernmost"},
+      {79, 6.7522, -16.7241, -1.5, 3, "brightest"},
+      {225, 17.3668, -25.0001333333333, 3.3, 2, "declination held to 13 decimals"},
+      {254, 18.8954, 36.972, 5.6, 2, "faintest"},
+      {300, 23.6557, 77.633, 3.1, 6, "last row"},
+  };
+  for (const auto& f : fixed) {
+    const StarRow& s = row(f.row);
+    EXPECT_EQ(s.ra_h, f.ra) << "row " << f.row << " (" << f.why << ")";
+    EXPECT_EQ(s.dec_deg, f.dc) << "row " << f.row << " (" << f.why << ")";
+    EXPECT_EQ(s.mag, f.mag) << "row " << f.row << " (" << f.why << ")";
+    EXPECT_EQ(s.code, f.code) << "row " << f.row << " (" << f.why << ")";
+  }
+}
+
+// Rows are in strictly increasing right ascension even at the 4 decimals
+// they are written with; with the fixed rows in place this also fixes how
+// many rows lie between each two of them.
+TEST(StarTable, RightAscensionStrictlyIncreasingAtFourDecimals) {
+  EXPECT_EQ(ra_units(row(1).ra_h), 1399);
+  EXPECT_EQ(ra_units(row(300).ra_h), 236557);
+  for (int i = 2; i <= 300; ++i) {
+    EXPECT_LT(ra_units(row(i - 1).ra_h), ra_units(row(i).ra_h))
+        << "rows " << i - 1 << " and " << i << ": " << row(i - 1).ra_h << " vs " << row(i).ra_h;
+  }
+}
+
+// Real star positions are written to 4 decimals and magnitudes to one; only
+// row 225 carries a longer declination.
+TEST(StarTable, ValuesHaveTheirDecimals) {
+  for (int i = 1; i <= 300; ++i) {
+    const StarRow& s = row(i);
+    EXPECT_TRUE(has_at_most_decimals(s.ra_h, 4)) << "row " << i << " ra " << s.ra_h;
+    if (i != 225) {
+      EXPECT_TRUE(has_at_most_decimals(s.dec_deg, 4)) << "row " << i << " dec " << s.dec_deg;
+    }
+    EXPECT_TRUE(has_at_most_decimals(s.mag, 1)) << "row " << i << " mag " << s.mag;
+  }
+  EXPECT_FALSE(has_at_most_decimals(row(225).dec_deg, 4)) << "row 225 keeps its 13 decimals";
+}
+
+// Ranges: the fixed extremes stay the extremes (no other row as far south,
+// as far north, as bright or as faint).
+TEST(StarTable, FixedRowsAreTheExtremes) {
+  for (int i = 1; i <= 300; ++i) {
+    const StarRow& s = row(i);
+    EXPECT_GE(s.ra_h, 0) << "row " << i;
+    EXPECT_LT(s.ra_h, 24) << "row " << i;
+    if (i != 4) {
+      EXPECT_GT(s.dec_deg, row(4).dec_deg) << "row " << i << " south of row 4";
+    }
+    if (i != 27) {
+      EXPECT_LT(s.dec_deg, row(27).dec_deg) << "row " << i << " north of row 27";
+    }
+    if (i != 79) {
+      EXPECT_GT(s.mag, row(79).mag) << "row " << i << " brighter than row 79";
+    }
+    if (i != 254) {
+      EXPECT_LT(s.mag, row(254).mag) << "row " << i << " fainter than row 254";
+    }
+  }
+}
+
+// Dot sizes in the star field follow these bands.
+TEST(StarTable, MagnitudeBands) {
+  int bright = 0, mid = 0, faint = 0, other = 0;
+  for (const StarRow& s : star_table) {
+    const int t = tenths(s.mag);
+    if (t <= 35) {
+      ++bright;
+    } else if (t <= 39) {
+      ++mid;
+    } else if (t <= 56) {
+      ++faint;
+    } else {
+      ++other;
+    }
+  }
+  EXPECT_EQ(bright, 260) << "3.5 or brighter";
+  EXPECT_EQ(mid, 27) << "3.6 to 3.9";
+  EXPECT_EQ(faint, 13) << "4.0 to 5.6";
+  EXPECT_EQ(other, 0) << "fainter than 5.6";
+}
+
+// The faint stars are not scattered: each sits in one of four small groups,
+// with a fixed number in each.
+TEST(StarTable, FaintStarsInTheirFourGroups) {
+  std::map<Group, int> n;
+  for (int i = 1; i <= 300; ++i) {
+    const StarRow& s = row(i);
+    if (tenths(s.mag) < 40) continue;
+    const Group g = faint_group(s);
+    EXPECT_NE(g, Group::none) << "row " << i << " (" << s.ra_h << " h, " << s.dec_deg
+                              << " deg, mag " << s.mag << ") is faint but in no group";
+    ++n[g];
+  }
+  EXPECT_EQ(n[Group::pleiades], 2) << "near 3.76 h, +24 deg";
+  EXPECT_EQ(n[Group::corona], 4) << "15.5-16.1 h, +26 to +32 deg";
+  EXPECT_EQ(n[Group::ursa_minor], 4) << "15.7-17.6 h, north of +75 deg";
+  EXPECT_EQ(n[Group::lyra], 3) << "near 18.8 h, +37 to +40 deg";
+  EXPECT_EQ(faint_group(row(254)), Group::lyra) << "row 254 is one of the Lyra three";
+}
+
+// Star colours come from these codes; their proportions are fixed.
+TEST(StarTable, SpectralCodeCounts) {
+  int n[8] = {};
+  for (int i = 1; i <= 300; ++i) {
+    const int c = row(i).code;
+    ASSERT_GE(c, 1) << "row " << i;
+    ASSERT_LE(c, 7) << "row " << i;
+    ++n[c];
+  }
+  const int expected[8] = {0, 3, 79, 67, 29, 25, 82, 15};
+  const char* cls = "-OBAFGKM";
+  for (int c = 1; c <= 7; ++c) EXPECT_EQ(n[c], expected[c]) << "class " << cls[c];
+}
+
+TEST(StarTable, PolarCounts) {
+  int north = 0, south = 0;
+  for (const StarRow& s : star_table) {
+    if (s.dec_deg > 60) ++north;
+    if (s.dec_deg < -60) ++south;
+  }
+  EXPECT_EQ(north, 23) << "north of +60 deg";
+  EXPECT_EQ(south, 19) << "south of -60 deg";
+}
+
+}  // namespace
+}  // namespace hz
