@@ -1,0 +1,25 @@
+#include "time/horizon.hpp"
+
+#include <cmath>
+
+#include "common/constants.hpp"
+#include "ephem/tri.hpp"
+#include "time/sidereal.hpp"
+
+namespace hz {
+
+Horizon altaz(double ra, double dc, double lat, double lon, double t2000, double ut) {
+  const double gst = grn(t2000, ut);
+  // Hour angle, not reduced: only its sine and cosine are used.
+  const double h = lon + 15 * gst * rd - ra;
+
+  // Local frame: east, north, zenith.
+  const double x = -std::cos(dc) * std::sin(h);
+  const double y = std::sin(dc) * std::cos(lat) - std::sin(lat) * std::cos(dc) * std::cos(h);
+  const double z = std::sin(lat) * std::sin(dc) + std::cos(lat) * std::cos(dc) * std::cos(h);
+
+  const Polar dp = tri(x, y, z);
+  return {pi / 2 - dp.d, dp.p};
+}
+
+}  // namespace hz

@@ -1,0 +1,17 @@
+// Apparent sidereal time at Greenwich.
+#pragma once
+
+namespace hz {
+
+// Greenwich apparent sidereal time.
+//
+// Given:    t2000   Julian centuries from J2000.0 of the moment, including
+//                   the fraction of the day.
+//           ut      Universal Time of the same moment, hours.
+// Returned:         sidereal time, hours, 0 <= gst < 24 (24 itself may come
+//                   out when rounding carries a value just below it up).
+// Notes:    mean sidereal time with rounded coefficients plus the leading
+//           nutation term of the equation of the equinoxes (0.00029 h).
+double grn(double t2000, double ut);
+
+}  // namespace hz
