@@ -1,0 +1,26 @@
+#pragma once
+
+#include <string>
+
+#include "render/surface.hpp"
+
+namespace hz {
+
+// The two lines of the date and time caption, in Japan Standard Time.
+struct CaptionLines {
+  std::string date;  // e.g. "2026 年12 月7 日"
+  std::string time;  // e.g. "08 時05 分 (JST)"
+};
+
+// Given:    t2000  the frame's moment, Julian centuries from J2000.0 (UT)
+// Returned: the caption of that moment counted in JST (UT + 9 h).
+// Notes:    a moment within 0.864 s before midnight already shows the next
+//           date at 00:00; a time of day that rounds up to the full day shows
+//           "24 時00 分" on the date of the ending day.
+CaptionLines caption_lines(double t2000);
+
+// Prints the caption in col_text with its lines' top-left corners at
+// (48, 22) and (48, 42).
+void print_caption(Surface& pic, const CaptionLines& lines);
+
+}  // namespace hz

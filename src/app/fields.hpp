@@ -1,0 +1,31 @@
+// What the frame driver reads from the window: the text boxes and the two
+// option buttons that matter, and the timer it drives. The window supplies
+// them from its widgets; the headless renderer from its command line.
+#pragma once
+
+#include <string>
+
+namespace hz {
+
+enum class Field { Text1, Text2, Text3, Text4, Text5, Text6, Text7, Text8, Text9, Text11 };
+
+class FieldReader {
+ public:
+  virtual ~FieldReader() = default;
+  virtual std::string text(Field f) const = 0;  // UTF-8
+  virtual bool option1() const = 0;             // grid: draw
+  virtual bool option3() const = 0;             // stars by day: draw
+};
+
+// The periodic timer: enabled flag and interval in milliseconds (0..65535).
+// An enabled timer with interval 0 produces no ticks.
+class FrameTimer {
+ public:
+  virtual ~FrameTimer() = default;
+  virtual bool enabled() const = 0;
+  virtual void set_enabled(bool on) = 0;
+  virtual int interval() const = 0;
+  virtual void set_interval(int ms) = 0;
+};
+
+}  // namespace hz

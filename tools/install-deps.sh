@@ -1,0 +1,27 @@
+#!/bin/sh
+# Installs the Debian 12 packages that hoshizora needs to build, test and run,
+# when any is missing. Needs root or sudo only when something is missing.
+set -eu
+
+packages="g++ cmake ninja-build qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev fonts-ipafont-gothic"
+
+missing=""
+for p in $packages; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing="$missing $p"
+  fi
+done
+[ -z "$missing" ] && exit 0
+
+echo "Installing:$missing"
+if [ "$(id -u)" -eq 0 ]; then
+  as_root=""
+elif command -v sudo >/dev/null 2>&1; then
+  as_root="sudo"
+else
+  echo "These packages are missing and neither root nor sudo is available:$missing" >&2
+  exit 1
+fi
+$as_root apt-get update
+# shellcheck disable=SC2086
+DEBIAN_FRONTEND=noninteractive $as_root apt-get install -y --no-install-recommends $missing
