@@ -1,7 +1,8 @@
 // The drawing surface the sky is drawn on: the few operations of a picture
 // box that the frame uses. Coordinates are pixels, origin at the top-left,
 // x to the right and y downward; fractional coordinates are rounded to whole
-// pixels (halves to the even neighbour) by the surface.
+// pixels (halves to the even neighbour) by the surface. A drawing call given
+// a non-finite coordinate draws nothing.
 #pragma once
 
 #include <optional>
@@ -27,6 +28,9 @@ class Surface {
   // Sets the background colour and clears the whole surface to it.
   virtual void set_back_color(Rgb c) = 0;
   virtual Rgb back_color() const = 0;
+  // Clears the whole surface to the background colour and puts the current
+  // position back at the top-left corner.
+  virtual void cls() = 0;
 
   // Colour of text.
   virtual void set_fore_color(Rgb c) = 0;
@@ -40,6 +44,8 @@ class Surface {
 
   // Current text position: where the top-left corner of the next text goes.
   virtual void set_current(double x, double y) = 0;
+  virtual double current_x() const = 0;
+  virtual double current_y() const = 0;
   // Prints UTF-8 text with its top-left corner at the current position, in
   // the fore colour with a transparent background; the current position then
   // moves to the start of the next line (x = 0, y one line lower).
@@ -49,8 +55,8 @@ class Surface {
   // the horizontal one: below 1 the vertical radius is radius * aspect, above
   // 1 the horizontal radius is radius / aspect. A full circle is filled with
   // the fill colour when the fill style is solid; an arc is outline only.
-  virtual void circle(double x, double y, double radius, Rgb outline,
-                      std::optional<ArcAngles> arc, double aspect) = 0;
+  virtual void circle(double x, double y, double radius, Rgb outline, std::optional<ArcAngles> arc,
+                      double aspect) = 0;
   void circle(double x, double y, double radius, Rgb outline) {
     circle(x, y, radius, outline, std::nullopt, 1.0);
   }

@@ -1,0 +1,119 @@
+#include "render/image_surface.hpp"
+
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QString>
+#include <cmath>
+
+#include "render/fonts.hpp"
+#include "render/raster.hpp"
+
+namespace hz {
+
+namespace {
+
+QRgb to_qrgb(Rgb c) { return qRgb(red_of(c), green_of(c), blue_of(c)); }
+Rgb from_qrgb(QRgb p) { return rgb(qRed(p), qGreen(p), qBlue(p)); }
+
+// The rasterisers' view of the image.
+class ImageGrid : public PixelGrid {
+ public:
+  explicit ImageGrid(QImage& img) : img_(img) {}
+  int width() const override { return img_.width(); }
+  int height() const override { return img_.height(); }
+  Rgb get(int x, int y) const override { return from_qrgb(img_.pixel(x, y)); }
+  void put(int x, int y, Rgb c) override {
+    reinterpret_cast<QRgb*>(img_.scanLine(y))[x] = to_qrgb(c);
+  }
+
+ private:
+  QImage& img_;
+};
+
+}  // namespace
+
+ImageSurface::ImageSurface()
+    : image_(surface_width, surface_height, QImage::Format_RGB32),
+      back_(rgb(255, 255, 255)),
+      fore_(rgb(0, 0, 0)),
+      fill_(rgb(0, 0, 0)) {
+  image_.fill(to_qrgb(back_));
+}
+
+void ImageSurface::set_back_color(Rgb c) {
+  back_ = c;
+  image_.fill(to_qrgb(back_));
+}
+
+void ImageSurface::cls() {
+  image_.fill(to_qrgb(back_));
+  cur_x_ = 0;
+  cur_y_ = 0;
+}
+
+void ImageSurface::set_current(double x, double y) {
+  cur_x_ = x;
+  cur_y_ = y;
+}
+
+void ImageSurface::print(std::string_view utf8) {
+  const double x = cur_x_;
+  const double y = cur_y_;
+  if (QGuiApplication::instance() == nullptr) {
+    cur_x_ = 0;
+    cur_y_ = y + 12;  // the font's pixel size: the best guess without metrics
+    return;
+  }
+  const QFont font = surface_font();
+  const QFontMetrics fm(font);
+  cur_x_ = 0;
+  cur_y_ = y + fm.height();
+
+  const auto px = pixel_of(x);
+  const auto py = pixel_of(y);
+  if (!px || !py) return;
+  // Text wholly off the image draws nothing; this also keeps the int
+  // conversions below in range.
+  if (*px > image_.width() || *py > image_.height() || *px < -100000 || *py < -100000) return;
+
+  QPainter painter(&image_);
+  painter.setRenderHint(QPainter::Antialiasing, false);
+  painter.setRenderHint(QPainter::TextAntialiasing, false);
+  painter.setFont(font);
+  painter.setPen(QColor(to_qrgb(fore_)));
+  // The baseline lies one ascent below the top of the text.
+  painter.drawText(QPoint(static_cast<int>(*px), static_cast<int>(*py) + fm.ascent()),
+                   QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
+}
+
+void ImageSurface::circle(double x, double y, double radius, Rgb outline,
+                          std::optional<ArcAngles> arc, double aspect) {
+  if (!std::isfinite(radius) || radius < 0 || !std::isfinite(aspect) || aspect < 0) return;
+  const Radii r = ellipse_radii(radius, aspect);
+  ImageGrid g(image_);
+  std::optional<Rgb> fill;
+  if (fill_style_ == FillStyle::solid) fill = fill_;
+  raster_ellipse(g, x, y, r.rx, r.ry, arc, outline, fill);
+}
+
+void ImageSurface::line(double x1, double y1, double x2, double y2, Rgb c) {
+  ImageGrid g(image_);
+  raster_line(g, x1, y1, x2, y2, c);
+}
+
+void ImageSurface::pset(double x, double y, Rgb c) {
+  ImageGrid g(image_);
+  raster_point(g, x, y, c);
+}
+
+std::optional<Rgb> ImageSurface::point(double x, double y) const {
+  const auto px = pixel_of(x);
+  const auto py = pixel_of(y);
+  if (!px || !py || *px < 0 || *py < 0 || *px >= image_.width() || *py >= image_.height()) {
+    return std::nullopt;
+  }
+  return from_qrgb(image_.pixel(static_cast<int>(*px), static_cast<int>(*py)));
+}
+
+}  // namespace hz

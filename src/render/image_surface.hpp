@@ -1,0 +1,63 @@
+// A drawing surface held in memory as an image of the picture box's size.
+#pragma once
+
+#include <QFont>
+#include <QImage>
+#include <optional>
+#include <string_view>
+
+#include "render/surface.hpp"
+
+namespace hz {
+
+// Surface on a 641 x 665 RGB32 image. Shapes are rasterised pixel-exactly
+// (render/raster.hpp); text is drawn by QPainter in the surface font without
+// antialiasing. Starts white with black fore and fill colours, transparent
+// fill, current position (0, 0), visible.
+class ImageSurface : public Surface {
+ public:
+  ImageSurface();
+
+  const QImage& image() const { return image_; }
+
+  void set_back_color(Rgb c) override;
+  Rgb back_color() const override { return back_; }
+  void cls() override;
+
+  void set_fore_color(Rgb c) override { fore_ = c; }
+  Rgb fore_color() const override { return fore_; }
+
+  void set_fill_style(FillStyle s) override { fill_style_ = s; }
+  FillStyle fill_style() const override { return fill_style_; }
+  void set_fill_color(Rgb c) override { fill_ = c; }
+  Rgb fill_color() const override { return fill_; }
+
+  void set_current(double x, double y) override;
+  double current_x() const override { return cur_x_; }
+  double current_y() const override { return cur_y_; }
+  // Needs a QGuiApplication for the font; without one nothing is drawn (the
+  // current position still moves on).
+  void print(std::string_view utf8) override;
+
+  using Surface::circle;
+  void circle(double x, double y, double radius, Rgb outline, std::optional<ArcAngles> arc,
+              double aspect) override;
+  void line(double x1, double y1, double x2, double y2, Rgb c) override;
+  void pset(double x, double y, Rgb c) override;
+  std::optional<Rgb> point(double x, double y) const override;
+
+  void set_visible(bool v) override { visible_ = v; }
+  bool visible() const override { return visible_; }
+
+ private:
+  QImage image_;
+  Rgb back_;
+  Rgb fore_;
+  Rgb fill_;
+  FillStyle fill_style_ = FillStyle::transparent;
+  double cur_x_ = 0;
+  double cur_y_ = 0;
+  bool visible_ = true;
+};
+
+}  // namespace hz

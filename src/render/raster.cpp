@@ -1,0 +1,176 @@
+#include "render/raster.hpp"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <utility>
+
+namespace hz {
+
+namespace {
+
+bool inside(const PixelGrid& g, std::int64_t x, std::int64_t y) {
+  return x >= 0 && y >= 0 && x < g.width() && y < g.height();
+}
+
+// One axis's share of the ellipse equation; a zero semi-axis admits only 0.
+double axis_term(std::int64_t d, double r) {
+  if (r > 0) {
+    const double q = static_cast<double>(d) / r;
+    return q * q;
+  }
+  return d == 0 ? 0.0 : 2.0;
+}
+
+// The digital disc of semi-axes rx, ry around the origin.
+struct Disc {
+  double rx;
+  double ry;
+  std::int64_t kx;  // largest |dx| that can be inside
+  std::int64_t ky;  // largest |dy| that can be inside
+
+  bool contains(std::int64_t dx, std::int64_t dy) const {
+    return axis_term(dx, rx) + axis_term(dy, ry) <= 1.0;
+  }
+
+  // Half-width of row dy: the largest dx >= 0 with (dx, dy) in the disc, or
+  // -1 when the row holds no pixel of the disc. The rows are symmetric and
+  // each is one run, since the test grows with |dx|.
+  std::int64_t half_width(std::int64_t dy) const {
+    if (std::llabs(dy) > ky || !contains(0, dy)) return -1;
+    if (rx <= 0) return 0;
+    const double t = axis_term(dy, ry);
+    double guess = std::floor(rx * std::sqrt(std::max(0.0, 1.0 - t)));
+    std::int64_t k = std::clamp(static_cast<std::int64_t>(std::min(guess, static_cast<double>(kx))),
+                                std::int64_t{0}, kx);
+    while (k < kx && contains(k + 1, dy)) ++k;
+    while (k > 0 && !contains(k, dy)) --k;
+    return k;
+  }
+};
+
+std::int64_t semi_axis_limit(double r) {
+  return static_cast<std::int64_t>(std::floor(std::min(r, max_coordinate * 4)));
+}
+
+// Angle reduced into [0, 2 pi).
+double reduce(double a) {
+  const double two_pi = 2 * pi;
+  double r = std::fmod(a, two_pi);
+  if (r < 0) r = r + two_pi;
+  return r;
+}
+
+// Whether the screen angle of offset (dx, dy) lies in the arc.
+bool in_arc(const ArcAngles& arc, std::int64_t dx, std::int64_t dy) {
+  constexpr double tol = 1e-9;
+  const double two_pi = 2 * pi;
+  const double a = reduce(std::atan2(static_cast<double>(-dy), static_cast<double>(dx)));
+  const double s = reduce(arc.start);
+  double span = reduce(arc.end) - s;
+  if (span < 0) span = span + two_pi;
+  double rel = a - s;
+  if (rel < 0) rel = rel + two_pi;
+  return rel <= span + tol || rel >= two_pi - tol;
+}
+
+}  // namespace
+
+std::optional<std::int64_t> pixel_of(double v) {
+  if (!std::isfinite(v) || std::fabs(v) > max_coordinate) return std::nullopt;
+  return static_cast<std::int64_t>(std::nearbyint(v));
+}
+
+void raster_point(PixelGrid& g, double x, double y, Rgb c) {
+  const auto px = pixel_of(x);
+  const auto py = pixel_of(y);
+  if (!px || !py || !inside(g, *px, *py)) return;
+  g.put(static_cast<int>(*px), static_cast<int>(*py), c);
+}
+
+void raster_line(PixelGrid& g, double x1, double y1, double x2, double y2, Rgb c) {
+  const auto ax = pixel_of(x1), ay = pixel_of(y1), bx = pixel_of(x2), by = pixel_of(y2);
+  if (!ax || !ay || !bx || !by) return;
+
+  // Work in (major, minor) coordinates with the major one increasing.
+  std::int64_t p0 = *ax, q0 = *ay, p1 = *bx, q1 = *by;
+  const bool x_major = std::llabs(p1 - p0) >= std::llabs(q1 - q0);
+  if (!x_major) {
+    std::swap(p0, q0);
+    std::swap(p1, q1);
+  }
+  if (p1 < p0) {
+    std::swap(p0, p1);
+    std::swap(q0, q1);
+  }
+  const std::int64_t dp = p1 - p0;
+  const std::int64_t dq = std::llabs(q1 - q0);
+  const std::int64_t sq = q1 >= q0 ? 1 : -1;
+  const std::int64_t major_size = x_major ? g.width() : g.height();
+  const std::int64_t minor_size = x_major ? g.height() : g.width();
+
+  // Steps whose major coordinate lies on the grid.
+  const std::int64_t i_lo = std::max<std::int64_t>(0, -p0);
+  const std::int64_t i_hi = std::min<std::int64_t>(dp, major_size - 1 - p0);
+  for (std::int64_t i = i_lo; i <= i_hi; ++i) {
+    // Minor offset: i * dq / dp rounded, halves away from the start.
+    const std::int64_t off = dp == 0 ? 0 : (2 * i * dq + dp) / (2 * dp);
+    const std::int64_t p = p0 + i;
+    const std::int64_t q = q0 + sq * off;
+    if (q < 0 || q >= minor_size) continue;
+    if (x_major) {
+      g.put(static_cast<int>(p), static_cast<int>(q), c);
+    } else {
+      g.put(static_cast<int>(q), static_cast<int>(p), c);
+    }
+  }
+}
+
+void raster_ellipse(PixelGrid& g, double x, double y, double rx, double ry,
+                    const std::optional<ArcAngles>& arc, Rgb outline, std::optional<Rgb> fill) {
+  const auto cx = pixel_of(x);
+  const auto cy = pixel_of(y);
+  if (!cx || !cy) return;
+  if (!std::isfinite(rx) || !std::isfinite(ry) || rx < 0 || ry < 0) return;
+  if (arc && (!std::isfinite(arc->start) || !std::isfinite(arc->end))) return;
+
+  const Disc disc{rx, ry, semi_axis_limit(rx), semi_axis_limit(ry)};
+  // Rows of the disc that fall on the grid.
+  const std::int64_t dy_lo = std::max<std::int64_t>(-disc.ky, -*cy);
+  const std::int64_t dy_hi = std::min<std::int64_t>(disc.ky, g.height() - 1 - *cy);
+  const std::int64_t dx_min = -*cx;                 // leftmost grid column as an offset
+  const std::int64_t dx_max = g.width() - 1 - *cx;  // rightmost
+
+  auto paint = [&](std::int64_t dx, std::int64_t dy, Rgb c) {
+    g.put(static_cast<int>(*cx + dx), static_cast<int>(*cy + dy), c);
+  };
+
+  for (std::int64_t dy = dy_lo; dy <= dy_hi; ++dy) {
+    const std::int64_t k = disc.half_width(dy);
+    if (k < 0) continue;
+    // A pixel of the row is on the boundary when it ends the row (|dx| = k)
+    // or sticks out beyond the row above or below (|dx| > that row's k).
+    const std::int64_t m = std::min({disc.half_width(dy - 1), disc.half_width(dy + 1), k - 1});
+    const std::int64_t lo = std::max(-k, dx_min);
+    const std::int64_t hi = std::min(k, dx_max);
+    for (std::int64_t dx = lo; dx <= hi; ++dx) {
+      const bool boundary = std::llabs(dx) > m;
+      if (!boundary) {
+        if (fill && !arc) paint(dx, dy, *fill);
+        // Skip the inner run quickly when nothing is painted there.
+        if (!fill || arc) dx = std::min(hi, std::max(dx, m));
+        continue;
+      }
+      if (arc && !in_arc(*arc, dx, dy)) continue;
+      paint(dx, dy, outline);
+    }
+  }
+}
+
+Radii ellipse_radii(double radius, double aspect) {
+  if (aspect < 1) return {radius, radius * aspect};
+  if (aspect > 1) return {radius / aspect, radius};
+  return {radius, radius};
+}
+
+}  // namespace hz
