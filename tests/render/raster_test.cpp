@@ -138,30 +138,6 @@ TEST(RasterLine, NonFiniteOrHugeEndDrawsNothing) {
   }
 }
 
-TEST(RasterEllipse, StarDotsOfRadiusOneOneAndAHalfTwo) {
-  // The dots of the stars: a plus of 5, a 3x3 square and a 13-pixel round dot.
-  struct Case {
-    double r;
-    std::size_t count;
-    std::vector<std::pair<int, int>> in, out;
-  };
-  const Case cases[] = {
-      {1, 5, {{0, 0}, {1, 0}, {0, -1}}, {{1, 1}}},
-      {1.5, 9, {{1, 1}, {-1, -1}}, {{2, 0}}},
-      {2, 13, {{2, 0}, {0, -2}, {1, 1}}, {{2, 1}, {2, 2}}},
-  };
-  for (const auto& k : cases) {
-    Grid g(20, 20);
-    raster_ellipse(g, 10, 10, k.r, k.r, std::nullopt, ink, ink);
-    const Pixels s = shifted(g.of(ink), 10, 10);
-    EXPECT_EQ(s.size(), k.count) << "radius " << k.r;
-    for (auto p : k.in)
-      EXPECT_TRUE(s.count(p)) << "radius " << k.r << " lacks " << p.first << "," << p.second;
-    for (auto p : k.out)
-      EXPECT_FALSE(s.count(p)) << "radius " << k.r << " has " << p.first << "," << p.second;
-  }
-}
-
 TEST(RasterEllipse, OutlineIsTheDiscBoundaryAndFillTheRest) {
   Grid g(30, 30);
   raster_ellipse(g, 15, 15, 6, 6, std::nullopt, ink, paint);
@@ -177,16 +153,6 @@ TEST(RasterEllipse, OutlineIsTheDiscBoundaryAndFillTheRest) {
       EXPECT_EQ(in.count({dx, dy}) == 1, d && !edge) << dx << "," << dy;
     }
   }
-}
-
-TEST(RasterEllipse, FlatEllipseOfTheRing) {
-  // Saturn's ring: semi-axes 7 and 2.8.
-  Grid g(30, 30);
-  raster_ellipse(g, 15, 15, 7, 2.8, std::nullopt, ink, std::nullopt);
-  const Pixels s = shifted(g.of(ink), 15, 15);
-  EXPECT_TRUE(s.count({7, 0}) && s.count({-7, 0})) << "ends of the long axis";
-  EXPECT_TRUE(s.count({0, 2}) && s.count({0, -2})) << "ends of the short axis";
-  EXPECT_FALSE(s.count({8, 0}) || s.count({0, 3}) || s.count({0, 0})) << "outside or hollow";
 }
 
 TEST(RasterEllipse, ArcPaintsOnlyItsPartOfTheOutlineAndReachesBothEnds) {
