@@ -8,7 +8,7 @@ std::optional<Dms> dms(double& dd_dms, std::string_view c_dms, int p_dms) {
   if (c_dms != "min" && c_dms != "MIN") return std::nullopt;
 
   Dms out;
-  out.sgn = dd_dms >= 0 ? "+" : "-";
+  out.sgn = dd_dms >= 0 ? '+' : '-';
   dd_dms = std::fabs(dd_dms);
 
   const double f = std::pow(10.0, p_dms);

@@ -8,7 +8,7 @@ namespace hz {
 
 // A decimal quantity split into a whole part and minutes.
 struct Dms {
-  std::string sgn;  // "+" if the value was >= 0, else "-"
+  char sgn;  // '+' if the value was >= 0, else '-'
   double deg;       // whole part (degrees or hours)
   double min;       // minutes, 0 <= min < 60, with the requested decimals
 };

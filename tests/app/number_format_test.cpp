@@ -44,19 +44,19 @@ struct DmsCase {
   const char* why;
   double in;
   int places;
-  const char* sgn;
+  char sgn;
   double deg, min, abs_after;
 };
 
 TEST(Dms, SplitsWithRoundingAndCarry) {
   const DmsCase cases[] = {
-      {"half hour", 7.5, 0, "+", 7, 30, 7.5},
-      {"479.4 minutes round down", 7.99, 0, "+", 7, 59, 7.99},
-      {"479.7 minutes carry into the hour", 7.995, 0, "+", 8, 0, 7.995},
-      {"a hair below six carries", 5.9999, 0, "+", 6, 0, 5.9999},
-      {"negative with one decimal", -2.25, 1, "-", 2, 15.0, 2.25},
-      {"tiny negative at midnight", -0.0001, 0, "-", 0, 0, 0.0001},
-      {"just below 24 h shows 24 00", 23.9999, 0, "+", 24, 0, 23.9999},
+      {"half hour", 7.5, 0, '+', 7, 30, 7.5},
+      {"479.4 minutes round down", 7.99, 0, '+', 7, 59, 7.99},
+      {"479.7 minutes carry into the hour", 7.995, 0, '+', 8, 0, 7.995},
+      {"a hair below six carries", 5.9999, 0, '+', 6, 0, 5.9999},
+      {"negative with one decimal", -2.25, 1, '-', 2, 15.0, 2.25},
+      {"tiny negative at midnight", -0.0001, 0, '-', 0, 0, 0.0001},
+      {"just below 24 h shows 24 00", 23.9999, 0, '+', 24, 0, 23.9999},
   };
   for (const auto& c : cases) {
     double v = c.in;
