@@ -98,7 +98,7 @@ void paint_white(QWidget* w) {
 
 }  // namespace
 
-Form1::Form1(QWidget* parent) : QWidget(parent) {
+Form1::Form1(QWidget* parent) : QWidget(parent), timer_(this) {
   install_font_substitutes();
   setObjectName("Form1");
   setWindowTitle(product_title());
@@ -203,9 +203,9 @@ void Form1::show_refusal(const StartRefusal& refusal) {
                                  this);
   refusal_box_->setObjectName("StartRefusal");
   refusal_box_->setAttribute(Qt::WA_DeleteOnClose);
+  // Once the message is closed, the field to correct has the focus.
   QLineEdit* field = findChild<QLineEdit*>(kFieldNames.at(refusal.field));
-  connect(refusal_box_, &QObject::destroyed, this, [this, field] {
-    refusal_box_ = nullptr;
+  connect(refusal_box_, &QMessageBox::finished, field, [field] {
     field->setFocus();
     field->selectAll();
   });

@@ -1,15 +1,13 @@
 #pragma once
 
+#include <QMessageBox>
+#include <QPointer>
 #include <QWidget>
 #include <memory>
 
 #include "app/fields.hpp"
 #include "app/frame_driver.hpp"
 #include "app/qt_frame_timer.hpp"
-
-class QLineEdit;
-class QMessageBox;
-class QRadioButton;
 
 namespace hz {
 
@@ -50,7 +48,7 @@ class Form1 : public QWidget, private FieldReader {
   std::unique_ptr<FrameDriver> driver_;
   PictureBox* picture1_ = nullptr;
   PictureBox* picture2_ = nullptr;
-  QMessageBox* refusal_box_ = nullptr;
+  QPointer<QMessageBox> refusal_box_;  // null once the message is closed
 };
 
 }  // namespace hz

@@ -2,9 +2,9 @@
 
 namespace hz {
 
-QtFrameTimer::QtFrameTimer() {
-  timer_.setObjectName("Timer1");
-  timer_.setTimerType(Qt::PreciseTimer);
+QtFrameTimer::QtFrameTimer(QObject* parent) : timer_(new QTimer(parent)) {
+  timer_->setObjectName("Timer1");
+  timer_->setTimerType(Qt::PreciseTimer);
 }
 
 void QtFrameTimer::set_enabled(bool on) {
@@ -19,10 +19,10 @@ void QtFrameTimer::set_interval(int ms) {
 
 void QtFrameTimer::apply() {
   if (!enabled_ || interval_ <= 0) {
-    timer_.stop();
+    timer_->stop();
     return;
   }
-  if (!timer_.isActive() || timer_.interval() != interval_) timer_.start(interval_);
+  if (!timer_->isActive() || timer_->interval() != interval_) timer_->start(interval_);
 }
 
 }  // namespace hz

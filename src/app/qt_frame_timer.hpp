@@ -13,19 +13,20 @@ namespace hz {
 // the ticks' rhythm.
 class QtFrameTimer : public FrameTimer {
  public:
-  QtFrameTimer();
+  // The QTimer, named Timer1, is a child of parent (the window).
+  explicit QtFrameTimer(QObject* parent);
   bool enabled() const override { return enabled_; }
   void set_enabled(bool on) override;
   int interval() const override { return interval_; }
   void set_interval(int ms) override;
 
-  QTimer& qtimer() { return timer_; }
-  const QTimer& qtimer() const { return timer_; }
+  QTimer& qtimer() { return *timer_; }
+  const QTimer& qtimer() const { return *timer_; }
 
  private:
   void apply();
 
-  QTimer timer_;
+  QTimer* timer_;
   bool enabled_ = false;
   int interval_ = 0;
 };

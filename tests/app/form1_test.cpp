@@ -66,7 +66,8 @@ TEST(Form1, CaptionsAndTextsAtStart) {
   for (const char* name : {"Option1", "Option2", "Option3", "Option4"}) {
     EXPECT_FALSE(child<QRadioButton>(form, name)->isChecked()) << name << ": no selection at start";
   }
-  EXPECT_FALSE(form.timer().qtimer().isActive());
+  QTimer* timer1 = child<QTimer>(form, "Timer1");
+  EXPECT_FALSE(timer1->isActive()) << "disabled at start";
   EXPECT_EQ(form.timer().interval(), 0);
 }
 
@@ -141,11 +142,21 @@ TEST(Form1, ARefusedStartSaysWhyAndCanBeCorrected) {
   EXPECT_FALSE(form.driver().started());
   EXPECT_FALSE(form.timer().qtimer().isActive());
 
-  form.refusal_box()->close();
+  form.refusal_box()->accept();
   QTRY_COMPARE(form.refusal_box(), nullptr);
+  EXPECT_EQ(child<QLineEdit>(form, "Text6")->selectedText(), "14") << "the field to correct";
   type_into(form, "Text6", "12");
   press_start(form);
   EXPECT_TRUE(form.driver().started());
+}
+
+TEST(Form1, ClosingTheWindowWithTheMessageOpenIsSafe) {
+  auto form = std::make_unique<Form1>();
+  type_into(*form, "Text6", "-7");
+  press_start(*form);
+  ASSERT_NE(form->refusal_box(), nullptr);
+  form.reset();  // the message box is destroyed with the window
+  SUCCEED();
 }
 
 TEST(Form1, JapaneseTextTypedIntoAFieldReadsAsZero) {
