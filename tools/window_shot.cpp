@@ -8,7 +8,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <iostream>
-#include <map>
 
 #include "app/form1.hpp"
 #include "app/render_options.hpp"
@@ -26,13 +25,8 @@ int main(int argc, char** argv) {
   QApplication app(qt_argc, argv);
 
   hz::Form1 form;
-  const std::map<hz::Field, const char*> names = {
-      {hz::Field::Text1, "Text1"}, {hz::Field::Text2, "Text2"}, {hz::Field::Text3, "Text3"},
-      {hz::Field::Text4, "Text4"}, {hz::Field::Text5, "Text5"}, {hz::Field::Text6, "Text6"},
-      {hz::Field::Text7, "Text7"}, {hz::Field::Text8, "Text8"}, {hz::Field::Text9, "Text9"},
-      {hz::Field::Text11, "Text11"}};
-  for (const auto& [field, name] : names) {
-    form.findChild<QLineEdit*>(name)->setText(QString::fromStdString(options->texts.at(field)));
+  for (const auto& [field, text] : options->texts) {
+    form.findChild<QLineEdit*>(hz::Form1::object_name(field))->setText(QString::fromStdString(text));
   }
   form.findChild<QRadioButton*>(options->option1 ? "Option1" : "Option2")->setChecked(true);
   form.findChild<QRadioButton*>(options->option3 ? "Option3" : "Option4")->setChecked(true);

@@ -113,6 +113,8 @@ Form1::~Form1() = default;
 
 QString Form1::product_title() { return QStringLiteral("星空プラネタリウム"); }
 
+const char* Form1::object_name(Field f) { return kFieldNames.at(f); }
+
 void Form1::build_controls() {
   std::vector<std::pair<int, QWidget*>> tab_chain;
   for (const ControlSpec& c : kControls) {

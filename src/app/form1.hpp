@@ -24,6 +24,8 @@ class Form1 : public QWidget, private FieldReader {
 
   // The product title: the window caption and Label12.
   static QString product_title();
+  // The object name of the text box of a field ("Text1" ...).
+  static const char* object_name(Field f);
 
   const FrameDriver& driver() const { return *driver_; }
   const QtFrameTimer& timer() const { return timer_; }
