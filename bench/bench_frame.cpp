@@ -13,9 +13,9 @@
 namespace {
 
 void BM_WholeFrame(benchmark::State& state) {
-  const auto parsed = hz::parse_render_options({"--longitude=139.7", "--latitude=35.7",
-                                                 "--year=2026", "--month=12", "--day=7",
-                                                 "--hour=21"});
+  const auto parsed =
+      hz::parse_render_options({"--longitude=139.7", "--latitude=35.7", "--year=2026", "--month=12",
+                                "--day=7", "--hour=21"});
   hz::RenderOptions options = std::get<hz::RenderOptions>(parsed);
   options.option1 = state.range(0) != 0;  // the grid drawn or drawn in the sky colour
   hz::OptionFields fields(options);

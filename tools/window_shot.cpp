@@ -26,7 +26,8 @@ int main(int argc, char** argv) {
 
   hz::Form1 form;
   for (const auto& [field, text] : options->texts) {
-    form.findChild<QLineEdit*>(hz::Form1::object_name(field))->setText(QString::fromStdString(text));
+    form.findChild<QLineEdit*>(hz::Form1::object_name(field))
+        ->setText(QString::fromStdString(text));
   }
   form.findChild<QRadioButton*>(options->option1 ? "Option1" : "Option2")->setChecked(true);
   form.findChild<QRadioButton*>(options->option3 ? "Option3" : "Option4")->setChecked(true);

@@ -16,7 +16,8 @@ CaptionLines caption_lines(double t2000) {
 
   const auto hm = dms(hours, "min", 0);
   CaptionLines lines;
-  lines.date = format_number(yr, "#### 年") + format_number(mn, "## 月") + format_number(dy, "## 日");
+  lines.date =
+      format_number(yr, "#### 年") + format_number(mn, "## 月") + format_number(dy, "## 日");
   lines.time = format_number(hm->deg, "00 時") + format_number(hm->min, "00 分 (JST)");
   return lines;
 }

@@ -8,9 +8,9 @@ namespace hz {
 
 // A decimal quantity split into a whole part and minutes.
 struct Dms {
-  char sgn;  // '+' if the value was >= 0, else '-'
-  double deg;       // whole part (degrees or hours)
-  double min;       // minutes, 0 <= min < 60, with the requested decimals
+  char sgn;    // '+' if the value was >= 0, else '-'
+  double deg;  // whole part (degrees or hours)
+  double min;  // minutes, 0 <= min < 60, with the requested decimals
 };
 
 // Splits a decimal value into a whole part and minutes, rounding the total

@@ -9,8 +9,8 @@ namespace hz {
 
 // What every object's drawing step needs of its frame.
 struct FrameView {
-  double t2000, ut_now;    // the moment
-  double lat_obs, lon_obs; // the place, radians
+  double t2000, ut_now;      // the moment
+  double lat_obs, lon_obs;   // the place, radians
   double view_alt, view_az;  // line of sight, degrees
 };
 

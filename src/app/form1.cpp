@@ -84,9 +84,9 @@ const ControlSpec kControls[] = {
 };
 
 const std::map<Field, const char*> kFieldNames = {
-    {Field::Text1, "Text1"}, {Field::Text2, "Text2"}, {Field::Text3, "Text3"},
-    {Field::Text4, "Text4"}, {Field::Text5, "Text5"}, {Field::Text6, "Text6"},
-    {Field::Text7, "Text7"}, {Field::Text8, "Text8"}, {Field::Text9, "Text9"},
+    {Field::Text1, "Text1"},  {Field::Text2, "Text2"}, {Field::Text3, "Text3"},
+    {Field::Text4, "Text4"},  {Field::Text5, "Text5"}, {Field::Text6, "Text6"},
+    {Field::Text7, "Text7"},  {Field::Text8, "Text8"}, {Field::Text9, "Text9"},
     {Field::Text11, "Text11"}};
 
 void paint_white(QWidget* w) {
@@ -164,18 +164,15 @@ void Form1::build_controls() {
   picture1_->setProperty("tabIndex", 4);
   picture2_->setProperty("tabIndex", 5);
 
-  connect(findChild<QPushButton*>("Command1"), &QPushButton::clicked, this,
-          &Form1::Command1_Click);
-  connect(findChild<QPushButton*>("Command2"), &QPushButton::clicked, this,
-          &Form1::Command2_Click);
+  connect(findChild<QPushButton*>("Command1"), &QPushButton::clicked, this, &Form1::Command1_Click);
+  connect(findChild<QPushButton*>("Command2"), &QPushButton::clicked, this, &Form1::Command2_Click);
   connect(&timer_.qtimer(), &QTimer::timeout, this, &Form1::Timer1_Timer);
 }
 
 // The window state's start: a frame driver whose first Start will set it up.
 void Form1::Form_Load() {
   driver_ = std::make_unique<FrameDriver>(static_cast<const FieldReader&>(*this), timer_,
-                                          picture1_->surface(),
-                                          picture2_->surface());
+                                          picture1_->surface(), picture2_->surface());
 }
 
 void Form1::Command1_Click() {
@@ -201,8 +198,7 @@ void Form1::show_frame() {
 void Form1::show_refusal(const StartRefusal& refusal) {
   if (refusal_box_) refusal_box_->close();
   refusal_box_ = new QMessageBox(QMessageBox::Warning, QStringLiteral("開始できません"),
-                                 QString::fromStdString(refusal.message_ja), QMessageBox::Ok,
-                                 this);
+                                 QString::fromStdString(refusal.message_ja), QMessageBox::Ok, this);
   refusal_box_->setObjectName("StartRefusal");
   refusal_box_->setAttribute(Qt::WA_DeleteOnClose);
   // Once the message is closed, the field to correct has the focus.

@@ -79,8 +79,8 @@ void FrameDriver::draw_frame() {
   tujit(1, clock_.yr_now, clock_.mn_now, clock_.dy_now, clock_.ut_now, report.tjt, report.t2000);
   report.ut_now = clock_.ut_now;
 
-  const FrameView view{report.t2000, clock_.ut_now, lat_obs_, lon_obs_, report.view_alt,
-                       report.view_az};
+  const FrameView view{report.t2000, clock_.ut_now,   lat_obs_,
+                       lon_obs_,     report.view_alt, report.view_az};
   const BodiesState bodies = compute_bodies(view, ra_obj_, dc_obj_);
   report.is_day = bodies.is_day;
   report.sky = bodies.is_day == 1 ? col_day : col_night;

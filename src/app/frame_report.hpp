@@ -27,9 +27,9 @@ struct ObjectRow {
 };
 
 struct FrameReport {
-  double t2000 = 0;  // the frame's moment, Julian centuries from J2000.0
-  double tjt = 0;    // its day number
-  double ut_now = 0; // its time of day, hours UT, before normalisation
+  double t2000 = 0;   // the frame's moment, Julian centuries from J2000.0
+  double tjt = 0;     // its day number
+  double ut_now = 0;  // its time of day, hours UT, before normalisation
   int is_day = 0;
   double view_alt = 90, view_az = 180;  // degrees, as used
   bool grid_on = false, stars_by_day = false;

@@ -1,9 +1,10 @@
 #include "app/number_rule.hpp"
 
+#include <locale.h>
+
 #include <clocale>
 #include <cmath>
 #include <cstdlib>
-#include <locale.h>
 #include <string>
 
 namespace hz {
@@ -76,7 +77,8 @@ double read_number(std::string_view text) {
     if (j < s.size() && (s[j] == '+' || s[j] == '-')) exponent.push_back(s[j++]);
     const std::size_t first_digit = j;
     while (j < s.size() && is_digit(s[j])) exponent.push_back(s[j++]);
-    if (j > first_digit) literal += exponent;  // an exponent without digits is not part of the number
+    if (j > first_digit)
+      literal += exponent;  // an exponent without digits is not part of the number
   }
   return c_locale_strtod(literal);
 }

@@ -30,8 +30,10 @@ void write_object_table(std::ostream& out, const FrameReport& frame, const StarT
     out << i << '\t' << cell(r.ra_h) << '\t' << cell(r.dec_deg) << '\t' << cell(r.alt) << '\t'
         << cell(r.az) << '\t' << cell(r.d) << '\t' << cell(r.xp) << '\t' << cell(r.yp) << '\t'
         << (r.drawn ? 1 : 0) << '\t';
-    if (i <= last_star) out << number(stars.mag_st[i]) << '\t' << stars.col_st[i];
-    else out << '\t';
+    if (i <= last_star)
+      out << number(stars.mag_st[i]) << '\t' << stars.col_st[i];
+    else
+      out << '\t';
     out << '\n';
   }
 }

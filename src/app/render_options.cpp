@@ -11,11 +11,11 @@ struct ValueOption {
 };
 
 constexpr ValueOption kFieldOptions[] = {
-    {"--longitude", Field::Text1},     {"--latitude", Field::Text2},
-    {"--year", Field::Text5},          {"--month", Field::Text6},
-    {"--day", Field::Text7},           {"--hour", Field::Text3},
-    {"--minute", Field::Text4},        {"--view-altitude", Field::Text8},
-    {"--view-azimuth", Field::Text9},  {"--interval", Field::Text11},
+    {"--longitude", Field::Text1},    {"--latitude", Field::Text2},
+    {"--year", Field::Text5},         {"--month", Field::Text6},
+    {"--day", Field::Text7},          {"--hour", Field::Text3},
+    {"--minute", Field::Text4},       {"--view-altitude", Field::Text8},
+    {"--view-azimuth", Field::Text9}, {"--interval", Field::Text11},
 };
 
 constexpr long kMaxFrames = 10000000;
@@ -34,12 +34,13 @@ std::optional<long> parse_frames(const std::string& s) {
 }  // namespace
 
 std::map<Field, std::string> default_field_texts() {
-  return {{Field::Text1, " "}, {Field::Text2, " "}, {Field::Text5, ""},   {Field::Text6, ""},
-          {Field::Text7, ""},  {Field::Text3, ""},  {Field::Text4, ""},   {Field::Text8, "90"},
+  return {{Field::Text1, " "},   {Field::Text2, " "},   {Field::Text5, ""}, {Field::Text6, ""},
+          {Field::Text7, ""},    {Field::Text3, ""},    {Field::Text4, ""}, {Field::Text8, "90"},
           {Field::Text9, "180"}, {Field::Text11, " 10"}};
 }
 
-std::variant<RenderOptions, std::string> parse_render_options(const std::vector<std::string>& args) {
+std::variant<RenderOptions, std::string> parse_render_options(
+    const std::vector<std::string>& args) {
   RenderOptions o;
   o.texts = default_field_texts();
   for (std::size_t i = 0; i < args.size(); ++i) {

@@ -16,15 +16,19 @@ struct FieldName {
 };
 
 constexpr FieldName kStartFields[] = {
-    {Field::Text1, "観測地の経度", "longitude"}, {Field::Text2, "観測地の緯度", "latitude"},
-    {Field::Text5, "年", "year"},               {Field::Text6, "月", "month"},
-    {Field::Text7, "日", "day"},                {Field::Text3, "時", "hour"},
+    {Field::Text1, "観測地の経度", "longitude"},
+    {Field::Text2, "観測地の緯度", "latitude"},
+    {Field::Text5, "年", "year"},
+    {Field::Text6, "月", "month"},
+    {Field::Text7, "日", "day"},
+    {Field::Text3, "時", "hour"},
     {Field::Text4, "分", "minute"},
 };
 
 StartRefusal not_finite(const FieldName& f) {
   return {f.field,
-          std::string("「") + f.ja + "」の数が大きすぎて使えません。値を直してから、もう一度「開始」を押してください。",
+          std::string("「") + f.ja +
+              "」の数が大きすぎて使えません。値を直してから、もう一度「開始」を押してください。",
           std::string("the ") + f.en + " is not a finite number"};
 }
 
@@ -66,18 +70,23 @@ std::variant<StartMoment, StartRefusal> read_start_moment(const FieldReader& fie
   StartMoment m{v[0] * rd, v[1] * rd, v[2], v[3], v[4], v[5] + v[6] / 60};
 
   if (!month_index(m.mn)) {
-    return StartRefusal{Field::Text6,
-                        "月は 1 から 12 までの数を入れてください。値を直してから、もう一度「開始」を押してください。",
-                        "the month does not round to a whole number from 0 to 13"};
+    return StartRefusal{
+        Field::Text6,
+        "月は 1 から 12 "
+        "までの数を入れてください。値を直してから、もう一度「開始」を押してください。",
+        "the month does not round to a whole number from 0 to 13"};
   }
 
   // The first frame's moment, in Gregorian years from 0000-01-01; a huge day
   // or hour counts as much as a huge year.
-  const double years = (centuries_of(m.yr, m.mn, m.dy, m.start_jst - 9) -
-                        centuries_of(0, 1, 1, 0)) * 36525 / 365.2425;
+  const double years =
+      (centuries_of(m.yr, m.mn, m.dy, m.start_jst - 9) - centuries_of(0, 1, 1, 0)) * 36525 /
+      365.2425;
   if (!(years >= -max_start_years && years < max_start_years + 1)) {
     return StartRefusal{farthest_field(v),
-                        "開始日時が西暦 0 年から 999999 年を超えて離れています。年・月・日・時・分を直してから、もう一度「開始」を押してください。",
+                        "開始日時が西暦 0 年から 999999 "
+                        "年を超えて離れています。年・月・日・時・分を直してから、もう一度「開始」を"
+                        "押してください。",
                         "the start moment lies more than 999999 years from year 0"};
   }
   return m;

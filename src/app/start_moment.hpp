@@ -9,10 +9,10 @@ namespace hz {
 
 // The place and start moment as typed, read once at the first Start.
 struct StartMoment {
-  double lon_obs;    // east longitude, radians
-  double lat_obs;    // latitude, radians
-  double yr, mn, dy; // the typed date
-  double start_jst;  // typed time of day, hours of JST (hour + minute / 60)
+  double lon_obs;     // east longitude, radians
+  double lat_obs;     // latitude, radians
+  double yr, mn, dy;  // the typed date
+  double start_jst;   // typed time of day, hours of JST (hour + minute / 60)
 };
 
 // Why a Start cannot be used, with the field to correct.

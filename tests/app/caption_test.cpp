@@ -1,6 +1,7 @@
+#include "app/caption.hpp"
+
 #include <gtest/gtest.h>
 
-#include "app/caption.hpp"
 #include "time/calendar.hpp"
 
 namespace hz {

@@ -1,3 +1,5 @@
+#include "app/form1.hpp"
+
 #include <gtest/gtest.h>
 
 #include <QFontInfo>
@@ -10,7 +12,6 @@
 #include <QTest>
 #include <QTimer>
 
-#include "app/form1.hpp"
 #include "app/picture_box.hpp"
 
 namespace hz {
@@ -29,7 +30,9 @@ void type_into(Form1& form, const char* name, const char* text) {
   QTest::keyClicks(edit, text);  // ASCII only: keyClicks aborts on other text
 }
 
-void press_start(Form1& form) { QTest::mouseClick(child<QPushButton>(form, "Command1"), Qt::LeftButton); }
+void press_start(Form1& form) {
+  QTest::mouseClick(child<QPushButton>(form, "Command1"), Qt::LeftButton);
+}
 
 TEST(Form1, LayoutAsDesigned) {
   Form1 form;
@@ -57,7 +60,8 @@ TEST(Form1, CaptionsAndTextsAtStart) {
       << "an ideographic space between the two characters";
   EXPECT_EQ(child<QLabel>(form, "Label5")->text(), QString::fromUtf8("\uFF9F")) << "half-width ﾟ";
   EXPECT_EQ(child<QLabel>(form, "Label4")->text(), QString::fromUtf8("開始時刻     (JST)"));
-  EXPECT_EQ(child<QLabel>(form, "Label11")->text(), QString::fromUtf8("画面切換時間   （大きいと遅い）"));
+  EXPECT_EQ(child<QLabel>(form, "Label11")->text(),
+            QString::fromUtf8("画面切換時間   （大きいと遅い）"));
   EXPECT_EQ(child<QLineEdit>(form, "Text1")->text(), " ");
   EXPECT_EQ(child<QLineEdit>(form, "Text5")->text(), "");
   EXPECT_EQ(child<QLineEdit>(form, "Text8")->text(), "90");
@@ -86,8 +90,8 @@ TEST(Form1, FontsResolveToTheIpaGothicFaces) {
 
 TEST(Form1, TabOrderFollowsTheDesign) {
   Form1 form;
-  const char* expected[] = {"Text1", "Text2", "Text8", "Command1", "Text9", "Text11", "Command2",
-                            "Text3", "Text4", "Text5", "Text6", "Text7"};
+  const char* expected[] = {"Text1",    "Text2", "Text8", "Command1", "Text9", "Text11",
+                            "Command2", "Text3", "Text4", "Text5",    "Text6", "Text7"};
   QWidget* w = child<QWidget>(form, "Text1");
   for (std::size_t i = 1; i < std::size(expected); ++i) {
     w = w->nextInFocusChain();
@@ -163,8 +167,8 @@ TEST(Form1, JapaneseTextTypedIntoAFieldReadsAsZero) {
   Form1 form;
   QLineEdit* year = child<QLineEdit>(form, "Text5");
   year->setFocus();
-  QTest::sendKeyEvent(QTest::KeyAction::Click, year, Qt::Key_unknown, QString::fromUtf8("２０２６年"),
-                      Qt::NoModifier);
+  QTest::sendKeyEvent(QTest::KeyAction::Click, year, Qt::Key_unknown,
+                      QString::fromUtf8("２０２６年"), Qt::NoModifier);
   EXPECT_EQ(year->text(), QString::fromUtf8("２０２６年"));
   press_start(form);
   EXPECT_TRUE(form.driver().started());

@@ -1,10 +1,11 @@
+#include "app/frame_driver.hpp"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <random>
 #include <string>
 
-#include "app/frame_driver.hpp"
 #include "app/manual_timer.hpp"
 #include "checking_surface.hpp"
 #include "fake_fields.hpp"
@@ -112,7 +113,8 @@ TEST(FrameDriver, PlaceAndStartMomentAreReadOnlyAtTheFirstStart) {
   edited.start_ok();
   untouched.start_ok();
   for (int i = 1; i < object_table_size; ++i) {
-    EXPECT_EQ(edited.driver.last_frame().objects[i].alt, untouched.driver.last_frame().objects[i].alt)
+    EXPECT_EQ(edited.driver.last_frame().objects[i].alt,
+              untouched.driver.last_frame().objects[i].alt)
         << "object " << i;
   }
 }
@@ -227,8 +229,9 @@ TEST(FrameDriver, MonthsZeroAndThirteenAndFarYearsAreAccepted) {
 // Arbitrary text in every field: every Start is either refused or draws a
 // frame, nothing crashes or hangs, and drawing never gets a non-finite number.
 TEST(FrameDriver, ArbitraryTextNeverBreaksAFrame) {
-  const char* pieces[] = {"0", "1", "9", "5", ".", "-", "+", "e", "E", "D", "3", "&H", "&O",
-                          " ", "x", "999", "e308", "e-400", "1e309", "７", "度", "\t", "12.5"};
+  const char* pieces[] = {"0",    "1",     "9",     "5",  ".",  "-",  "+",   "e",
+                          "E",    "D",     "3",     "&H", "&O", " ",  "x",   "999",
+                          "e308", "e-400", "1e309", "７", "度", "\t", "12.5"};
   const Field all[] = {Field::Text1, Field::Text2, Field::Text3, Field::Text4, Field::Text5,
                        Field::Text6, Field::Text7, Field::Text8, Field::Text9, Field::Text11};
   std::mt19937 rng(20261208);

@@ -63,8 +63,9 @@ TEST(FramePixels, AStarExactlyOnTheHorizonIsDrawn) {
     for (int j = 0; j < 64; ++j) dec_deg = std::nextafter(dec_deg, -200.0);
     for (int j = 0; j < 128 && !found; ++j) {
       const double dc = rd * dec_deg;
-      found = std::sin(f.view.lat_obs) * std::sin(dc) +
-                  std::cos(f.view.lat_obs) * std::cos(dc) * 1.0 == 0;
+      found =
+          std::sin(f.view.lat_obs) * std::sin(dc) + std::cos(f.view.lat_obs) * std::cos(dc) * 1.0 ==
+          0;
       if (!found) dec_deg = std::nextafter(dec_deg, 0.0);
     }
   }
@@ -113,9 +114,7 @@ struct FrameRig {
   ManualTimer timer;
   ImageSurface picture1, picture2;
   FrameDriver driver{fields, timer, picture1, picture2};
-  const ImageSurface& drawn() const {
-    return *static_cast<const ImageSurface*>(driver.pic_draw());
-  }
+  const ImageSurface& drawn() const { return *static_cast<const ImageSurface*>(driver.pic_draw()); }
 };
 
 TEST(FramePixels, NightSkyShowsStarsAndPlanets) {

@@ -1,7 +1,8 @@
+#include "app/number_format.hpp"
+
 #include <gtest/gtest.h>
 
 #include "app/dms.hpp"
-#include "app/number_format.hpp"
 
 namespace hz {
 namespace {

@@ -1,9 +1,9 @@
+#include "app/number_rule.hpp"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <string>
-
-#include "app/number_rule.hpp"
 
 namespace hz {
 namespace {

@@ -1,12 +1,12 @@
 // hoshizora-render run as a user runs it: exit status, outputs, messages.
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 
 #include <array>
 #include <cstdio>
 #include <fstream>
 #include <sstream>
 #include <string>
-#include <sys/wait.h>
 #include <vector>
 
 namespace {
@@ -51,8 +51,10 @@ TEST(RenderCli, TableHasHeaderAndEveryObject) {
   std::vector<std::string> rows;
   int comments = 0;
   for (const auto& l : lines_of(r.out)) {
-    if (l.rfind("# ", 0) == 0) ++comments;
-    else if (!l.empty() && (l[0] >= '0' && l[0] <= '9')) rows.push_back(l);
+    if (l.rfind("# ", 0) == 0)
+      ++comments;
+    else if (!l.empty() && (l[0] >= '0' && l[0] <= '9'))
+      rows.push_back(l);
   }
   EXPECT_EQ(comments, 6);
   ASSERT_EQ(rows.size(), 311u);

@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "app/render_options.hpp"
+
+#include <gtest/gtest.h>
 
 namespace hz {
 namespace {
@@ -24,10 +24,9 @@ TEST(RenderOptions, DefaultsAreTheWindowsFieldsAtStart) {
 }
 
 TEST(RenderOptions, ValuesAreKeptAsTextForTheNumberRule) {
-  const RenderOptions o =
-      parse_ok({"--longitude", "135", "--latitude=35.5", "--month=-1", "--day=", "--hour", "-3",
-                "--year", "2026abc", "--grid", "--daytime-stars", "--frames", "12", "--png", "a.png",
-                "--table", "-"});
+  const RenderOptions o = parse_ok(
+      {"--longitude", "135", "--latitude=35.5", "--month=-1", "--day=", "--hour", "-3", "--year",
+       "2026abc", "--grid", "--daytime-stars", "--frames", "12", "--png", "a.png", "--table", "-"});
   EXPECT_EQ(o.texts.at(Field::Text1), "135");
   EXPECT_EQ(o.texts.at(Field::Text2), "35.5");
   EXPECT_EQ(o.texts.at(Field::Text6), "-1");
@@ -43,7 +42,7 @@ TEST(RenderOptions, ValuesAreKeptAsTextForTheNumberRule) {
 TEST(RenderOptions, BadUsageIsAnError) {
   const std::vector<std::vector<std::string>> bad = {
       {"--frames", "0"}, {"--frames", "-2"}, {"--frames", "x"}, {"--frames"},
-      {"--bogus"},        {"--longitude"},    {"--grid=1"},      {"--png="},
+      {"--bogus"},       {"--longitude"},    {"--grid=1"},      {"--png="},
   };
   for (const auto& args : bad) {
     EXPECT_TRUE(std::holds_alternative<std::string>(parse_render_options(args))) << args[0];

@@ -1,7 +1,8 @@
+#include "ephem/tri.hpp"
+
 #include <gtest/gtest.h>
 
 #include "common/constants.hpp"
-#include "ephem/tri.hpp"
 
 namespace hz {
 namespace {
