@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "common/constants.hpp"
+#include "common/object_layout.hpp"
 #include "ephem/moon.hpp"
 #include "ephem/planets.hpp"
 #include "time/calendar.hpp"
@@ -25,11 +26,11 @@ struct Star {
 
 // 300 directions spread evenly over the sphere (a Fibonacci lattice); the
 // cost of a conversion does not depend on which stars they are.
-std::array<Star, 300> make_stars() {
-  std::array<Star, 300> s{};
+std::array<Star, hz::star_count> make_stars() {
+  std::array<Star, hz::star_count> s{};
   const double golden = hz::pi * (3 - std::sqrt(5.0));
-  for (int i = 0; i < 300; ++i) {
-    const double z = 1 - (2 * i + 1) / 300.0;
+  for (int i = 0; i < hz::star_count; ++i) {
+    const double z = 1 - (2 * i + 1) / double(hz::star_count);
     s[i] = {std::fmod(i * golden, 2 * hz::pi), std::asin(z)};
   }
   return s;
@@ -89,7 +90,7 @@ BENCHMARK(BM_Moon);
 // One frame's body work: the ten plpl and the Moon, the Sun's altitude for
 // day or night, then the horizon place of 300 stars and of the 11 bodies.
 void BM_FrameBodies(benchmark::State& state) {
-  const std::array<Star, 300> stars = make_stars();
+  const std::array<Star, hz::star_count> stars = make_stars();
   double t = t_start, ut = 15;
   for (auto _ : state) {
     std::array<hz::Geocentric, 10> pl;

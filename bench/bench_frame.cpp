@@ -4,11 +4,10 @@
 
 #include <QGuiApplication>
 
-#include "app/frame_driver.hpp"
-#include "app/manual_timer.hpp"
-#include "app/render_options.hpp"
+#include "cli/headless_frames.hpp"
+#include "cli/offscreen_app.hpp"
+#include "cli/render_options.hpp"
 #include "render/fonts.hpp"
-#include "render/image_surface.hpp"
 
 namespace {
 
@@ -19,20 +18,16 @@ void BM_WholeFrame(benchmark::State& state) {
   hz::RenderOptions options = std::get<hz::RenderOptions>(parsed);
   options.option1 = state.range(0) != 0;  // the grid drawn or drawn in the sky colour
   hz::OptionFields fields(options);
-  hz::ManualTimer timer;
-  hz::ImageSurface picture1, picture2;
-  hz::FrameDriver driver(fields, timer, picture1, picture2);
-  driver.command1_click();
-  for (auto _ : state) driver.command1_click();
+  hz::HeadlessFrames frames(fields);
+  frames.driver().command1_click();
+  for (auto _ : state) frames.driver().command1_click();
 }
 BENCHMARK(BM_WholeFrame)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  int qt_argc = 1;
-  QGuiApplication app(qt_argc, argv);
+  hz::OffscreenApp<QGuiApplication> app(argv[0]);
   hz::install_font_substitutes();
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();

@@ -3,4 +3,4 @@
 set -eu
 top=$(cd "$(dirname "$0")/.." && pwd)
 sh "$top/tools/build.sh"
-exec "$top/build/src/app/hoshizora" "$@"
+exec "$top/build/src/window/hoshizora" "$@"

@@ -263,7 +263,7 @@ def write_cpp(rows, path):
         "namespace hz {",
         "",
         "// clang-format off",
-        "const std::array<StarRow, 300> star_table = {{",
+        "const std::array<StarRow, star_count> star_table = {{",
     ]
     for n, r in enumerate(rows, start=1):
         body = f"    {{{number(r['ra'])}, {number(r['dc'])}, {number(r['mag'])}, {r['code']}}},"

@@ -9,8 +9,10 @@
 #include <QRadioButton>
 #include <iostream>
 
-#include "app/form1.hpp"
-#include "app/render_options.hpp"
+#include "cli/offscreen_app.hpp"
+#include "cli/render_options.hpp"
+#include "frame/field_table.hpp"
+#include "window/form1.hpp"
 
 int main(int argc, char** argv) {
   const std::vector<std::string> args(argv + 1, argv + argc);
@@ -20,17 +22,18 @@ int main(int argc, char** argv) {
     std::cerr << "usage: window-shot --png FILE [hoshizora-render field options]\n";
     return 2;
   }
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  int qt_argc = 1;
-  QApplication app(qt_argc, argv);
+  hz::OffscreenApp<QApplication> app(argv[0]);
 
   hz::Form1 form;
   for (const auto& [field, text] : options->texts) {
-    form.findChild<QLineEdit*>(hz::Form1::object_name(field))
+    form.findChild<QLineEdit*>(hz::field_info(field).object_name)
         ->setText(QString::fromStdString(text));
   }
-  form.findChild<QRadioButton*>(options->option1 ? "Option1" : "Option2")->setChecked(true);
-  form.findChild<QRadioButton*>(options->option3 ? "Option3" : "Option4")->setChecked(true);
+  form.findChild<QRadioButton*>(options->option1 ? hz::grid_group.on_name : hz::grid_group.off_name)
+      ->setChecked(true);
+  form.findChild<QRadioButton*>(options->option3 ? hz::day_stars_group.on_name
+                                                 : hz::day_stars_group.off_name)
+      ->setChecked(true);
   form.show();
   auto* start = form.findChild<QPushButton*>("Command1");
   for (long n = 0; n <= options->frames; ++n) start->click();

@@ -8,7 +8,7 @@
 namespace hz {
 
 // clang-format off
-const std::array<StarRow, 300> star_table = {{
+const std::array<StarRow, star_count> star_table = {{
     {0.1399, 29.0889, 2.1, 3},            //   1 alp And Alpheratz (B9 coded A)
     {0.1528, 59.1502, 2.3, 4},            //   2 bet Cas Caph
     {0.2206, 15.1836, 2.8, 2},            //   3 gam Peg Algenib

@@ -7,12 +7,12 @@
 
 namespace hz {
 
-void stardata(double t2000, ObjectArray& ra, ObjectArray& dc, std::array<double, 301>& mag,
-              std::array<int, 301>& col) {
+void stardata(double t2000, ObjectArray& ra, ObjectArray& dc, StarArray<double>& mag,
+              StarArray<int>& col) {
   // The J2000.0 places, indexed like the object table; live for this call only.
-  std::array<double, n_stars + 1> ra2000{};
-  std::array<double, n_stars + 1> dc2000{};
-  for (int i = 1; i <= n_stars; ++i) {
+  StarArray<double> ra2000{};
+  StarArray<double> dc2000{};
+  for (int i = 1; i <= last_star; ++i) {
     const StarRow& row = star_table[i - 1];
     ra2000[i] = row.ra_h;
     dc2000[i] = row.dec_deg;
@@ -24,7 +24,7 @@ void stardata(double t2000, ObjectArray& ra, ObjectArray& dc, std::array<double,
   const double n = 1.33622 / 3600;  // hours per year
   const double y = 100 * t2000;     // years from J2000.0
 
-  for (int i = 1; i <= n_stars; ++i) {
+  for (int i = 1; i <= last_star; ++i) {
     const double a0 = ra2000[i];
     const double d0 = dc2000[i];
     // First pass, rates at the J2000.0 place.

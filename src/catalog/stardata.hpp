@@ -1,15 +1,9 @@
 // Loading the star table, precessed to an epoch.
 #pragma once
 
-#include <array>
+#include "common/object_layout.hpp"
 
 namespace hz {
-
-constexpr int n_stars = 300;
-
-// The object table ra_obj / dc_obj: stars 1..300, the Sun 301, the planets
-// 302..310, the Moon 311; index 0 unused.
-using ObjectArray = std::array<double, 312>;
 
 // Load the 300 bright stars, carrying their positions from J2000.0 to the
 // mean equator and equinox of the epoch t2000.
@@ -28,7 +22,7 @@ using ObjectArray = std::array<double, 312>;
 //      declination is not clamped to +-90 degrees.
 //   3. Index 0 of every array and indices 301..311 of ra and dc are left
 //      untouched; they belong to the caller.
-void stardata(double t2000, ObjectArray& ra, ObjectArray& dc, std::array<double, 301>& mag,
-              std::array<int, 301>& col);
+void stardata(double t2000, ObjectArray& ra, ObjectArray& dc, StarArray<double>& mag,
+              StarArray<int>& col);
 
 }  // namespace hz

@@ -2,7 +2,7 @@
 // the planets and the Moon.
 #pragma once
 
-#include "ephem/tri.hpp"
+#include "common/tri.hpp"
 
 namespace hz {
 

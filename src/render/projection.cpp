@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "common/constants.hpp"
-#include "ephem/tri.hpp"
+#include "common/tri.hpp"
 
 namespace hz {
 

@@ -14,10 +14,10 @@ namespace {
 // leave alone where it does not write.
 struct Arrays {
   ObjectArray ra, dc;
-  std::array<double, 301> mag;
-  std::array<int, 301> col;
+  StarArray<double> mag;
+  StarArray<int> col;
   Arrays() {
-    for (int i = 0; i < 312; ++i) {
+    for (int i = 0; i < object_table_size; ++i) {
       ra[i] = 1000 + i;
       dc[i] = -1000 - i;
     }
@@ -56,7 +56,7 @@ TEST(Stardata, WorkedPrecession) {
 // At J2000.0 itself nothing moves: every position is the table's, exactly.
 TEST(Stardata, EpochJ2000GivesTableValues) {
   const Arrays a = load(0);
-  for (int i = 1; i <= n_stars; ++i) {
+  for (int i = 1; i <= last_star; ++i) {
     EXPECT_EQ(a.ra[i], star_table[i - 1].ra_h) << "row " << i;
     EXPECT_EQ(a.dc[i], star_table[i - 1].dec_deg) << "row " << i;
   }
@@ -65,7 +65,7 @@ TEST(Stardata, EpochJ2000GivesTableValues) {
 // Magnitudes and codes are copied unchanged whatever the epoch.
 TEST(Stardata, MagnitudesAndCodesCopied) {
   const Arrays a = load(1.3);
-  for (int i = 1; i <= n_stars; ++i) {
+  for (int i = 1; i <= last_star; ++i) {
     EXPECT_EQ(a.mag[i], star_table[i - 1].mag) << "row " << i;
     EXPECT_EQ(a.col[i], star_table[i - 1].code) << "row " << i;
   }
@@ -79,7 +79,7 @@ TEST(Stardata, LeavesOtherIndicesAlone) {
   EXPECT_EQ(a.dc[0], before.dc[0]);
   EXPECT_EQ(a.mag[0], before.mag[0]);
   EXPECT_EQ(a.col[0], before.col[0]);
-  for (int i = 301; i <= 311; ++i) {
+  for (int i = sun_index; i <= moon_index; ++i) {
     EXPECT_EQ(a.ra[i], before.ra[i]) << "index " << i;
     EXPECT_EQ(a.dc[i], before.dc[i]) << "index " << i;
   }

@@ -1,0 +1,9 @@
+#include "cli/headless_frames.hpp"
+
+namespace hz {
+
+const ImageSurface& HeadlessFrames::drawn() const {
+  return driver_.pic_draw() == &picture1_ ? picture1_ : picture2_;
+}
+
+}  // namespace hz

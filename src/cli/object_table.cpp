@@ -1,0 +1,41 @@
+#include "cli/object_table.hpp"
+
+#include <cstdio>
+#include <optional>
+#include <string>
+
+namespace hz {
+namespace {
+
+std::string number(double v) {
+  char buf[40];
+  std::snprintf(buf, sizeof buf, "%.17g", v);
+  return buf;
+}
+
+std::string cell(const std::optional<double>& v) { return v ? number(*v) : std::string(); }
+
+}  // namespace
+
+void write_object_table(std::ostream& out, const FrameReport& frame, const StarTables& stars) {
+  out << "# t2000\t" << number(frame.t2000) << '\n'
+      << "# tjt\t" << number(frame.tjt) << '\n'
+      << "# ut_now\t" << number(frame.ut_now) << '\n'
+      << "# is_day\t" << frame.is_day << '\n'
+      << "# caption\t" << frame.caption.date << '\n'
+      << "# caption\t" << frame.caption.time << '\n'
+      << "index\tra_h\tdec_deg\talt_rad\taz_rad\td_rad\txp\typ\tdrawn\tmag\tcode\n";
+  for (int i = 1; i < object_table_size; ++i) {
+    const ObjectRow& r = frame.objects[i];
+    out << i << '\t' << cell(r.ra_h) << '\t' << cell(r.dec_deg) << '\t' << cell(r.alt) << '\t'
+        << cell(r.az) << '\t' << cell(r.d) << '\t' << cell(r.xp) << '\t' << cell(r.yp) << '\t'
+        << (r.drawn ? 1 : 0) << '\t';
+    if (i <= last_star)
+      out << number(stars.mag_st[i]) << '\t' << stars.col_st[i];
+    else
+      out << '\t';
+    out << '\n';
+  }
+}
+
+}  // namespace hz

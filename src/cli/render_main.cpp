@@ -1,0 +1,68 @@
+// hoshizora-render: the planetarium's frames without a window.
+#include <QGuiApplication>
+#include <QImage>
+#include <fstream>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "cli/headless_frames.hpp"
+#include "cli/object_table.hpp"
+#include "cli/offscreen_app.hpp"
+#include "cli/render_options.hpp"
+#include "render/fonts.hpp"
+
+namespace {
+
+int write_outputs(const hz::RenderOptions& o, const hz::HeadlessFrames& frames) {
+  const hz::FrameDriver& driver = frames.driver();
+  if (o.png && !frames.drawn().image().save(QString::fromStdString(*o.png), "PNG")) {
+    std::cerr << "hoshizora-render: cannot write " << *o.png << '\n';
+    return 1;
+  }
+  if (o.table) {
+    if (*o.table == "-") {
+      hz::write_object_table(std::cout, driver.last_frame(), driver.stars());
+      std::cout.flush();
+      if (!std::cout) return 1;
+    } else {
+      std::ofstream file(*o.table);
+      hz::write_object_table(file, driver.last_frame(), driver.stars());
+      file.close();
+      if (!file) {
+        std::cerr << "hoshizora-render: cannot write " << *o.table << '\n';
+        return 1;
+      }
+    }
+  }
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const std::vector<std::string> args(argv + 1, argv + argc);
+  const auto parsed = hz::parse_render_options(args);
+  if (const auto* error = std::get_if<std::string>(&parsed)) {
+    std::cerr << "hoshizora-render: " << *error << "\n(see hoshizora-render --help)\n";
+    return 2;
+  }
+  const auto& options = std::get<hz::RenderOptions>(parsed);
+  if (options.help) {
+    std::cout << hz::render_usage();
+    return 0;
+  }
+
+  hz::OffscreenApp<QGuiApplication> app(argv[0]);
+  hz::install_font_substitutes();
+
+  hz::OptionFields fields(options);
+  hz::HeadlessFrames frames(fields);
+  for (long n = 0; n < options.frames; ++n) {
+    if (const auto refusal = frames.driver().command1_click()) {
+      std::cerr << "hoshizora-render: cannot start: " << refusal->message_en << '\n';
+      return 2;
+    }
+  }
+  return write_outputs(options, frames);
+}

@@ -1,0 +1,136 @@
+#include "cli/render_options.hpp"
+
+#include <string_view>
+
+#include "frame/field_table.hpp"
+
+namespace hz {
+namespace {
+
+constexpr long kMaxFrames = 10000000;
+
+std::string padded(std::string s, std::size_t width) {
+  if (s.size() < width) s.resize(width, ' ');
+  return s;
+}
+
+// One option of --help: the option in a column of 22, then its text, the
+// default after the text's first line, continued lines indented.
+std::string usage_entry(const std::string& option, std::string_view help,
+                        const std::string& default_text) {
+  constexpr std::size_t option_column = 2 + 22, help_width = 42;
+  const std::size_t nl = help.find('\n');
+  std::string out = padded("  " + option, option_column) + std::string(help.substr(0, nl));
+  if (!default_text.empty()) out = padded(out, option_column + help_width) + default_text;
+  out += '\n';
+  if (nl != std::string_view::npos) {
+    out += std::string(option_column, ' ') + std::string(help.substr(nl + 1)) + '\n';
+  }
+  return out;
+}
+
+std::optional<long> parse_frames(const std::string& s) {
+  if (s.empty() || s.size() > 9) return std::nullopt;
+  long n = 0;
+  for (char c : s) {
+    if (c < '0' || c > '9') return std::nullopt;
+    n = n * 10 + (c - '0');
+  }
+  if (n < 1 || n > kMaxFrames) return std::nullopt;
+  return n;
+}
+
+}  // namespace
+
+std::variant<RenderOptions, std::string> parse_render_options(
+    const std::vector<std::string>& args) {
+  RenderOptions o;
+  o.texts = default_field_texts();
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    std::string name = args[i];
+    std::optional<std::string> value;
+    if (const auto eq = name.find('='); name.rfind("--", 0) == 0 && eq != std::string::npos) {
+      value = name.substr(eq + 1);
+      name = name.substr(0, eq);
+    }
+    // The value of an option: after '=' or the next argument, whatever it is.
+    auto take_value = [&]() -> std::optional<std::string> {
+      if (value) return value;
+      if (i + 1 < args.size()) return args[++i];
+      return std::nullopt;
+    };
+
+    if (name == "--help" || name == "-h") {
+      o.help = true;
+      continue;
+    }
+    if (name == grid_group.option || name == day_stars_group.option) {
+      if (value) return name + " takes no value";
+      (name == grid_group.option ? o.option1 : o.option3) = true;
+      continue;
+    }
+
+    bool known = false;
+    for (const FieldInfo& f : field_table) {
+      if (name != f.option) continue;
+      known = true;
+      const auto v = take_value();
+      if (!v) return name + " needs a value";
+      o.texts[f.field] = *v;
+    }
+    if (known) continue;
+
+    if (name == "--frames") {
+      const auto v = take_value();
+      const auto n = v ? parse_frames(*v) : std::nullopt;
+      if (!n) return "--frames needs a whole number from 1 to " + std::to_string(kMaxFrames);
+      o.frames = *n;
+    } else if (name == "--png" || name == "--table") {
+      const auto v = take_value();
+      if (!v || v->empty()) return name + " needs a file name";
+      (name == "--png" ? o.png : o.table) = *v;
+    } else {
+      return "unknown option: " + args[i];
+    }
+  }
+  return o;
+}
+
+std::string render_usage() {
+  std::string usage = R"(Usage: hoshizora-render [OPTIONS]
+
+Draws hoshizora's sky without a window: the same frames as the planetarium
+window, as if Start were pressed --frames times.
+
+The window's fields. Each value is read exactly as the window reads what is
+typed: blanks are ignored, the leading decimal number is taken, anything else
+reads as 0. Write --name=VALUE to give a negative number or an empty text.
+)";
+  for (const FieldInfo& f : field_table) {
+    usage += usage_entry(std::string(f.option) + ' ' + f.value_name, f.help_en,
+                         std::string("(default \"") + f.default_text + "\")");
+  }
+  for (const OptionGroupInfo* g : {&grid_group, &day_stars_group}) {
+    usage += usage_entry(g->option, g->help_en, "");
+  }
+  usage += R"(
+Running and output:
+  --frames N            run N frames, each one simulated minute   (default 1)
+  --png FILE            write the last drawn frame (641 x 665) as PNG
+  --table FILE          write the last frame's object table as TSV ("-" for
+                        standard output): '#' lines with t2000, tjt, ut_now,
+                        is_day and the two caption lines, a header line, then
+                        one row per object 1..311 (stars 1..300, Sun 301,
+                        planets 302..310 with the Earth at 304, Moon 311):
+                        index ra_h dec_deg alt_rad az_rad d_rad xp yp drawn
+                        mag code
+  --help                show this text
+
+A start moment that cannot be used (a month outside 0 to 13, a number that is
+not finite, a moment more than 999999 years from year 0) is refused: the reason
+goes to standard error and the exit status is 2. Bad usage also exits with 2.
+)";
+  return usage;
+}
+
+}  // namespace hz

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <map>
+#include <optional>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "frame/field_table.hpp"
+
+namespace hz {
+
+// The headless renderer's command line.
+struct RenderOptions {
+  std::map<Field, std::string> texts;  // the window's fields, as text
+  bool option1 = false;                // --grid
+  bool option3 = false;                // --daytime-stars
+  long frames = 1;                     // --frames
+  std::optional<std::string> png;      // --png FILE
+  std::optional<std::string> table;    // --table FILE, "-" for standard output
+  bool help = false;
+};
+
+// Parses the arguments after the program name; an error text on bad usage.
+std::variant<RenderOptions, std::string> parse_render_options(const std::vector<std::string>& args);
+
+// The --help text.
+std::string render_usage();
+
+// Fields read from parsed options, for the frame driver.
+class OptionFields : public FieldReader {
+ public:
+  explicit OptionFields(const RenderOptions& o) : options_(o) {}
+  std::string text(Field f) const override { return options_.texts.at(f); }
+  bool option1() const override { return options_.option1; }
+  bool option3() const override { return options_.option3; }
+
+ private:
+  const RenderOptions& options_;
+};
+
+}  // namespace hz

@@ -1,0 +1,25 @@
+#include "frame/field_step.hpp"
+
+#include "common/constants.hpp"
+#include "time/horizon.hpp"
+
+namespace hz {
+
+std::optional<Projected> place_in_field(const FrameView& view, double ra_h, double dec_deg,
+                                        ObjectRow& row) {
+  const Horizon h =
+      altaz(rd * 15 * ra_h, rd * dec_deg, view.lat_obs, view.lon_obs, view.t2000, view.ut_now);
+  row.alt = h.alt;
+  row.az = h.az;
+  if (h.alt < 0) return std::nullopt;
+
+  const Projected p =
+      prj(rd * view.view_alt, rd * view.view_az, xc_sky, yc_sky, scl_sky, h.alt, h.az);
+  row.d = p.d;
+  row.xp = p.xp;
+  row.yp = p.yp;
+  if (p.d / rd > r_sky) return std::nullopt;
+  return p;
+}
+
+}  // namespace hz

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <optional>
+
+#include "frame/frame_report.hpp"
+#include "render/projection.hpp"
+
+namespace hz {
+
+// What every object's drawing step needs of its frame.
+struct FrameView {
+  double t2000, ut_now;      // the moment
+  double lat_obs, lon_obs;   // the place, radians
+  double view_alt, view_az;  // line of sight, degrees
+};
+
+// Converts an object of the table (hours, degrees) to altitude and azimuth
+// and, when it is above the horizon (an altitude of exactly 0 counts), projects
+// it. Records what it computed in row. Returns the projection when the object
+// lies within the field radius of the line of sight, nothing otherwise.
+std::optional<Projected> place_in_field(const FrameView& view, double ra_h, double dec_deg,
+                                        ObjectRow& row);
+
+}  // namespace hz

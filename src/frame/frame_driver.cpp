@@ -1,0 +1,106 @@
+#include "frame/frame_driver.hpp"
+
+#include <cmath>
+#include <utility>
+
+#include "frame/caption.hpp"
+#include "frame/field_step.hpp"
+#include "frame/number_rule.hpp"
+#include "frame/solar_system.hpp"
+#include "time/calendar.hpp"
+
+namespace hz {
+
+FrameDriver::FrameDriver(const FieldReader& fields, FrameTimer& timer, Surface& picture1,
+                         Surface& picture2)
+    : fields_(fields), timer_(timer), picture1_(picture1), picture2_(picture2) {}
+
+int FrameDriver::interval_ms(double hundredths) {
+  const double ms = std::nearbyint(10 * hundredths);
+  if (!(ms > 0)) return 0;  // negative (or -infinity) asks for no ticks
+  if (ms > 65535) return 65535;
+  return static_cast<int>(ms);
+}
+
+std::optional<StartRefusal> FrameDriver::command1_click() {
+  if (init_drv_) {
+    auto start = read_start_moment(fields_);
+    if (auto* refusal = std::get_if<StartRefusal>(&start)) return std::move(*refusal);
+    set_up(std::get<StartMoment>(start));
+  }
+  draw_frame();
+  return std::nullopt;
+}
+
+void FrameDriver::command2_click() { timer_.set_enabled(!timer_.enabled()); }
+
+// One-time set-up of the first Start: place, clock, stars, surfaces, timer.
+void FrameDriver::set_up(const StartMoment& start) {
+  init_drv_ = false;
+  lon_obs_ = start.lon_obs;
+  lat_obs_ = start.lat_obs;
+  clock_ = {start.yr, start.mn, start.dy, 0};
+
+  // 0 h UT of the typed date: the epoch the stars are precessed to.
+  double tjt = 0, t2000 = 0;
+  tujit(1, clock_.yr_now, clock_.mn_now, clock_.dy_now, clock_.ut_now, tjt, t2000);
+  stardata(t2000, ra_obj_, dc_obj_, stars_.mag_st, stars_.col_st);
+
+  // JST to UT; one minute back, since every frame first steps the clock.
+  clock_.ut_now = (start.start_jst - 9) - 1.0 / 60;
+  pic_draw_ = &picture2_;
+  pic_show_ = &picture1_;
+  timer_.set_enabled(true);
+}
+
+// The line of sight, the two options and the timer interval, read afresh.
+void FrameDriver::read_view(FrameReport& report) {
+  const double alt = read_number(fields_.text(Field::Text8));
+  const double az = read_number(fields_.text(Field::Text9));
+  if (std::isfinite(alt)) view_alt_ = alt;
+  if (std::isfinite(az)) view_az_ = az;
+  report.view_alt = view_alt_;
+  report.view_az = view_az_;
+  report.grid_on = fields_.option1();
+  report.stars_by_day = fields_.option3();
+  timer_.set_interval(interval_ms(read_number(fields_.text(Field::Text11))));
+}
+
+void FrameDriver::draw_frame() {
+  // Show what the previous call drew; draw on the other surface.
+  std::swap(pic_draw_, pic_show_);
+  pic_draw_->set_visible(false);
+  pic_show_->set_visible(true);
+
+  FrameReport report;
+  read_view(report);
+
+  clock_.ut_now = clock_.ut_now + 1.0 / 60;  // exactly one minute a frame
+  tujit(1, clock_.yr_now, clock_.mn_now, clock_.dy_now, clock_.ut_now, report.tjt, report.t2000);
+  report.ut_now = clock_.ut_now;
+
+  const FrameView view{report.t2000, clock_.ut_now,   lat_obs_,
+                       lon_obs_,     report.view_alt, report.view_az};
+  const BodiesState bodies = compute_bodies(view, ra_obj_, dc_obj_);
+  report.is_day = bodies.is_day;
+  report.sky = bodies.is_day == 1 ? col_day : col_night;
+  for (int i = 1; i < object_table_size; ++i) {
+    report.objects[i].ra_h = ra_obj_[i];
+    report.objects[i].dec_deg = dc_obj_[i];
+  }
+
+  Surface& pic = *pic_draw_;
+  pic.set_back_color(report.sky);
+  draw_dome_and_stars(pic, view, ra_obj_, dc_obj_, stars_, report);
+  draw_bodies(pic, view, ra_obj_, dc_obj_, bodies, report);
+  report.caption = caption_lines(report.t2000);
+  print_caption(pic, report.caption);
+
+  // The clock becomes the UT date and time of day of this frame's moment.
+  double t2000 = report.t2000, tjt = 0;
+  tujit(2, clock_.yr_now, clock_.mn_now, clock_.dy_now, clock_.ut_now, tjt, t2000);
+  tujit(3, clock_.yr_now, clock_.mn_now, clock_.dy_now, clock_.ut_now, tjt, t2000);
+  report_ = std::move(report);
+}
+
+}  // namespace hz

@@ -1,0 +1,72 @@
+// The frame driver: the Start button's handler, which the timer's ticks call
+// too. Each call shows the frame drawn by the previous call, draws the next
+// one on the hidden surface and moves the simulated clock on by one minute.
+// It knows nothing of widgets: the window and the headless renderer run it
+// alike.
+#pragma once
+
+#include <optional>
+
+#include "catalog/stardata.hpp"
+#include "frame/fields.hpp"
+#include "frame/frame_report.hpp"
+#include "frame/star_field.hpp"
+#include "frame/start_moment.hpp"
+#include "render/surface.hpp"
+
+namespace hz {
+
+// The simulated clock: the UT date and the time of day in hours.
+struct SimClock {
+  double yr_now = 0, mn_now = 0, dy_now = 0, ut_now = 0;
+};
+
+class FrameDriver {
+ public:
+  FrameDriver(const FieldReader& fields, FrameTimer& timer, Surface& picture1, Surface& picture2);
+
+  // Start. The first call reads the place and the start moment; when they
+  // cannot be used it draws nothing, starts nothing and says why (a later
+  // call reads them again). Every other call draws exactly one frame.
+  std::optional<StartRefusal> command1_click();
+
+  // Pause/Resume: toggles the timer's enabled flag, nothing else.
+  void command2_click();
+
+  // A tick of the timer: one Start.
+  void timer1_timer() { command1_click(); }
+
+  bool started() const { return !init_drv_; }
+  const SimClock& clock() const { return clock_; }
+  const FrameReport& last_frame() const { return report_; }
+  const StarTables& stars() const { return stars_; }
+  Surface* pic_draw() const { return pic_draw_; }
+  Surface* pic_show() const { return pic_show_; }
+
+  // Timer interval in ms for a Text11 value in hundredths of a second:
+  // rounded half to even and held to what the timer accepts, 0..65535.
+  static int interval_ms(double hundredths);
+
+ private:
+  void set_up(const StartMoment& start);
+  void read_view(FrameReport& report);
+  void draw_frame();
+
+  const FieldReader& fields_;
+  FrameTimer& timer_;
+  Surface& picture1_;
+  Surface& picture2_;
+
+  bool init_drv_ = true;
+  double lon_obs_ = 0, lat_obs_ = 0;
+  SimClock clock_;
+  ObjectArray ra_obj_{}, dc_obj_{};
+  StarTables stars_;
+  Surface* pic_draw_ = nullptr;
+  Surface* pic_show_ = nullptr;
+  // The line of sight last usable, kept when a field reads as non-finite.
+  double view_alt_ = 90, view_az_ = 180;
+  FrameReport report_;
+};
+
+}  // namespace hz

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "catalog/stardata.hpp"
+#include "frame/field_step.hpp"
+#include "frame/frame_report.hpp"
+#include "render/surface.hpp"
+
+namespace hz {
+
+// What the bodies' computation decides for the frame.
+struct BodiesState {
+  double mphase;  // Sun's right ascension minus the Moon's, hours, not reduced
+  int is_day;     // 1 when the Sun's altitude is above 0 (exactly 0 is night)
+};
+
+// Computes the Sun and the nine planets (the Earth included) and the Moon
+// into ra_obj / dc_obj 301..311 (hours, degrees) and decides day or night.
+BodiesState compute_bodies(const FrameView& view, ObjectArray& ra_obj, ObjectArray& dc_obj);
+
+// Draws the mark of every body above the horizon and inside the field, in
+// index order; never the Earth; by day with stars by day off only the Sun and
+// the Moon. Records each body in report.objects.
+void draw_bodies(Surface& pic, const FrameView& view, const ObjectArray& ra_obj,
+                 const ObjectArray& dc_obj, const BodiesState& bodies, FrameReport& report);
+
+}  // namespace hz

@@ -1,0 +1,35 @@
+#include "frame/star_field.hpp"
+
+#include "render/dome.hpp"
+
+namespace hz {
+
+double star_dot_size(double mag) {
+  double size = 1;
+  if (mag < 2.6) size = 1.5;
+  if (mag < 1.6) size = 2;
+  return size;
+}
+
+void draw_dome_and_stars(Surface& pic, const FrameView& view, const ObjectArray& ra_obj,
+                         const ObjectArray& dc_obj, const StarTables& stars, FrameReport& report) {
+  const Rgb grid = report.grid_on ? col_grid : report.sky;
+  sph(pic, view.view_alt, view.view_az, xc_sky, yc_sky, r_sky, scl_sky, grid, col_hor, col_text);
+
+  const bool show = report.is_day == 0 || report.stars_by_day;
+  for (int i = first_star; i <= last_star; ++i) {
+    ObjectRow& row = report.objects[i];
+    const auto p = place_in_field(view, ra_obj[i], dc_obj[i], row);
+    if (!p) continue;
+
+    const Rgb colour = col_tbl[stars.col_st[i]];
+    pic.set_fill_style(FillStyle::solid);
+    pic.set_fill_color(colour);
+    if (show) {
+      pic.circle(p->xp, p->yp, star_dot_size(stars.mag_st[i]), colour);
+      row.drawn = true;
+    }
+  }
+}
+
+}  // namespace hz

@@ -1,0 +1,242 @@
+#include "window/form1.hpp"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <algorithm>
+#include <map>
+#include <vector>
+
+#include "frame/field_table.hpp"
+#include "render/fonts.hpp"
+#include "window/picture_box.hpp"
+
+namespace hz {
+namespace {
+
+const char* const kGothic = "ＭＳ ゴシック";
+const char* const kPGothic = "ＭＳ Ｐゴシック";
+
+QFont make_font(const char* family, double points, bool bold = false) {
+  QFont f(QString::fromUtf8(family));
+  f.setPointSizeF(points);
+  f.setBold(bold);
+  return f;
+}
+
+// Twips to pixels at 96 dots per inch.
+QRect twips(int left, int top, int width, int height) {
+  return QRect(left / 15, top / 15, width / 15, height / 15);
+}
+
+enum class Kind { label, title, text, frame, option, button };
+
+struct ControlSpec {
+  Kind kind;
+  const char* name;
+  const char* caption;
+  int left, top, width, height;  // twips, relative to the window or the frame
+  const char* family = nullptr;  // nullptr: the window font
+  double points = 0;
+  int tab_index = 0;
+  const char* parent = nullptr;  // frame holding an option button
+};
+
+// The captions of every option button.
+const char* const kDraw = "描　く";
+const char* const kDoNotDraw = "描かない";
+
+// A text box, named and filled as the field table says.
+ControlSpec text_box(Field f, int left, int top, int width, int height, int tab_index) {
+  const FieldInfo& info = field_info(f);
+  ControlSpec c{Kind::text, info.object_name, info.default_text, left, top, width, height};
+  c.family = kPGothic;
+  c.points = 9.75;
+  c.tab_index = tab_index;
+  return c;
+}
+
+// The label naming a field, with the field table's caption, in the window font.
+ControlSpec field_label(const char* name, Field f, int left, int top, int width, int height,
+                        int tab_index) {
+  ControlSpec c{Kind::label, name, field_info(f).caption_ja, left, top, width, height};
+  c.tab_index = tab_index;
+  return c;
+}
+
+// Every control of the window, as designed.
+const ControlSpec kControls[] = {
+    {Kind::title, "Label12", nullptr, 1920, 240, 5175, 495, kGothic, 20.25, 16, nullptr},
+    field_label("Label1", Field::Text1, 600, 1080, 1335, 375, 8),
+    text_box(Field::Text1, 1800, 960, 615, 375, 0),
+    {Kind::label, "Label5", "ﾟ", 2280, 840, 255, 255, nullptr, 0, 23, nullptr},
+    field_label("Label2", Field::Text2, 600, 1680, 1335, 375, 9),
+    text_box(Field::Text2, 1800, 1560, 615, 375, 1),
+    {Kind::label, "Label14", "ﾟ", 2280, 1440, 255, 375, nullptr, 0, 24, nullptr},
+    text_box(Field::Text5, 3120, 960, 735, 390, 20),
+    field_label("Label3", Field::Text5, 3960, 1080, 255, 255, 31),
+    text_box(Field::Text6, 4200, 960, 495, 375, 21),
+    field_label("Label10", Field::Text6, 4800, 1080, 255, 255, 32),
+    text_box(Field::Text7, 5040, 960, 495, 375, 22),
+    field_label("Label13", Field::Text7, 5640, 1080, 135, 255, 33),
+    {Kind::label, "Label4", "開始時刻     (JST)", 3120, 1560, 855, 375, nullptr, 0, 10, nullptr},
+    text_box(Field::Text3, 4080, 1560, 495, 375, 18),
+    field_label("Label15", Field::Text3, 4680, 1680, 255, 255, 34),
+    text_box(Field::Text4, 4920, 1560, 495, 375, 19),
+    field_label("Label16", Field::Text4, 5520, 1680, 255, 255, 35),
+    field_label("Label6", Field::Text8, 6240, 1080, 975, 375, 11),
+    text_box(Field::Text8, 7320, 960, 495, 375, 2),
+    {Kind::label, "Label8", "ﾟ", 7680, 840, 255, 255, kPGothic, 9, 13, nullptr},
+    field_label("Label7", Field::Text9, 6240, 1680, 1095, 255, 12),
+    text_box(Field::Text9, 7320, 1560, 495, 375, 6),
+    {Kind::label, "Label9", "ﾟ", 7680, 1440, 255, 255, nullptr, 0, 14, nullptr},
+    field_label("Label11", Field::Text11, 8040, 1560, 1455, 375, 15),
+    text_box(Field::Text11, 9480, 1560, 615, 375, 7),
+    {Kind::frame, grid_group.frame_name, grid_group.caption_ja, 8640, 480, 1455, 855, kPGothic, 9,
+     25, nullptr},
+    {Kind::option, grid_group.on_name, kDraw, 120, 240, 855, 255, kPGothic, 9, 26,
+     grid_group.frame_name},
+    {Kind::option, grid_group.off_name, kDoNotDraw, 120, 480, 1095, 255, kPGothic, 9, 27,
+     grid_group.frame_name},
+    {Kind::frame, day_stars_group.frame_name, day_stars_group.caption_ja, 10440, 480, 1455, 855,
+     kPGothic, 9, 28, nullptr},
+    {Kind::option, day_stars_group.on_name, kDraw, 120, 240, 855, 255, kPGothic, 9, 29,
+     day_stars_group.frame_name},
+    {Kind::option, day_stars_group.off_name, kDoNotDraw, 120, 480, 1215, 300, kPGothic, 9, 30,
+     day_stars_group.frame_name},
+    {Kind::button, "Command1", "開始", 10560, 1560, 1095, 615, kPGothic, 11.25, 3, nullptr},
+    {Kind::button, "Command2", "中断/再開", 5160, 12360, 1095, 375, kPGothic, 9, 17, nullptr},
+};
+
+void paint_white(QWidget* w) {
+  QPalette p = w->palette();
+  p.setColor(QPalette::Window, Qt::white);
+  w->setPalette(p);
+  w->setAutoFillBackground(true);
+}
+
+}  // namespace
+
+Form1::Form1(QWidget* parent) : QWidget(parent), timer_(this) {
+  install_font_substitutes();
+  setObjectName("Form1");
+  setWindowTitle(product_title());
+  setFont(make_font(kGothic, 9));
+  paint_white(this);
+  setFixedSize(12465 / 15, 13035 / 15);
+  build_controls();
+  Form_Load();
+}
+
+Form1::~Form1() = default;
+
+QString Form1::product_title() { return QStringLiteral("星空プラネタリウム"); }
+
+void Form1::build_controls() {
+  std::vector<std::pair<int, QWidget*>> tab_chain;
+  for (const ControlSpec& c : kControls) {
+    QWidget* parent = c.parent ? findChild<QWidget*>(c.parent) : this;
+    const QString caption = QString::fromUtf8(c.kind == Kind::title ? "" : c.caption);
+    QWidget* w = nullptr;
+    switch (c.kind) {
+      case Kind::title:
+      case Kind::label: {
+        auto* label = new QLabel(c.kind == Kind::title ? product_title() : caption, parent);
+        label->setAlignment(c.kind == Kind::title ? Qt::AlignHCenter | Qt::AlignTop
+                                                  : Qt::AlignLeft | Qt::AlignTop);
+        label->setWordWrap(c.kind == Kind::label);
+        w = label;
+        break;
+      }
+      case Kind::text:
+        w = new QLineEdit(caption, parent);
+        break;
+      case Kind::frame:
+        w = new QGroupBox(caption, parent);
+        break;
+      case Kind::option:
+        w = new QRadioButton(caption, parent);
+        break;
+      case Kind::button:
+        w = new QPushButton(caption, parent);
+        break;
+    }
+    w->setObjectName(c.name);
+    w->setGeometry(twips(c.left, c.top, c.width, c.height));
+    if (c.family) w->setFont(make_font(c.family, c.points, c.kind == Kind::title));
+    if (c.kind == Kind::title) w->setFont(make_font(kGothic, 20.25, true));
+    w->setProperty("tabIndex", c.tab_index);
+    if (c.kind != Kind::text && c.kind != Kind::button) paint_white(w);
+    if (w->focusPolicy() != Qt::NoFocus) tab_chain.emplace_back(c.tab_index, w);
+  }
+  std::sort(tab_chain.begin(), tab_chain.end(),
+            [](const auto& a, const auto& b) { return a.first < b.first; });
+  for (std::size_t i = 1; i < tab_chain.size(); ++i) {
+    setTabOrder(tab_chain[i - 1].second, tab_chain[i].second);
+  }
+
+  picture1_ = new PictureBox("Picture1", this);
+  picture2_ = new PictureBox("Picture2", this);
+  for (PictureBox* p : {picture1_, picture2_}) p->setGeometry(twips(600, 2160, 9615, 9975));
+  picture1_->setProperty("tabIndex", 4);
+  picture2_->setProperty("tabIndex", 5);
+
+  connect(findChild<QPushButton*>("Command1"), &QPushButton::clicked, this, &Form1::Command1_Click);
+  connect(findChild<QPushButton*>("Command2"), &QPushButton::clicked, this, &Form1::Command2_Click);
+  connect(&timer_.qtimer(), &QTimer::timeout, this, &Form1::Timer1_Timer);
+}
+
+// The window state's start: a frame driver whose first Start will set it up.
+void Form1::Form_Load() {
+  driver_ = std::make_unique<FrameDriver>(static_cast<const FieldReader&>(*this), timer_,
+                                          picture1_->surface(), picture2_->surface());
+}
+
+void Form1::Command1_Click() {
+  if (const auto refusal = driver_->command1_click()) {
+    show_refusal(*refusal);
+    return;
+  }
+  show_frame();
+}
+
+void Form1::Command2_Click() { driver_->command2_click(); }
+
+void Form1::Timer1_Timer() {
+  driver_->timer1_timer();
+  show_frame();
+}
+
+void Form1::show_frame() {
+  picture1_->sync();
+  picture2_->sync();
+}
+
+void Form1::show_refusal(const StartRefusal& refusal) {
+  if (refusal_box_) refusal_box_->close();
+  refusal_box_ = new QMessageBox(QMessageBox::Warning, QStringLiteral("開始できません"),
+                                 QString::fromStdString(refusal.message_ja), QMessageBox::Ok, this);
+  refusal_box_->setObjectName("StartRefusal");
+  refusal_box_->setAttribute(Qt::WA_DeleteOnClose);
+  // Once the message is closed, the field to correct has the focus.
+  QLineEdit* field = findChild<QLineEdit*>(field_info(refusal.field).object_name);
+  connect(refusal_box_, &QMessageBox::finished, field, [field] {
+    field->setFocus();
+    field->selectAll();
+  });
+  refusal_box_->open();
+}
+
+std::string Form1::text(Field f) const {
+  return findChild<QLineEdit*>(field_info(f).object_name)->text().toStdString();
+}
+
+bool Form1::option1() const { return findChild<QRadioButton*>(grid_group.on_name)->isChecked(); }
+bool Form1::option3() const {
+  return findChild<QRadioButton*>(day_stars_group.on_name)->isChecked();
+}
+
+}  // namespace hz

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QMessageBox>
+#include <QPointer>
+#include <QWidget>
+#include <memory>
+
+#include "frame/fields.hpp"
+#include "frame/frame_driver.hpp"
+#include "window/qt_frame_timer.hpp"
+
+namespace hz {
+
+class PictureBox;
+
+// The one window: its controls, laid out as designed, wired to the frame
+// driver. It builds the controls and forwards events; frames are drawn by the
+// driver and only shown here.
+class Form1 : public QWidget, private FieldReader {
+  Q_OBJECT
+ public:
+  explicit Form1(QWidget* parent = nullptr);
+  ~Form1() override;
+
+  // The product title: the window caption and Label12.
+  static QString product_title();
+
+  const FrameDriver& driver() const { return *driver_; }
+  const QtFrameTimer& timer() const { return timer_; }
+  // The message of the last refused Start, while it is open.
+  QMessageBox* refusal_box() const { return refusal_box_; }
+
+  void Form_Load();
+  void Command1_Click();
+  void Command2_Click();
+  void Timer1_Timer();
+
+ private:
+  std::string text(Field f) const override;
+  bool option1() const override;
+  bool option3() const override;
+
+  void build_controls();
+  void show_refusal(const StartRefusal& refusal);
+  void show_frame();
+
+  QtFrameTimer timer_;
+  std::unique_ptr<FrameDriver> driver_;
+  PictureBox* picture1_ = nullptr;
+  PictureBox* picture2_ = nullptr;
+  QPointer<QMessageBox> refusal_box_;  // null once the message is closed
+};
+
+}  // namespace hz

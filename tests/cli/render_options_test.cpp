@@ -1,0 +1,62 @@
+#include "cli/render_options.hpp"
+
+#include <gtest/gtest.h>
+
+namespace hz {
+namespace {
+
+RenderOptions parse_ok(const std::vector<std::string>& args) {
+  auto r = parse_render_options(args);
+  EXPECT_TRUE(std::holds_alternative<RenderOptions>(r))
+      << (std::holds_alternative<std::string>(r) ? std::get<std::string>(r) : "");
+  return std::holds_alternative<RenderOptions>(r) ? std::get<RenderOptions>(r) : RenderOptions{};
+}
+
+TEST(RenderOptions, DefaultsAreTheWindowsFieldsAtStart) {
+  const RenderOptions o = parse_ok({});
+  EXPECT_EQ(o.texts.at(Field::Text1), " ");
+  EXPECT_EQ(o.texts.at(Field::Text6), "");
+  EXPECT_EQ(o.texts.at(Field::Text8), "90");
+  EXPECT_EQ(o.texts.at(Field::Text9), "180");
+  EXPECT_EQ(o.texts.at(Field::Text11), " 10");
+  EXPECT_EQ(o.frames, 1);
+  EXPECT_FALSE(o.option1 || o.option3 || o.png || o.table);
+}
+
+TEST(RenderOptions, ValuesAreKeptAsTextForTheNumberRule) {
+  const RenderOptions o = parse_ok(
+      {"--longitude", "135", "--latitude=35.5", "--month=-1", "--day=", "--hour", "-3", "--year",
+       "2026abc", "--grid", "--daytime-stars", "--frames", "12", "--png", "a.png", "--table", "-"});
+  EXPECT_EQ(o.texts.at(Field::Text1), "135");
+  EXPECT_EQ(o.texts.at(Field::Text2), "35.5");
+  EXPECT_EQ(o.texts.at(Field::Text6), "-1");
+  EXPECT_EQ(o.texts.at(Field::Text7), "") << "an empty text can be given";
+  EXPECT_EQ(o.texts.at(Field::Text3), "-3") << "the next argument is the value, even with a dash";
+  EXPECT_EQ(o.texts.at(Field::Text5), "2026abc");
+  EXPECT_TRUE(o.option1 && o.option3);
+  EXPECT_EQ(o.frames, 12);
+  EXPECT_EQ(*o.png, "a.png");
+  EXPECT_EQ(*o.table, "-");
+}
+
+TEST(RenderOptions, BadUsageIsAnError) {
+  const std::vector<std::vector<std::string>> bad = {
+      {"--frames", "0"}, {"--frames", "-2"}, {"--frames", "x"}, {"--frames"},
+      {"--bogus"},       {"--longitude"},    {"--grid=1"},      {"--png="},
+  };
+  for (const auto& args : bad) {
+    EXPECT_TRUE(std::holds_alternative<std::string>(parse_render_options(args))) << args[0];
+  }
+}
+
+TEST(RenderOptions, HelpNamesEveryOption) {
+  const std::string usage = render_usage();
+  for (const char* name : {"--longitude", "--latitude", "--year", "--month", "--day", "--hour",
+                           "--minute", "--view-altitude", "--view-azimuth", "--interval", "--grid",
+                           "--daytime-stars", "--frames", "--png", "--table", "--help"}) {
+    EXPECT_NE(usage.find(name), std::string::npos) << name;
+  }
+}
+
+}  // namespace
+}  // namespace hz

@@ -1,0 +1,54 @@
+#include "frame/caption.hpp"
+
+#include <gtest/gtest.h>
+
+#include "time/calendar.hpp"
+
+namespace hz {
+namespace {
+
+// t2000 of a JST date and time of day.
+double t2000_of_jst(double yr, double mn, double dy, double jst_hours) {
+  double ut = jst_hours - 9, tjt = 0, t2000 = 0;
+  tujit(1, yr, mn, dy, ut, tjt, t2000);
+  return t2000;
+}
+
+struct CaptionCase {
+  const char* why;
+  double yr, mn, dy, jst_hours;
+  const char* date;
+  const char* time;
+};
+
+TEST(Caption, ShowsTheJstMoment) {
+  const CaptionCase cases[] = {
+      {"morning, one-digit day", 2026, 12, 7, 9.8, "2026 年12 月7 日", "09 時48 分 (JST)"},
+      {"JST date ahead of the UT date", 2026, 12, 7, 8.5, "2026 年12 月7 日", "08 時30 分 (JST)"},
+      {"midnight opens the new year", 2027, 1, 1, 0, "2027 年1 月1 日", "00 時00 分 (JST)"},
+      {"leap day", 2024, 2, 29, 23 + 59.0 / 60, "2024 年2 月29 日", "23 時59 分 (JST)"},
+      {"year 0 prints no digit", 0, 1, 1, 12, " 年1 月1 日", "12 時00 分 (JST)"},
+  };
+  for (const auto& c : cases) {
+    const CaptionLines lines = caption_lines(t2000_of_jst(c.yr, c.mn, c.dy, c.jst_hours));
+    EXPECT_EQ(lines.date, c.date) << c.why;
+    EXPECT_EQ(lines.time, c.time) << c.why;
+  }
+}
+
+// The last half minute before midnight rounds up to "24 時00 分" on the ending
+// day, but only until 0.864 s before midnight: from there on the day-number
+// tolerance already counts the next date, at 00:00.
+TEST(Caption, LastHalfMinuteBeforeMidnight) {
+  const double second = 1.0 / 3600;
+  const CaptionLines before = caption_lines(t2000_of_jst(2026, 12, 31, 24 - 20 * second));
+  EXPECT_EQ(before.date, "2026 年12 月31 日");
+  EXPECT_EQ(before.time, "24 時00 分 (JST)");
+
+  const CaptionLines within = caption_lines(t2000_of_jst(2026, 12, 31, 24 - 0.5 * second));
+  EXPECT_EQ(within.date, "2027 年1 月1 日");
+  EXPECT_EQ(within.time, "00 時00 分 (JST)");
+}
+
+}  // namespace
+}  // namespace hz

@@ -1,0 +1,39 @@
+// Fields typed by a test, as a user would type them into the window.
+#pragma once
+
+#include <map>
+#include <string>
+
+#include "frame/field_table.hpp"
+
+namespace hz::testing {
+
+class FakeFields : public FieldReader {
+ public:
+  FakeFields() : texts_(default_field_texts()) {}
+  std::string text(Field f) const override { return texts_.at(f); }
+  bool option1() const override { return option1_; }
+  bool option3() const override { return option3_; }
+
+  FakeFields& set(Field f, std::string s) {
+    texts_[f] = std::move(s);
+    return *this;
+  }
+  // Place, date and JST start time in one go.
+  FakeFields& start(double lon, double lat, int yr, int mn, int dy, int hh, int mm) {
+    set(Field::Text1, std::to_string(lon));
+    set(Field::Text2, std::to_string(lat));
+    set(Field::Text5, std::to_string(yr));
+    set(Field::Text6, std::to_string(mn));
+    set(Field::Text7, std::to_string(dy));
+    set(Field::Text3, std::to_string(hh));
+    return set(Field::Text4, std::to_string(mm));
+  }
+  bool option1_ = false;
+  bool option3_ = false;
+
+ private:
+  std::map<Field, std::string> texts_;
+};
+
+}  // namespace hz::testing

@@ -1,0 +1,179 @@
+#include "window/form1.hpp"
+
+#include <gtest/gtest.h>
+
+#include <QFontInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+
+#include "window/picture_box.hpp"
+
+namespace hz {
+namespace {
+
+template <typename W>
+W* child(const Form1& form, const char* name) {
+  W* w = form.findChild<W*>(name);
+  EXPECT_NE(w, nullptr) << name;
+  return w;
+}
+
+void type_into(Form1& form, const char* name, const char* text) {
+  QLineEdit* edit = child<QLineEdit>(form, name);
+  edit->clear();
+  QTest::keyClicks(edit, text);  // ASCII only: keyClicks aborts on other text
+}
+
+void press_start(Form1& form) {
+  QTest::mouseClick(child<QPushButton>(form, "Command1"), Qt::LeftButton);
+}
+
+TEST(Form1, LayoutAsDesigned) {
+  Form1 form;
+  EXPECT_EQ(form.size(), QSize(831, 869)) << "12465 x 13035 twips";
+  EXPECT_EQ(form.windowTitle(), child<QLabel>(form, "Label12")->text());
+
+  struct Geometry {
+    const char* name;
+    QRect rect;
+  } const geometries[] = {
+      {"Picture1", {40, 144, 641, 665}}, {"Picture2", {40, 144, 641, 665}},
+      {"Command1", {704, 104, 73, 41}},  {"Command2", {344, 824, 73, 25}},
+      {"Text11", {632, 104, 41, 25}},    {"Frame2", {696, 32, 97, 57}},
+      {"Option4", {8, 32, 81, 20}},      {"Label12", {128, 16, 345, 33}},
+  };
+  for (const auto& g : geometries) {
+    EXPECT_EQ(child<QWidget>(form, g.name)->geometry(), g.rect) << g.name;
+  }
+  EXPECT_EQ(child<QRadioButton>(form, "Option3")->parentWidget()->objectName(), "Frame2");
+}
+
+TEST(Form1, CaptionsAndTextsAtStart) {
+  Form1 form;
+  EXPECT_EQ(child<QRadioButton>(form, "Option1")->text(), QString::fromUtf8("描\u3000く"))
+      << "an ideographic space between the two characters";
+  EXPECT_EQ(child<QLabel>(form, "Label5")->text(), QString::fromUtf8("\uFF9F")) << "half-width ﾟ";
+  EXPECT_EQ(child<QLabel>(form, "Label4")->text(), QString::fromUtf8("開始時刻     (JST)"));
+  EXPECT_EQ(child<QLabel>(form, "Label11")->text(),
+            QString::fromUtf8("画面切換時間   （大きいと遅い）"));
+  EXPECT_EQ(child<QLineEdit>(form, "Text1")->text(), " ");
+  EXPECT_EQ(child<QLineEdit>(form, "Text5")->text(), "");
+  EXPECT_EQ(child<QLineEdit>(form, "Text8")->text(), "90");
+  EXPECT_EQ(child<QLineEdit>(form, "Text9")->text(), "180");
+  EXPECT_EQ(child<QLineEdit>(form, "Text11")->text(), " 10");
+  for (const char* name : {"Option1", "Option2", "Option3", "Option4"}) {
+    EXPECT_FALSE(child<QRadioButton>(form, name)->isChecked()) << name << ": no selection at start";
+  }
+  QTimer* timer1 = child<QTimer>(form, "Timer1");
+  EXPECT_FALSE(timer1->isActive()) << "disabled at start";
+  EXPECT_EQ(form.timer().interval(), 0);
+}
+
+TEST(Form1, FontsResolveToTheIpaGothicFaces) {
+  Form1 form;
+  const QFont text_font = child<QLineEdit>(form, "Text1")->font();
+  EXPECT_EQ(text_font.pointSizeF(), 9.75) << "fractional size kept, not truncated to 9";
+  EXPECT_EQ(QFontInfo(text_font).family(), "IPAPGothic");
+  EXPECT_EQ(QFontInfo(child<QLabel>(form, "Label1")->font()).family(), "IPAGothic");
+  EXPECT_EQ(child<QLabel>(form, "Label1")->font().pointSizeF(), 9.0);
+  const QFont title = child<QLabel>(form, "Label12")->font();
+  EXPECT_EQ(title.pointSizeF(), 20.25);
+  EXPECT_TRUE(title.bold());
+  EXPECT_EQ(child<QPushButton>(form, "Command1")->font().pointSizeF(), 11.25);
+}
+
+TEST(Form1, TabOrderFollowsTheDesign) {
+  Form1 form;
+  const char* expected[] = {"Text1",    "Text2", "Text8", "Command1", "Text9", "Text11",
+                            "Command2", "Text3", "Text4", "Text5",    "Text6", "Text7"};
+  QWidget* w = child<QWidget>(form, "Text1");
+  for (std::size_t i = 1; i < std::size(expected); ++i) {
+    w = w->nextInFocusChain();
+    while (w->focusPolicy() == Qt::NoFocus || !w->isEnabled()) w = w->nextInFocusChain();
+    EXPECT_EQ(w->objectName(), expected[i]) << "after " << expected[i - 1];
+  }
+}
+
+TEST(Form1, StartDrawsAndRunsTheTimerPauseStopsIt) {
+  Form1 form;
+  type_into(form, "Text1", "135");
+  type_into(form, "Text2", "35");
+  type_into(form, "Text5", "2026");
+  type_into(form, "Text6", "12");
+  type_into(form, "Text7", "7");
+  type_into(form, "Text3", "21");
+  type_into(form, "Text4", "0");
+  press_start(form);
+  EXPECT_TRUE(form.driver().started());
+  EXPECT_FALSE(child<PictureBox>(form, "Picture1")->isVisibleTo(&form)) << "drawn while hidden";
+  EXPECT_TRUE(child<PictureBox>(form, "Picture2")->isVisibleTo(&form));
+  EXPECT_TRUE(form.timer().qtimer().isActive());
+  EXPECT_EQ(form.timer().qtimer().interval(), 100);
+
+  QTest::mouseClick(child<QPushButton>(form, "Command2"), Qt::LeftButton);
+  EXPECT_FALSE(form.timer().qtimer().isActive());
+  QTest::mouseClick(child<QPushButton>(form, "Command2"), Qt::LeftButton);
+  EXPECT_TRUE(form.timer().qtimer().isActive());
+
+  type_into(form, "Text11", "");
+  press_start(form);
+  EXPECT_TRUE(form.timer().enabled());
+  EXPECT_FALSE(form.timer().qtimer().isActive()) << "interval 0 must not fire continuously";
+}
+
+TEST(Form1, TicksDrawFrames) {
+  Form1 form;
+  type_into(form, "Text11", "1");  // 10 ms
+  press_start(form);
+  const double first = form.driver().last_frame().t2000;
+  const double minute = 1.0 / 1440 / 36525;
+  QTRY_VERIFY_WITH_TIMEOUT(form.driver().last_frame().t2000 > first + 2.5 * minute, 10000);
+}
+
+TEST(Form1, ARefusedStartSaysWhyAndCanBeCorrected) {
+  Form1 form;
+  type_into(form, "Text6", "14");
+  press_start(form);
+  ASSERT_NE(form.refusal_box(), nullptr);
+  EXPECT_TRUE(form.refusal_box()->isVisible());
+  EXPECT_TRUE(form.refusal_box()->text().contains(QString::fromUtf8("月")));
+  EXPECT_FALSE(form.driver().started());
+  EXPECT_FALSE(form.timer().qtimer().isActive());
+
+  form.refusal_box()->accept();
+  QTRY_COMPARE(form.refusal_box(), nullptr);
+  EXPECT_EQ(child<QLineEdit>(form, "Text6")->selectedText(), "14") << "the field to correct";
+  type_into(form, "Text6", "12");
+  press_start(form);
+  EXPECT_TRUE(form.driver().started());
+}
+
+TEST(Form1, ClosingTheWindowWithTheMessageOpenIsSafe) {
+  auto form = std::make_unique<Form1>();
+  type_into(*form, "Text6", "-7");
+  press_start(*form);
+  ASSERT_NE(form->refusal_box(), nullptr);
+  form.reset();  // the message box is destroyed with the window
+  SUCCEED();
+}
+
+TEST(Form1, JapaneseTextTypedIntoAFieldReadsAsZero) {
+  Form1 form;
+  QLineEdit* year = child<QLineEdit>(form, "Text5");
+  year->setFocus();
+  QTest::sendKeyEvent(QTest::KeyAction::Click, year, Qt::Key_unknown,
+                      QString::fromUtf8("２０２６年"), Qt::NoModifier);
+  EXPECT_EQ(year->text(), QString::fromUtf8("２０２６年"));
+  press_start(form);
+  EXPECT_TRUE(form.driver().started());
+  EXPECT_NEAR(form.driver().last_frame().t2000, -20, 0.02) << "full-width digits read as year 0";
+}
+
+}  // namespace
+}  // namespace hz
