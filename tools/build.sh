@@ -1,7 +1,9 @@
 #!/bin/sh
-# Configures and builds hoshizora (Release) in build/ beside the sources.
+# Configures and builds hoshizora (the release preset, in build/ beside the
+# sources). Installs nothing: run.sh and test.sh see to the packages first.
+# Extra arguments go to the configure step, e.g. -DHOSHIZORA_BUILD_TESTS=OFF.
 set -eu
 top=$(cd "$(dirname "$0")/.." && pwd)
-sh "$top/tools/install-deps.sh"
-cmake -S "$top" -B "$top/build" -G Ninja -DCMAKE_BUILD_TYPE=Release
-cmake --build "$top/build" -j "$(nproc)"
+cd "$top"
+cmake --preset release "$@"
+cmake --build --preset release -j "$(nproc)"

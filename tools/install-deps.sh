@@ -1,9 +1,16 @@
 #!/bin/sh
-# Installs the Debian 12 packages that hoshizora needs to build, test and run,
-# when any is missing. Needs root or sudo only when something is missing.
+# Installs the Debian 12 packages that hoshizora needs, when any is missing:
+#   install-deps.sh run    to build and run the planetarium
+#   install-deps.sh test   to build and run the tests and benchmarks as well
+# Needs root or sudo only when something is missing; otherwise it only looks.
 set -eu
 
-packages="g++ cmake ninja-build qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev fonts-ipafont-gothic"
+packages="g++ cmake ninja-build qt6-base-dev fonts-ipafont-gothic"
+case "${1:-test}" in
+  run) ;;
+  test) packages="$packages libgtest-dev libgmock-dev libbenchmark-dev clang-format" ;;
+  *) echo "usage: install-deps.sh run|test" >&2; exit 2 ;;
+esac
 
 missing=""
 for p in $packages; do
