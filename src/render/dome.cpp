@@ -1,7 +1,7 @@
 #include "render/dome.hpp"
 
+#include <array>
 #include <cmath>
-#include <vector>
 
 #include "render/projection.hpp"
 
@@ -11,14 +11,81 @@ namespace {
 
 constexpr int n_az = 361;  // azimuths 0..360 degrees
 constexpr int n_alt = 91;  // altitudes 0..90 degrees
-constexpr int outside = 999;
 
-// Projected grid nodes, indexed by whole degrees of azimuth and altitude.
-struct Nodes {
-  std::vector<double> gx = std::vector<double>(n_az * n_alt);
-  std::vector<double> gy = std::vector<double>(n_az * n_alt);
-  std::vector<int> gvis = std::vector<int>(n_az * n_alt);
-  static int at(int a, int h) { return a * n_alt + h; }
+// A grid node as drawn: its pixel, and whether it belongs to the field.
+struct Node {
+  double px = 0, py = 0;  // whole pixels
+  bool in_field = false;
+};
+
+// Projects the grid nodes of one view. Each node's pixel is what prj gives,
+// rounded as the rasteriser rounds it; the view's and the nodes' sines and
+// cosines are taken once, not once per node.
+class NodeProjector {
+ public:
+  NodeProjector(double ss, double sl, double x0, double y0, double scl, double r)
+      : ss_(ss),
+        sl_(sl),
+        x0_(x0),
+        y0_(y0),
+        scl_(scl),
+        r_(r),
+        sin_ss_(std::sin(ss)),
+        cos_ss_(std::cos(ss)) {
+    for (int h = 0; h < n_alt; ++h) {
+      sin_h_[h] = std::sin(h * rd);
+      cos_h_[h] = std::cos(h * rd);
+    }
+    for (int a = 0; a < n_az; ++a) {
+      const double dl = a * rd - sl;
+      sin_dl_[a] = std::sin(dl);
+      cos_dl_[a] = std::cos(dl);
+    }
+  }
+
+  Node node(int a, int h) const {
+    // prj's vector and polar distance, term for term.
+    const double u = sin_h_[h] * cos_ss_ - sin_ss_ * cos_h_[h] * cos_dl_[a];
+    const double v = cos_h_[h] * sin_dl_[a];
+    const double w = sin_h_[h] * sin_ss_ + cos_ss_ * cos_h_[h] * cos_dl_[a];
+    const double q = std::sqrt(u * u + v * v);
+    double d = pi / 2;
+    if (w != 0) {
+      d = std::atan(q / w);
+      if (w < 0) d = d + pi;
+    }
+    Node n;
+    n.in_field = d / rd < r_ + 0.1;
+    if (!n.in_field) return n;
+
+    // The position angle's cosine and sine are v / q and u / q. They differ
+    // from prj's cos and sin of the angle by a few units in the last place,
+    // far below the guard band; a coordinate that comes within the band of a
+    // half pixel, where rounding could tell them apart, is taken from prj.
+    const double rho = scl_ * d / rd;
+    if (q > min_radius) {
+      const double x = x0_ + rho * (v / q), y = y0_ - rho * (u / q);
+      if (clear_of_half(x) && clear_of_half(y)) {
+        n.px = std::rint(x);
+        n.py = std::rint(y);
+        return n;
+      }
+    }
+    const Projected p = prj(ss_, sl_, x0_, y0_, scl_, h * rd, a * rd);
+    n.px = std::rint(p.xp);
+    n.py = std::rint(p.yp);
+    return n;
+  }
+
+ private:
+  static constexpr double guard = 1e-6;       // pixels
+  static constexpr double min_radius = 1e-6;  // below it v / q and u / q are ill-conditioned
+  static bool clear_of_half(double x) { return std::fabs(x - std::floor(x) - 0.5) > guard; }
+
+  double ss_, sl_, x0_, y0_, scl_, r_;
+  double sin_ss_, cos_ss_;
+  std::array<double, n_alt> sin_h_, cos_h_;
+  std::array<double, n_az> sin_dl_, cos_dl_;
 };
 
 }  // namespace
@@ -27,37 +94,32 @@ void sph(Surface& pic, double alt0, double az0, double x0, double y0, double r, 
          Rgb col1, Rgb col2, Rgb col3) {
   const double ss = alt0 * rd;
   const double sl = az0 * rd;
-  Nodes n;
-  // Projects node (a, h) and records whether it lies in the field.
-  auto node = [&](int a, int h) {
-    const Projected p = prj(ss, sl, x0, y0, scl, h * rd, a * rd);
-    const int i = Nodes::at(a, h);
-    n.gx[i] = p.xp;
-    n.gy[i] = p.yp;
-    n.gvis[i] = p.d / rd < r + 0.1 ? 0 : outside;
-  };
-  auto segment = [&](int a1, int h1, int a2, int h2, Rgb c) {
-    const int i = Nodes::at(a1, h1);
-    const int j = Nodes::at(a2, h2);
-    if (n.gvis[i] == 0 && n.gvis[j] == 0) pic.line(n.gx[i], n.gy[i], n.gx[j], n.gy[j], c);
+  const NodeProjector projector(ss, sl, x0, y0, scl, r);
+  // A segment between neighbouring nodes is drawn when both belong.
+  auto segment = [&](const Node& i, const Node& j, Rgb c) {
+    if (i.in_field && j.in_field) pic.line(i.px, i.py, j.px, j.py, c);
   };
 
   pic.cls();
 
   // Azimuth lines, horizon to zenith; 0 and 360 coincide and both are drawn.
   for (int a = 0; a <= 360; a += 10) {
+    Node below;
     for (int h = 0; h <= 90; ++h) {
-      node(a, h);
-      if (h > 0) segment(a, h, a, h - 1, col1);
+      const Node n = projector.node(a, h);
+      if (h > 0) segment(n, below, col1);
+      below = n;
     }
   }
 
   // Altitude circles; the first is the horizon.
   for (int h = 0; h <= 80; h += 10) {
     const Rgb c = h == 0 ? col2 : col1;
+    Node before;
     for (int a = 0; a <= 360; ++a) {
-      node(a, h);
-      if (a > 0) segment(a, h, a - 1, h, c);
+      const Node n = projector.node(a, h);
+      if (a > 0) segment(n, before, c);
+      before = n;
     }
   }
 

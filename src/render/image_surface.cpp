@@ -16,19 +16,23 @@ namespace {
 QRgb to_qrgb(Rgb c) { return qRgb(red_of(c), green_of(c), blue_of(c)); }
 Rgb from_qrgb(QRgb p) { return rgb(qRed(p), qGreen(p), qBlue(p)); }
 
-// The rasterisers' view of the image.
+// The rasterisers' view of the image, for one drawing call: the image is
+// detached from any copy once, then written through its pixel array.
 class ImageGrid : public PixelGrid {
  public:
-  explicit ImageGrid(QImage& img) : img_(img) {}
-  int width() const override { return img_.width(); }
-  int height() const override { return img_.height(); }
-  Rgb get(int x, int y) const override { return from_qrgb(img_.pixel(x, y)); }
-  void put(int x, int y, Rgb c) override {
-    reinterpret_cast<QRgb*>(img_.scanLine(y))[x] = to_qrgb(c);
-  }
+  explicit ImageGrid(QImage& img)
+      : bits_(reinterpret_cast<QRgb*>(img.bits())),
+        stride_(img.bytesPerLine() / static_cast<int>(sizeof(QRgb))),
+        width_(img.width()),
+        height_(img.height()) {}
+  int width() const override { return width_; }
+  int height() const override { return height_; }
+  Rgb get(int x, int y) const override { return from_qrgb(bits_[y * stride_ + x]); }
+  void put(int x, int y, Rgb c) override { bits_[y * stride_ + x] = to_qrgb(c); }
 
  private:
-  QImage& img_;
+  QRgb* bits_;
+  int stride_, width_, height_;
 };
 
 }  // namespace

@@ -76,11 +76,6 @@ bool in_arc(const ArcAngles& arc, std::int64_t dx, std::int64_t dy) {
 
 }  // namespace
 
-std::optional<std::int64_t> pixel_of(double v) {
-  if (!std::isfinite(v) || std::fabs(v) > max_coordinate) return std::nullopt;
-  return static_cast<std::int64_t>(std::nearbyint(v));
-}
-
 void raster_point(PixelGrid& g, double x, double y, Rgb c) {
   const auto px = pixel_of(x);
   const auto py = pixel_of(y);
@@ -112,9 +107,19 @@ void raster_line(PixelGrid& g, double x1, double y1, double x2, double y2, Rgb c
   // Steps whose major coordinate lies on the grid.
   const std::int64_t i_lo = std::max<std::int64_t>(0, -p0);
   const std::int64_t i_hi = std::min<std::int64_t>(dp, major_size - 1 - p0);
-  for (std::int64_t i = i_lo; i <= i_hi; ++i) {
-    // Minor offset: i * dq / dp rounded, halves away from the start.
-    const std::int64_t off = dp == 0 ? 0 : (2 * i * dq + dp) / (2 * dp);
+  if (i_lo > i_hi) return;
+  // Minor offset: i * dq / dp rounded, halves away from the start, that is
+  // off = (2 i dq + dp) / (2 dp) in integers; kept as a quotient and its
+  // numerator's running value, which grows by 2 dq <= 2 dp a step.
+  const std::int64_t den = 2 * std::max<std::int64_t>(dp, 1);
+  std::int64_t num = 2 * i_lo * dq + dp;
+  std::int64_t off = num / den;
+  std::int64_t next = (off + 1) * den;  // numerator at which off steps up
+  for (std::int64_t i = i_lo; i <= i_hi; ++i, num += 2 * dq) {
+    if (num >= next) {
+      ++off;
+      next += den;
+    }
     const std::int64_t p = p0 + i;
     const std::int64_t q = q0 + sq * off;
     if (q < 0 || q >= minor_size) continue;

@@ -2,6 +2,7 @@
 // no antialiasing, so a colour read back is exactly the colour drawn.
 #pragma once
 
+#include <cmath>
 #include <cstdint>
 #include <optional>
 
@@ -32,7 +33,14 @@ constexpr double max_coordinate = 536870912.0;  // 2^29
 // Given:    v   coordinate, pixels
 // Returned:     the pixel index; nothing when v is not finite or its
 //               magnitude exceeds max_coordinate
-std::optional<std::int64_t> pixel_of(double v);
+// Notes:    inline, since it runs for every end of every line: called out of
+//           line, its optional result went through memory and stalled.
+//           rint rounds exactly as nearbyint (halves to even); it may raise
+//           the inexact flag, which nothing reads, and is much faster.
+inline std::optional<std::int64_t> pixel_of(double v) {
+  if (!std::isfinite(v) || std::fabs(v) > max_coordinate) return std::nullopt;
+  return static_cast<std::int64_t>(std::rint(v));
+}
 
 // One pixel at (x, y), rounded; clipped to the grid.
 void raster_point(PixelGrid& g, double x, double y, Rgb c);
