@@ -1,8 +1,10 @@
 // Timing of whole frames as the window draws them: the bodies, the dome and
-// grid, 300 stars, the marks and the caption, on an image surface.
+// grid, 300 stars, the marks and the caption, on an image surface. Tokyo on a
+// December night, a frame a simulated minute as in the window.
 #include <benchmark/benchmark.h>
 
 #include <QGuiApplication>
+#include <string>
 
 #include "cli/headless_frames.hpp"
 #include "cli/offscreen_app.hpp"
@@ -11,18 +13,46 @@
 
 namespace {
 
-void BM_WholeFrame(benchmark::State& state) {
-  const auto parsed =
-      hz::parse_render_options({"--longitude=139.7", "--latitude=35.7", "--year=2026", "--month=12",
-                                "--day=7", "--hour=21"});
-  hz::RenderOptions options = std::get<hz::RenderOptions>(parsed);
-  options.option1 = state.range(0) != 0;  // the grid drawn or drawn in the sky colour
+hz::RenderOptions tokyo_night(std::vector<std::string> extra) {
+  std::vector<std::string> args = {"--longitude=139.7", "--latitude=35.7", "--year=2026",
+                                   "--month=12",        "--day=7",         "--hour=21"};
+  args.insert(args.end(), extra.begin(), extra.end());
+  return std::get<hz::RenderOptions>(hz::parse_render_options(args));
+}
+
+// Frames one after another with the view fixed.
+void run_frames(benchmark::State& state, hz::RenderOptions options) {
   hz::OptionFields fields(options);
   hz::HeadlessFrames frames(fields);
   frames.driver().command1_click();
   for (auto _ : state) frames.driver().command1_click();
 }
-BENCHMARK(BM_WholeFrame)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+void BM_DefaultViewGridOff(benchmark::State& state) { run_frames(state, tokyo_night({})); }
+void BM_DefaultViewGridOn(benchmark::State& state) { run_frames(state, tokyo_night({"--grid"})); }
+void BM_HorizonView(benchmark::State& state) {
+  run_frames(state, tokyo_night({"--view-altitude=0", "--view-azimuth=180", "--grid"}));
+}
+
+// The line of sight turns one degree of azimuth a frame, so every frame draws
+// the dome afresh; at the given altitude, grid on.
+void BM_TurningView(benchmark::State& state) {
+  hz::RenderOptions options =
+      tokyo_night({"--view-altitude=" + std::to_string(state.range(0)), "--grid"});
+  hz::OptionFields fields(options);
+  hz::HeadlessFrames frames(fields);
+  long az = 180;
+  frames.driver().command1_click();
+  for (auto _ : state) {
+    options.texts[hz::Field::Text9] = std::to_string(++az);
+    frames.driver().command1_click();
+  }
+}
+
+BENCHMARK(BM_DefaultViewGridOff)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_DefaultViewGridOn)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_HorizonView)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_TurningView)->Arg(90)->Arg(45)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

@@ -91,7 +91,7 @@ void FrameDriver::draw_frame() {
 
   Surface& pic = *pic_draw_;
   pic.set_back_color(report.sky);
-  draw_dome_and_stars(pic, view, ra_obj_, dc_obj_, stars_, report);
+  draw_dome_and_stars(pic, dome_, view, ra_obj_, dc_obj_, stars_, report);
   draw_bodies(pic, view, ra_obj_, dc_obj_, bodies, report);
   report.caption = caption_lines(report.t2000);
   print_caption(pic, report.caption);

@@ -12,6 +12,7 @@
 #include "frame/frame_report.hpp"
 #include "frame/star_field.hpp"
 #include "frame/start_moment.hpp"
+#include "render/dome_cache.hpp"
 #include "render/surface.hpp"
 
 namespace hz {
@@ -62,6 +63,7 @@ class FrameDriver {
   SimClock clock_;
   ObjectArray ra_obj_{}, dc_obj_{};
   StarTables stars_;
+  DomeCache dome_;
   Surface* pic_draw_ = nullptr;
   Surface* pic_show_ = nullptr;
   // The line of sight last usable, kept when a field reads as non-finite.

@@ -1,7 +1,5 @@
 #include "frame/star_field.hpp"
 
-#include "render/dome.hpp"
-
 namespace hz {
 
 double star_dot_size(double mag) {
@@ -11,10 +9,12 @@ double star_dot_size(double mag) {
   return size;
 }
 
-void draw_dome_and_stars(Surface& pic, const FrameView& view, const ObjectArray& ra_obj,
-                         const ObjectArray& dc_obj, const StarTables& stars, FrameReport& report) {
+void draw_dome_and_stars(Surface& pic, DomeCache& dome, const FrameView& view,
+                         const ObjectArray& ra_obj, const ObjectArray& dc_obj,
+                         const StarTables& stars, FrameReport& report) {
   const Rgb grid = report.grid_on ? col_grid : report.sky;
-  sph(pic, view.view_alt, view.view_az, xc_sky, yc_sky, r_sky, scl_sky, grid, col_hor, col_text);
+  dome.sph(pic, view.view_alt, view.view_az, xc_sky, yc_sky, r_sky, scl_sky, grid, col_hor,
+           col_text);
 
   const bool show = report.is_day == 0 || report.stars_by_day;
   for (int i = first_star; i <= last_star; ++i) {

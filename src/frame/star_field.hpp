@@ -5,6 +5,7 @@
 #include "catalog/stardata.hpp"
 #include "frame/field_step.hpp"
 #include "frame/frame_report.hpp"
+#include "render/dome_cache.hpp"
 #include "render/surface.hpp"
 
 namespace hz {
@@ -19,11 +20,12 @@ struct StarTables {
 // Dot radius in pixels for a magnitude: 2 below 1.6, 1.5 below 2.6, else 1.
 double star_dot_size(double mag);
 
-// Draws the dome, horizon, grid (in the sky colour when off) and legends,
-// then every star above the horizon and inside the field as a dot of its
-// size and colour, unless it is day and stars by day are off (the stars are
-// still converted then). Records each star in report.objects.
-void draw_dome_and_stars(Surface& pic, const FrameView& view, const ObjectArray& ra_obj,
-                         const ObjectArray& dc_obj, const StarTables& stars, FrameReport& report);
+// Draws the dome, horizon, grid (in the sky colour when off) and legends
+// (through dome, which redraws them only when the view changes), then every star above the horizon
+// and inside the field as a dot of its size and colour, unless it is day and stars by day are off
+// (the stars are still converted then). Records each star in report.objects.
+void draw_dome_and_stars(Surface& pic, DomeCache& dome, const FrameView& view,
+                         const ObjectArray& ra_obj, const ObjectArray& dc_obj,
+                         const StarTables& stars, FrameReport& report);
 
 }  // namespace hz

@@ -90,7 +90,7 @@ class NodeProjector {
 
 }  // namespace
 
-void sph(Surface& pic, double alt0, double az0, double x0, double y0, double r, double scl,
+bool sph(Surface& pic, double alt0, double az0, double x0, double y0, double r, double scl,
          Rgb col1, Rgb col2, Rgb col3) {
   const double ss = alt0 * rd;
   const double sl = az0 * rd;
@@ -141,6 +141,7 @@ void sph(Surface& pic, double alt0, double az0, double x0, double y0, double r, 
 
   // Cardinal points on the horizon.
   static constexpr const char* labels[4] = {"北", "東", "南", "西"};
+  bool cardinal_drawn = false;
   for (int k = 0; k < 4; ++k) {
     const int a = 90 * k;
     const Projected p = prj(ss, sl, x0, y0, scl, 0 * rd, a * rd);
@@ -149,8 +150,10 @@ void sph(Surface& pic, double alt0, double az0, double x0, double y0, double r, 
       pic.circle(p.xp, p.yp, 2, pic.fore_color());
       pic.set_current(p.xp - 4, p.yp + 10);
       pic.print(labels[k]);
+      cardinal_drawn = true;
     }
   }
+  return cardinal_drawn;
 }
 
 }  // namespace hz

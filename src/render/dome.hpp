@@ -28,7 +28,8 @@ namespace hz {
 //           r + 0.5; a segment is drawn when both its nodes belong. On return
 //           the fore colour is col2 and the fill style transparent once a
 //           cardinal point has been drawn.
-void sph(Surface& pic, double alt0, double az0, double x0, double y0, double r, double scl,
+// Returned: whether a cardinal point was drawn (and the fill style set).
+bool sph(Surface& pic, double alt0, double az0, double x0, double y0, double r, double scl,
          Rgb col1, Rgb col2, Rgb col3);
 
 }  // namespace hz

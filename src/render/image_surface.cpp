@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <QString>
 #include <cmath>
+#include <utility>
+#include <vector>
 
 #include "render/fonts.hpp"
 #include "render/raster.hpp"
@@ -35,6 +37,11 @@ class ImageGrid : public PixelGrid {
   int stride_, width_, height_;
 };
 
+// The pixels of a recording: offsets into the image and their colours.
+struct ImageRecording : SurfaceRecording {
+  std::vector<std::pair<qsizetype, QRgb>> pixels;
+};
+
 }  // namespace
 
 ImageSurface::ImageSurface()
@@ -42,18 +49,43 @@ ImageSurface::ImageSurface()
       back_(rgb(255, 255, 255)),
       fore_(rgb(0, 0, 0)),
       fill_(rgb(0, 0, 0)) {
+  fill_with_back();
+}
+
+void ImageSurface::fill_with_back() {
+  if (plain_ == back_) return;
   image_.fill(to_qrgb(back_));
+  plain_ = back_;
 }
 
 void ImageSurface::set_back_color(Rgb c) {
   back_ = c;
-  image_.fill(to_qrgb(back_));
+  fill_with_back();
 }
 
 void ImageSurface::cls() {
-  image_.fill(to_qrgb(back_));
+  fill_with_back();
   cur_x_ = 0;
   cur_y_ = 0;
+}
+
+std::unique_ptr<SurfaceRecording> ImageSurface::record() const {
+  auto r = std::make_unique<ImageRecording>();
+  const QRgb back = to_qrgb(back_);
+  const auto* bits = reinterpret_cast<const QRgb*>(image_.constBits());
+  const qsizetype n = image_.sizeInBytes() / static_cast<qsizetype>(sizeof(QRgb));
+  for (qsizetype i = 0; i < n; ++i) {
+    if (bits[i] != back) r->pixels.emplace_back(i, bits[i]);
+  }
+  return r;
+}
+
+void ImageSurface::replay(const SurfaceRecording& recording) {
+  const auto& r = dynamic_cast<const ImageRecording&>(recording);
+  if (r.pixels.empty()) return;
+  plain_.reset();
+  auto* bits = reinterpret_cast<QRgb*>(image_.bits());
+  for (const auto& [i, c] : r.pixels) bits[i] = c;
 }
 
 void ImageSurface::set_current(double x, double y) {
@@ -81,6 +113,7 @@ void ImageSurface::print(std::string_view utf8) {
   // conversions below in range.
   if (*px > image_.width() || *py > image_.height() || *px < -100000 || *py < -100000) return;
 
+  plain_.reset();
   QPainter painter(&image_);
   painter.setRenderHint(QPainter::Antialiasing, false);
   painter.setRenderHint(QPainter::TextAntialiasing, false);
@@ -95,6 +128,7 @@ void ImageSurface::circle(double x, double y, double radius, Rgb outline,
                           std::optional<ArcAngles> arc, double aspect) {
   if (!std::isfinite(radius) || radius < 0 || !std::isfinite(aspect) || aspect < 0) return;
   const Radii r = ellipse_radii(radius, aspect);
+  plain_.reset();
   ImageGrid g(image_);
   std::optional<Rgb> fill;
   if (fill_style_ == FillStyle::solid) fill = fill_;
@@ -102,11 +136,13 @@ void ImageSurface::circle(double x, double y, double radius, Rgb outline,
 }
 
 void ImageSurface::line(double x1, double y1, double x2, double y2, Rgb c) {
+  plain_.reset();
   ImageGrid g(image_);
   raster_line(g, x1, y1, x2, y2, c);
 }
 
 void ImageSurface::pset(double x, double y, Rgb c) {
+  plain_.reset();
   ImageGrid g(image_);
   raster_point(g, x, y, c);
 }

@@ -46,11 +46,20 @@ class ImageSurface : public Surface {
   void pset(double x, double y, Rgb c) override;
   std::optional<Rgb> point(double x, double y) const override;
 
+  // Records the pixels that differ from the background colour.
+  std::unique_ptr<SurfaceRecording> record() const override;
+  void replay(const SurfaceRecording& recording) override;
+
   void set_visible(bool v) override { visible_ = v; }
   bool visible() const override { return visible_; }
 
  private:
+  // Fills the image with the background colour, unless it already is that
+  // colour all over.
+  void fill_with_back();
+
   QImage image_;
+  std::optional<Rgb> plain_;  // the one colour of the whole image, while it has one
   Rgb back_;
   Rgb fore_;
   Rgb fill_;

@@ -5,6 +5,7 @@
 // a non-finite coordinate draws nothing.
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string_view>
 
@@ -19,6 +20,12 @@ enum class FillStyle { solid = 0, transparent = 1 };
 struct ArcAngles {
   double start;
   double end;
+};
+
+// What a surface drew since it was last cleared, kept to be drawn back.
+class SurfaceRecording {
+ public:
+  virtual ~SurfaceRecording() = default;
 };
 
 class Surface {
@@ -68,6 +75,12 @@ class Surface {
   virtual void pset(double x, double y, Rgb c) = 0;
   // The colour of one pixel; nothing for a point outside the surface.
   virtual std::optional<Rgb> point(double x, double y) const = 0;
+
+  // The pixels drawn since the last clear, and drawing them back on a cleared
+  // surface of the same kind, size and background colour. A surface that
+  // cannot record gives nothing, and the caller draws afresh.
+  virtual std::unique_ptr<SurfaceRecording> record() const { return nullptr; }
+  virtual void replay(const SurfaceRecording& recording) { (void)recording; }
 
   // Whether the surface is shown.
   virtual void set_visible(bool v) = 0;

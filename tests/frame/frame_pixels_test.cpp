@@ -45,7 +45,8 @@ struct StarFrame {
   }
   void draw() {
     pic.set_back_color(report.sky);
-    draw_dome_and_stars(pic, view, ra, dc, stars, report);
+    DomeCache dome;
+    draw_dome_and_stars(pic, dome, view, ra, dc, stars, report);
   }
 };
 
