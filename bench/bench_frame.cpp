@@ -9,7 +9,9 @@
 #include "cli/headless_frames.hpp"
 #include "cli/offscreen_app.hpp"
 #include "cli/render_options.hpp"
+#include "render/dome.hpp"
 #include "render/fonts.hpp"
+#include "render/image_surface.hpp"
 
 namespace {
 
@@ -49,6 +51,18 @@ void BM_TurningView(benchmark::State& state) {
   }
 }
 
+// The dome alone, drawn afresh for a view turning a degree a call.
+void BM_DomeAlone(benchmark::State& state) {
+  hz::ImageSurface pic;
+  pic.set_back_color(hz::col_night);
+  double az = 180;
+  for (auto _ : state) {
+    hz::sph(pic, 90, ++az, hz::xc_sky, hz::yc_sky, hz::r_sky, hz::scl_sky, hz::col_grid,
+            hz::col_hor, hz::col_text);
+  }
+}
+
+BENCHMARK(BM_DomeAlone)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_DefaultViewGridOff)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_DefaultViewGridOn)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_HorizonView)->Unit(benchmark::kMicrosecond);

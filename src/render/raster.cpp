@@ -113,7 +113,9 @@ void raster_line(PixelGrid& g, double x1, double y1, double x2, double y2, Rgb c
   // numerator's running value, which grows by 2 dq <= 2 dp a step.
   const std::int64_t den = 2 * std::max<std::int64_t>(dp, 1);
   std::int64_t num = 2 * i_lo * dq + dp;
-  std::int64_t off = num / den;
+  // From the line's start the quotient is 0: the 64-bit division, slow, is
+  // needed only for a line clipped at its start.
+  std::int64_t off = i_lo == 0 ? 0 : num / den;
   std::int64_t next = (off + 1) * den;  // numerator at which off steps up
   for (std::int64_t i = i_lo; i <= i_hi; ++i, num += 2 * dq) {
     if (num >= next) {
