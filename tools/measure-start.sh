@@ -1,0 +1,42 @@
+#!/bin/sh
+# Cold start and memory of hoshizora-render, as a user runs it:
+#   sh tools/measure-start.sh [RUNS]
+# Prints the median wall time and the peak memory of RUNS (default 10) runs
+# that draw one frame and write it as PNG, then the peak memory of 1,000 and
+# of 100,000 frames and the growth between them. Peak memory comes from
+# /usr/bin/time -v (package time); the wall time is taken around each run
+# with date, since time -v reports it only to the hundredth of a second.
+set -eu
+top=$(cd "$(dirname "$0")/.." && pwd)
+render="$top/build/src/cli/hoshizora-render"
+runs=${1:-10}
+[ -x "$render" ] || { echo "build first: sh tools/build.sh" >&2; exit 1; }
+[ -x /usr/bin/time ] || { echo "needs /usr/bin/time: apt-get install time" >&2; exit 1; }
+out=$(mktemp -d)
+trap 'rm -rf "$out"' EXIT
+sky="--longitude 139.7 --latitude 35.7 --year 2026 --month 12 --day 7 --hour 21 --minute 0"
+
+# Peak resident memory of one run, KiB.
+peak_kib() {
+  # shellcheck disable=SC2086
+  /usr/bin/time -v "$render" $sky "$@" 2>&1 >/dev/null | sed -n 's/.*Maximum resident set size (kbytes): //p'
+}
+
+i=0
+: >"$out/wall"
+: >"$out/peak"
+while [ "$i" -lt "$runs" ]; do
+  start=$(date +%s%N)
+  # shellcheck disable=SC2086
+  "$render" $sky --png "$out/sky.png" 2>/dev/null
+  end=$(date +%s%N)
+  echo $(((end - start) / 1000)) >>"$out/wall"
+  peak_kib --png "$out/sky.png" >>"$out/peak"
+  i=$((i + 1))
+done
+median() { sort -n "$1" | awk '{v[NR] = $1} END {print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2}'; }
+echo "hoshizora-render --png, $runs runs: median wall $(median "$out/wall" | awk '{printf "%.1f", $1 / 1000}') ms, peak memory $(sort -n "$out/peak" | tail -n 1 | awk '{printf "%.1f", $1 / 1024}') MiB"
+
+k1=$(peak_kib --frames 1000)
+k100=$(peak_kib --frames 100000)
+echo "peak memory: 1,000 frames $(echo "$k1" | awk '{printf "%.1f", $1 / 1024}') MiB, 100,000 frames $(echo "$k100" | awk '{printf "%.1f", $1 / 1024}') MiB, growth $((k100 - k1)) KiB"
