@@ -1,10 +1,17 @@
 #!/bin/sh
-# Installs what is missing, checks the formatting, builds with warnings as
-# errors and runs the whole test suite headless.
+# Installs what is missing, checks the formatting, then builds with warnings
+# as errors and runs the whole test suite headless twice: the release build
+# (build/) and the build with AddressSanitizer, leak detection on, and
+# UndefinedBehaviorSanitizer (build-asan/). Fails if either fails.
 set -eu
 top=$(cd "$(dirname "$0")/.." && pwd)
-sh "$top/tools/install-deps.sh" test
-sh "$top/tools/check-format.sh"
-sh "$top/tools/build.sh" -DHOSHIZORA_BUILD_TESTS=ON -DHOSHIZORA_BUILD_BENCH=ON -DHOSHIZORA_WERROR=ON
 cd "$top"
+sh tools/install-deps.sh test
+sh tools/check-format.sh
+
+sh tools/build.sh -DHOSHIZORA_BUILD_TESTS=ON -DHOSHIZORA_BUILD_BENCH=ON -DHOSHIZORA_WERROR=ON
 ctest --preset release -j "$(nproc)"
+
+cmake --preset asan -DHOSHIZORA_BUILD_TESTS=ON -DHOSHIZORA_BUILD_BENCH=OFF -DHOSHIZORA_WERROR=ON
+cmake --build --preset asan -j "$(nproc)"
+ctest --preset asan -j "$(nproc)"
