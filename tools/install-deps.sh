@@ -8,7 +8,7 @@ set -eu
 packages="g++ cmake ninja-build qt6-base-dev fonts-ipafont-gothic"
 case "${1:-test}" in
   run) ;;
-  test) packages="$packages libgtest-dev libgmock-dev libbenchmark-dev clang-format clang libfuzzer-14-dev" ;;
+  test) packages="$packages libgtest-dev libgmock-dev libbenchmark-dev clang-format clang libfuzzer-14-dev desktop-file-utils appstream lintian man-db dpkg-dev file" ;;
   *) echo "usage: install-deps.sh run|test" >&2; exit 2 ;;
 esac
 

@@ -57,6 +57,10 @@ int main(int argc, char** argv) {
     std::cout << hz::render_usage();
     return 0;
   }
+  if (options.version) {
+    std::cout << "hoshizora-render " HOSHIZORA_VERSION "\n";
+    return 0;
+  }
 
   hz::OffscreenApp<QGuiApplication> app(argv[0]);
   hz::install_font_substitutes();

@@ -64,6 +64,10 @@ std::variant<RenderOptions, std::string> parse_render_options(
       o.help = true;
       continue;
     }
+    if (name == "--version") {
+      o.version = true;
+      continue;
+    }
     if (name == grid_group.option || name == day_stars_group.option) {
       if (value) return name + " takes no value";
       (name == grid_group.option ? o.option1 : o.option3) = true;
@@ -125,6 +129,7 @@ Running and output:
                         index ra_h dec_deg alt_rad az_rad d_rad xp yp drawn
                         mag code
   --help                show this text
+  --version             show the version
 
 A start moment that cannot be used (a month outside 0 to 13, a number that is
 not finite, a moment more than 999999 years from year 0) is refused: the reason

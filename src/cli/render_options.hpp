@@ -19,6 +19,7 @@ struct RenderOptions {
   std::optional<std::string> png;      // --png FILE
   std::optional<std::string> table;    // --table FILE, "-" for standard output
   bool help = false;
+  bool version = false;  // --version
 };
 
 // Parses the arguments after the program name; an error text on bad usage.

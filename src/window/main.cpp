@@ -1,10 +1,32 @@
 // hoshizora: the planetarium window.
 #include <QApplication>
+#include <QIcon>
+#include <cstring>
+#include <iostream>
 
+#include "window/app_id.hpp"
 #include "window/form1.hpp"
 
 int main(int argc, char** argv) {
+  // Answered before any window or display is opened.
+  for (int i = 1; i < argc; ++i) {
+    if (std::strcmp(argv[i], "--version") == 0) {
+      std::cout << "hoshizora " HOSHIZORA_VERSION "\n";
+      return 0;
+    }
+    if (std::strcmp(argv[i], "--help") == 0) {
+      std::cout << "Usage: hoshizora [--version | --help]\n"
+                   "Opens the planetarium window. Without a window: hoshizora-render --help\n";
+      return 0;
+    }
+  }
+
   QApplication app(argc, argv);
+  // The installed desktop entry and icon; an uninstalled build has the icon
+  // built in.
+  QGuiApplication::setDesktopFileName(QString::fromLatin1(hz::app_id));
+  QApplication::setWindowIcon(QIcon::fromTheme(QString::fromLatin1(hz::app_id),
+                                               QIcon(QStringLiteral(":/icons/hoshizora.png"))));
   hz::Form1 form;
   form.show();
   return app.exec();

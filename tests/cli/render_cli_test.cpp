@@ -18,9 +18,9 @@ struct CliRun {
   std::string out;
 };
 
-// Runs the renderer with the given arguments (already quoted for the shell).
-CliRun run(const std::string& args) {
-  const std::string cmd = std::string("'") + HOSHIZORA_RENDER + "' " + args + " 2>&1";
+// Runs a shell command line, standard error with standard output.
+CliRun run_command(const std::string& command) {
+  const std::string cmd = command + " 2>&1";
   CliRun r{-1, {}};
   FILE* p = popen(cmd.c_str(), "r");
   if (!p) return r;
@@ -29,6 +29,11 @@ CliRun run(const std::string& args) {
   const int w = pclose(p);
   r.status = WIFEXITED(w) ? WEXITSTATUS(w) : -1;
   return r;
+}
+
+// Runs the renderer with the given arguments (already quoted for the shell).
+CliRun run(const std::string& args) {
+  return run_command(std::string("'") + HOSHIZORA_RENDER + "' " + args);
 }
 
 std::vector<std::string> lines_of(const std::string& s) {
@@ -45,6 +50,21 @@ TEST(RenderCli, HelpExplainsAndSucceeds) {
   const CliRun r = run("--help");
   EXPECT_EQ(r.status, 0);
   EXPECT_NE(r.out.find("--view-altitude"), std::string::npos);
+}
+
+// With no display to open, a program that tried to open a window would fail.
+TEST(RenderCli, BothProgramsAnswerVersionWithoutAWindow) {
+  const struct {
+    const char* program;
+    const char* name;
+  } cases[] = {{HOSHIZORA_RENDER, "hoshizora-render"}, {HOSHIZORA_WINDOW, "hoshizora"}};
+  for (const auto& c : cases) {
+    const CliRun r =
+        run_command(std::string("env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb '") +
+                    c.program + "' --version");
+    EXPECT_EQ(r.status, 0) << c.name << ": " << r.out;
+    EXPECT_EQ(r.out, std::string(c.name) + " " + HOSHIZORA_VERSION + "\n");
+  }
 }
 
 TEST(RenderCli, TableHasHeaderAndEveryObject) {
