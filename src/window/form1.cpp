@@ -81,7 +81,7 @@ const ControlSpec kControls[] = {
     text_box(Field::Text6, 4200, 960, 495, 375, 21),
     field_label("Label10", Field::Text6, 4800, 1080, 255, 255, 32),
     text_box(Field::Text7, 5040, 960, 495, 375, 22),
-    field_label("Label13", Field::Text7, 5640, 1080, 135, 255, 33),
+    field_label("Label13", Field::Text7, 5640, 1080, 180, 255, 33),  // 12 px: the whole 日
     {Kind::label, "Label4", "開始時刻     (JST)", 3120, 1560, 855, 375, nullptr, 0, 10, nullptr},
     text_box(Field::Text3, 4080, 1560, 495, 375, 18),
     field_label("Label15", Field::Text3, 4680, 1680, 255, 255, 34),
@@ -111,12 +111,27 @@ const ControlSpec kControls[] = {
     {Kind::button, "Command2", "中断/再開", 5160, 12360, 1095, 375, kPGothic, 9, 17, nullptr},
 };
 
+// White in the role the widget fills its background with: Window for most,
+// Button for the option buttons (as for every QAbstractButton).
 void paint_white(QWidget* w) {
   QPalette p = w->palette();
   p.setColor(QPalette::Window, Qt::white);
+  p.setColor(w->backgroundRole(), Qt::white);
   w->setPalette(p);
   w->setAutoFillBackground(true);
 }
+
+// Fusion draws a frame's border from a picture whose inside is a translucent
+// grey, whatever the palette says. A frame styled by this sheet is white
+// inside, its line in the grey of the text boxes' frames; the line runs
+// through the middle of the caption, as in the layout's first toolkit, above
+// the option buttons (at 16 px) instead of under the caption, where the first
+// option button covered it.
+const char* const kWhiteFrame =
+    "QGroupBox { background-color: white; border: 1px solid #b6b6b6; border-radius: 2px;"
+    " margin-top: 7px; }"
+    "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left; left: 6px;"
+    " padding: 0px 1px; background-color: white; }";
 
 }  // namespace
 
@@ -170,8 +185,16 @@ void Form1::build_controls() {
     if (c.kind == Kind::title) w->setFont(make_font(kGothic, 20.25, true));
     w->setProperty("tabIndex", c.tab_index);
     if (c.kind != Kind::text && c.kind != Kind::button) paint_white(w);
+    if (c.kind == Kind::frame) w->setStyleSheet(QString::fromLatin1(kWhiteFrame));
     if (w->focusPolicy() != Qt::NoFocus) tab_chain.emplace_back(c.tab_index, w);
   }
+  // Labels lie beneath every text box, as the windowless labels of the
+  // layout's first toolkit did: the degree signs overlap the right edges of
+  // Text1, Text2, Text8 and Text9, and their white must not hide them. Lowered
+  // last first, the labels keep their order among themselves.
+  const QList<QLabel*> labels = findChildren<QLabel*>(Qt::FindDirectChildrenOnly);
+  for (auto it = labels.rbegin(); it != labels.rend(); ++it) (*it)->lower();
+
   std::sort(tab_chain.begin(), tab_chain.end(),
             [](const auto& a, const auto& b) { return a.first < b.first; });
   for (std::size_t i = 1; i < tab_chain.size(); ++i) {

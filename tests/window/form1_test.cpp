@@ -47,6 +47,7 @@ TEST(Form1, LayoutAsDesigned) {
       {"Command1", {704, 104, 73, 41}},  {"Command2", {344, 824, 73, 25}},
       {"Text11", {632, 104, 41, 25}},    {"Frame2", {696, 32, 97, 57}},
       {"Option4", {8, 32, 81, 20}},      {"Label12", {128, 16, 345, 33}},
+      {"Label13", {376, 72, 12, 17}},
   };
   for (const auto& g : geometries) {
     EXPECT_EQ(child<QWidget>(form, g.name)->geometry(), g.rect) << g.name;

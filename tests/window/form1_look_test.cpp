@@ -1,0 +1,126 @@
+// What the window looks like: a picture of it on the offscreen platform,
+// taken after a longitude is typed, read pixel by pixel.
+#include <gtest/gtest.h>
+
+#include <QGroupBox>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+
+#include "window/form1.hpp"
+
+namespace hz {
+namespace {
+
+class Form1Look : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    form_.show();
+    QLineEdit* text1 = form_.findChild<QLineEdit*>("Text1");
+    ASSERT_NE(text1, nullptr);
+    text1->setFocus();
+    text1->clear();
+    QTest::keyClicks(text1, "139.7");
+    picture_ = form_.grab().toImage();
+    ASSERT_EQ(picture_.size(), form_.size());
+  }
+
+  // The rectangle a control covers in the picture.
+  QRect rect_of(const char* name) const {
+    const QWidget* w = form_.findChild<QWidget*>(name);
+    EXPECT_NE(w, nullptr) << name;
+    if (!w) return {};
+    return QRect(w->mapTo(&form_, QPoint(0, 0)), w->size());
+  }
+
+  QRgb at(int x, int y) const { return picture_.pixel(x, y) & 0xffffff; }
+
+  Form1 form_;
+  QImage picture_;
+};
+
+const QRgb kWhite = 0xffffff;
+
+// The degree signs overlap the right edges of the text boxes beside them; the
+// boxes lie above them, so each box's right edge is drawn like its left one.
+TEST_F(Form1Look, TextBoxesAreDrawnWholeOverTheDegreeSigns) {
+  struct Box {
+    const char* text_box;
+    const char* degree_label;
+  } const boxes[] = {
+      {"Text1", "Label5"},
+      {"Text2", "Label14"},
+      {"Text8", "Label8"},
+      {"Text9", "Label9"},
+  };
+  for (const Box& b : boxes) {
+    const QRect box = rect_of(b.text_box);
+    const QRect right_edge(box.right(), box.top(), 1, box.height());
+    ASSERT_TRUE(rect_of(b.degree_label).intersects(right_edge))
+        << b.degree_label << " overlaps the right edge of " << b.text_box;
+    // Between the rounded corners the frame is one colour down each side.
+    for (int y = box.top() + 3; y <= box.bottom() - 3; ++y) {
+      const QRgb frame = at(box.left(), y);
+      EXPECT_NE(frame, kWhite) << b.text_box << ": left edge at y " << y;
+      EXPECT_EQ(at(box.right(), y), frame)
+          << b.text_box << ": right edge at y " << y << " (" << std::hex << at(box.right(), y)
+          << " against " << frame << " on the left)";
+    }
+  }
+}
+
+// 「日」 is 12 px wide; at 9 px its right stroke was cut off and it read as 「E」.
+TEST_F(Form1Look, DayLabelShowsItsWholeGlyph) {
+  struct Label {
+    const char* name;
+    const char* caption;
+    int width;
+    int cut_at;  // the width that cut the glyph
+  } const labels[] = {
+      {"Label13", "日", 12, 9},
+  };
+  for (const Label& l : labels) {
+    EXPECT_EQ(form_.findChild<QLabel*>(l.name)->text(), QString::fromUtf8(l.caption)) << l.name;
+    const QRect r = rect_of(l.name);
+    ASSERT_EQ(r.width(), l.width) << l.name;
+    int dark = 0;
+    for (int x = r.left() + l.cut_at; x <= r.right(); ++x) {
+      for (int y = r.top(); y <= r.bottom(); ++y) dark += qGray(at(x, y)) < 128 ? 1 : 0;
+    }
+    EXPECT_GT(dark, 0) << l.name << ": no stroke right of " << l.cut_at << " px";
+  }
+}
+
+// Inside the option frames, away from captions and option circles, the window
+// stays white: no grey under the frames or under their option buttons.
+TEST_F(Form1Look, OptionFramesAreWhiteInside) {
+  struct Spot {
+    const char* frame;
+    QPoint at;  // relative to the frame
+    const char* where;
+  } const spots[] = {
+      {"Frame1", {4, 24}, "left of the first option"},
+      {"Frame1", {4, 44}, "left of the second option"},
+      {"Frame1", {90, 24}, "right of the first option"},
+      {"Frame1", {62, 24}, "the first option, after its caption"},
+      {"Frame1", {78, 44}, "the second option, after its caption"},
+      {"Frame1", {48, 53}, "below the options"},
+      {"Frame2", {4, 24}, "left of the first option"},
+      {"Frame2", {4, 44}, "left of the second option"},
+      {"Frame2", {90, 24}, "right of the first option"},
+      {"Frame2", {62, 24}, "the first option, after its caption"},
+      {"Frame2", {86, 44}, "the second option, after its caption"},
+      {"Frame2", {48, 53}, "below the options"},
+  };
+  for (const Spot& s : spots) {
+    const QRect frame = rect_of(s.frame);
+    ASSERT_TRUE(frame.contains(frame.topLeft() + s.at)) << s.frame;
+    const QPoint p = frame.topLeft() + s.at;
+    EXPECT_EQ(at(p.x(), p.y()), kWhite)
+        << s.frame << ", " << s.where << ": " << std::hex << at(p.x(), p.y());
+  }
+}
+
+}  // namespace
+}  // namespace hz
