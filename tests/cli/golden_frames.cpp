@@ -119,6 +119,15 @@ std::vector<Run> golden_runs() {
                   [](FakeFields& f, int k) { f.option1_ = k % 2 == 1; }});
   runs.push_back({"day-stars-toggled", typed(tokyo, kMoments[7], {"60", "180"}, true, false), 6, 1,
                   [](FakeFields& f, int k) { f.option3_ = k % 2 == 1; }});
+  // A view held for three frames, then changed: the dome drawn back from
+  // memory must give way to the new one.
+  runs.push_back({"held-then-turned", typed(tokyo, kMoments[6], {"40", "180"}, true, false), 12, 1,
+                  [](FakeFields& f, int k) { f.set(Field::Text9, std::to_string(180 + k / 3)); }});
+  runs.push_back(
+      {"held-then-climbed", typed(tokyo, kMoments[6], {"30", "200"}, true, false), 12, 1,
+       [](FakeFields& f, int k) { f.set(Field::Text8, std::to_string(30 + 20 * (k / 3))); }});
+  runs.push_back({"held-then-grid-toggled", typed(tokyo, kMoments[6], {"50", "90"}, false, false),
+                  12, 1, [](FakeFields& f, int k) { f.option1_ = (k / 3) % 2 == 1; }});
   // Sunrise and sunset: the sky colour changes between two frames.
   runs.push_back(
       {"sunrise", typed(tokyo, {"2026", "12", "7", "6", "10"}, {"10", "120"}, true, false), 50});
