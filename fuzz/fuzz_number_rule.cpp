@@ -1,0 +1,27 @@
+// The number rule on any text a field can hold, UTF-8 or not: never NaN, and
+// blanks (spaces, tabs and line feeds, wherever they are) change nothing.
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "frame/number_rule.hpp"
+#include "fuzz_input.hpp"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const std::string_view text(reinterpret_cast<const char*>(data), size);
+  const double value = hz::read_number(text);
+  if (std::isnan(value)) hz::fuzz::fail("fuzz_number_rule", "NaN");
+
+  std::string packed;
+  for (char c : text) {
+    if (c != ' ' && c != '\t' && c != '\n') packed.push_back(c);
+  }
+  const double packed_value = hz::read_number(packed);
+  // Bit for bit, so that -0 and 0 count as different.
+  if (std::signbit(value) != std::signbit(packed_value) || !(value == packed_value)) {
+    hz::fuzz::fail("fuzz_number_rule", "the blanks changed the value");
+  }
+  return 0;
+}
