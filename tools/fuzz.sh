@@ -22,27 +22,7 @@ top=$(cd "$(dirname "$0")/.." && pwd)
 build="$top/build-fuzz"
 targets="fuzz_number_rule fuzz_calendar fuzz_session"
 
-packages="clang libfuzzer-14-dev libclang-rt-14-dev cmake ninja-build qt6-base-dev fonts-ipafont-gothic"
-missing=""
-for p in $packages; do
-  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
-    missing="$missing $p"
-  fi
-done
-if [ -n "$missing" ]; then
-  echo "Installing:$missing"
-  if [ "$(id -u)" -eq 0 ]; then
-    as_root=""
-  elif command -v sudo >/dev/null 2>&1; then
-    as_root="sudo"
-  else
-    echo "These packages are missing and neither root nor sudo is available:$missing" >&2
-    exit 1
-  fi
-  $as_root apt-get update
-  # shellcheck disable=SC2086
-  DEBIAN_FRONTEND=noninteractive $as_root apt-get install -y --no-install-recommends $missing
-fi
+sh "$top/tools/install-deps.sh" fuzz
 
 CC=clang CXX=clang++ cmake -S "$top" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DHOSHIZORA_FUZZ=ON -DHOSHIZORA_BUILD_TESTS=OFF -DHOSHIZORA_BUILD_BENCH=OFF >/dev/null

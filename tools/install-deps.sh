@@ -2,6 +2,7 @@
 # Installs the Debian 12 packages that hoshizora needs, when any is missing:
 #   install-deps.sh run    to build and run the planetarium
 #   install-deps.sh test   to build and run the tests and benchmarks as well
+#   install-deps.sh fuzz   to build and run the fuzz targets (tools/fuzz.sh)
 # Needs root or sudo only when something is missing; otherwise it only looks.
 set -eu
 
@@ -9,7 +10,8 @@ packages="g++ cmake ninja-build qt6-base-dev fonts-ipafont-gothic"
 case "${1:-test}" in
   run) ;;
   test) packages="$packages libgtest-dev libgmock-dev libbenchmark-dev clang-format clang libfuzzer-14-dev desktop-file-utils appstream lintian man-db dpkg-dev file" ;;
-  *) echo "usage: install-deps.sh run|test" >&2; exit 2 ;;
+  fuzz) packages="$packages clang libfuzzer-14-dev libclang-rt-14-dev" ;;
+  *) echo "usage: install-deps.sh run|test|fuzz" >&2; exit 2 ;;
 esac
 
 missing=""
