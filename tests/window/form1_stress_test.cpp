@@ -16,22 +16,15 @@
 #include <string>
 
 #include "window/form1.hpp"
+#include "window/window_driving.hpp"
 
 namespace hz {
 namespace {
 
-template <typename W>
-W* child(const Form1& form, const char* name) {
-  W* w = form.findChild<W*>(name);
-  EXPECT_NE(w, nullptr) << name;
-  return w;
-}
-
-void type_into(Form1& form, const char* name, const char* text) {
-  QLineEdit* edit = child<QLineEdit>(form, name);
-  edit->clear();
-  QTest::keyClicks(edit, text);
-}
+using testing::child;
+using testing::press;
+using testing::press_start;
+using testing::type_into;
 
 // A place and a start moment that Start accepts: 2026-12-07 21:00 JST.
 void type_valid_start(Form1& form, const char* text11) {
@@ -45,10 +38,6 @@ void type_valid_start(Form1& form, const char* text11) {
   type_into(form, "Text11", text11);
 }
 constexpr int kStartMinuteJst = 21 * 60;
-
-void press(Form1& form, const char* button) {
-  QTest::mouseClick(child<QPushButton>(form, button), Qt::LeftButton);
-}
 
 // Every frame drawn: one per press of Start (all accepted here), one per tick.
 class FrameCount {
@@ -142,7 +131,7 @@ TEST(Form1Stress, PauseAndResumeBetweenTicksAtIntervals0And1Ms) {
       {"0.1", 1}, {"0.1", 1}, {"0", 0},   {"0.1", 5}, {"0.1", 3},
   };
   for (const Round& r : rounds) {
-    SCOPED_TRACE(testing::Message() << "Text11 " << r.text11 << ", " << r.toggles << " toggles");
+    SCOPED_TRACE(::testing::Message() << "Text11 " << r.text11 << ", " << r.toggles << " toggles");
     type_into(form, "Text11", r.text11);
     press(form, "Command1");
     for (int i = 0; i < r.toggles; ++i) {

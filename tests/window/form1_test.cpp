@@ -13,26 +13,15 @@
 #include <QTimer>
 
 #include "window/picture_box.hpp"
+#include "window/window_driving.hpp"
 
 namespace hz {
 namespace {
 
-template <typename W>
-W* child(const Form1& form, const char* name) {
-  W* w = form.findChild<W*>(name);
-  EXPECT_NE(w, nullptr) << name;
-  return w;
-}
-
-void type_into(Form1& form, const char* name, const char* text) {
-  QLineEdit* edit = child<QLineEdit>(form, name);
-  edit->clear();
-  QTest::keyClicks(edit, text);  // ASCII only: keyClicks aborts on other text
-}
-
-void press_start(Form1& form) {
-  QTest::mouseClick(child<QPushButton>(form, "Command1"), Qt::LeftButton);
-}
+using testing::child;
+using testing::press;
+using testing::press_start;
+using testing::type_into;
 
 TEST(Form1, LayoutAsDesigned) {
   Form1 form;

@@ -1,0 +1,36 @@
+// Driving the window as a user does, for the window tests.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "window/form1.hpp"
+
+namespace hz::testing {
+
+// The child control of that name; a test failure when there is none.
+template <typename W>
+W* child(const Form1& form, const char* name) {
+  W* w = form.findChild<W*>(name);
+  EXPECT_NE(w, nullptr) << name;
+  return w;
+}
+
+// Replaces a text box's text by typing.
+inline void type_into(Form1& form, const char* name, const char* text) {
+  QLineEdit* edit = child<QLineEdit>(form, name);
+  edit->clear();
+  QTest::keyClicks(edit, text);  // ASCII only: keyClicks aborts on other text
+}
+
+// Clicks a push button.
+inline void press(Form1& form, const char* button) {
+  QTest::mouseClick(child<QPushButton>(form, button), Qt::LeftButton);
+}
+
+inline void press_start(Form1& form) { press(form, "Command1"); }
+
+}  // namespace hz::testing
