@@ -30,7 +30,9 @@ coinor-cbc installed (the system interpreter, not a virtual environment):
     /usr/bin/python3 tools/select_stars.py /path/to/bright-stars.tsv
 
 It writes src/catalog/star_table.cpp (or the file named by -o) and prints
-the stars it coded across a class boundary. The generated file is committed;
+the stars it coded across a class boundary. Beside the numbers it writes each
+row's names: the designation, the proper name from the list, and for the
+best-known stars their usual Japanese name (KATAKANA below). The generated file is committed;
 the build never runs this script.
 """
 
@@ -78,6 +80,93 @@ FAINT_GROUPS = [
 # G8-G9 stars of the list that are dwarfs, not giants: never coded K.
 G_DWARFS_HD = {"10700"}  # tau Cet
 
+# Usual Japanese names of the best-known stars, by proper name as listed.
+KATAKANA = {
+    "Sirius": "シリウス",
+    "Canopus": "カノープス",
+    "Rigel Kentaurus": "リギル・ケンタウルス",
+    "Vega": "ベガ",
+    "Capella": "カペラ",
+    "Arcturus": "アルクトゥルス",
+    "Rigel": "リゲル",
+    "Procyon": "プロキオン",
+    "Achernar": "アケルナル",
+    "Betelgeuse": "ベテルギウス",
+    "Hadar": "ハダル",
+    "Altair": "アルタイル",
+    "Aldebaran": "アルデバラン",
+    "Spica": "スピカ",
+    "Antares": "アンタレス",
+    "Pollux": "ポルックス",
+    "Fomalhaut": "フォーマルハウト",
+    "Acrux": "アクルックス",
+    "Mimosa": "ミモザ",
+    "Deneb": "デネブ",
+    "Regulus": "レグルス",
+    "Adhara": "アダーラ",
+    "Shaula": "シャウラ",
+    "Bellatrix": "ベラトリックス",
+    "Alnath": "エルナト",
+    "Alnilam": "アルニラム",
+    "Miaplacidus": "ミアプラキドゥス",
+    "Gacrux": "ガクルックス",
+    "Mirfak": "ミルファク",
+    "Wezen": "ウェズン",
+    "Dubhe": "ドゥーベ",
+    "Alioth": "アリオト",
+    "Kaus Australis": "カウス・アウストラリス",
+    "Al Na'ir": "アルナイル",
+    "Alnitak": "アルニタク",
+    "Menkalinan": "メンカリナン",
+    "Alkaid": "アルカイド",
+    "Sargas": "サルガス",
+    "Peacock": "ピーコック",
+    "Hamal": "ハマル",
+    "Polaris": "ポラリス",
+    "Mirzam": "ミルザム",
+    "Alhena": "アルヘナ",
+    "Castor": "カストル",
+    "Avior": "アヴィオール",
+    "Alpheratz": "アルフェラッツ",
+    "Diphda": "ディフダ",
+    "Algol": "アルゴル",
+    "Saiph": "サイフ",
+    "Alphard": "アルファルド",
+    "Denebola": "デネボラ",
+    "Menkent": "メンケント",
+    "Kocab": "コカブ",
+    "Rasalhague": "ラス・アルハゲ",
+    "Nunki": "ヌンキ",
+    "Mirach": "ミラク",
+    "Almach": "アルマク",
+    "Mintaka": "ミンタカ",
+    "Al Gieba": "アルギエバ",
+    "Mizar": "ミザール",
+    "Alphecca": "アルフェッカ",
+    "Eltanin": "エルタニン",
+    "Caph": "カフ",
+    "Schedar": "シェダル",
+    "Suhail": "スハイル",
+    "Merak": "メラク",
+    "Phecda": "フェクダ",
+    "Megrez": "メグレズ",
+    "Markab": "マルカブ",
+    "Scheat": "シェアト",
+    "Enif": "エニフ",
+    "Sadr": "サドル",
+    "Albireo": "アルビレオ",
+    "Thuban": "トゥバン",
+    "Alderamin": "アルデラミン",
+    "Vindemiatrix": "ビンデミアトリックス",
+    "Cor Caroli": "コル・カロリ",
+    "Alcyone": "アルキオネ",
+    "Ankaa": "アンカー",
+    "Unukalhai": "ウヌカルハイ",
+    "Algenib": "アルゲニブ",
+    "Ruchbah": "ルクバー",
+    "Aludra": "アルドラ",
+}
+
 FOUR = Decimal("0.0001")
 ONE = Decimal("0.1")
 
@@ -122,9 +211,26 @@ def read_stars(path):
     return stars
 
 
+def designation(raw):
+    """A designation with one space before the constellation: "gam2 And"."""
+    text = " ".join(raw.split())
+    if len(text) > 3 and text[-4] != " " and text[-3:-2].isupper():
+        text = text[:-3] + " " + text[-3:]
+    return text
+
+
 def star_label(s):
     parts = [p for p in (s["bayer"], s["name"]) if p]
     return " ".join(parts)
+
+
+def star_names(s):
+    """Designation, proper name and Japanese name of a listed star."""
+    return (designation(s["raw_bayer"]), s["name"], KATAKANA.get(s["name"], ""))
+
+
+def c_string(text):
+    return '"' + text.replace("\\", "\\\\").replace('"', '\\"') + '"'
 
 
 def select(stars):
@@ -138,6 +244,7 @@ def select(stars):
     for f in fixed:
         listed = by_bayer[f["bayer"]]
         f["label"] = star_label(listed)
+        f["names"] = star_names(listed)
         f["note"] = None
         if CODE_OF_CLASS[listed["sptype"][:1]] != f["code"]:
             f["note"] = f"{listed['sptype']} coded {CLASS_OF_CODE[f['code']]}"
@@ -228,7 +335,7 @@ def select(stars):
     rows = []
     for f in fixed:
         rows.append(dict(ra=f["ra"], dc=f["dc"], mag=f["mag"], code=f["code"], label=f["label"],
-                         note=f["note"]))
+                         note=f["note"], names=f["names"]))
     for i, s in enumerate(cands):
         for c in s["codes"]:
             if x[i, c].value() > 0.5:
@@ -236,7 +343,7 @@ def select(stars):
                 if c != s["codes"][0]:
                     note = f"{s['sptype']} coded {CLASS_OF_CODE[c]}"
                 rows.append(dict(ra=s["ra"], dc=s["dc"], mag=s["mag"], code=c,
-                                 label=star_label(s), note=note))
+                                 label=star_label(s), note=note, names=star_names(s)))
     rows.sort(key=lambda r: r["ra"])
     return rows
 
@@ -271,6 +378,15 @@ def write_cpp(rows, path):
         if r["note"]:
             comment += f" ({r['note']})"
         lines.append(f"{body:<42}{comment}")
+    lines += [
+        "}};",
+        "",
+        "// Row by row: designation, proper name, usual Japanese name (empty when none).",
+        "const std::array<StarName, star_count> star_names = {{",
+    ]
+    for n, r in enumerate(rows, start=1):
+        body = "    {" + ", ".join(c_string(t) for t in r["names"]) + "},"
+        lines.append(f"{body}  // {n:3d}")
     lines += ["}};", "// clang-format on", "", "}  // namespace hz", ""]
     with open(path, "w", encoding="utf-8") as f:
         f.write("\n".join(lines))

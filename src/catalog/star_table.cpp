@@ -310,6 +310,310 @@ const std::array<StarRow, star_count> star_table = {{
     {23.1574, -21.1725, 3.7, 6},          // 299 88 Aqr
     {23.6557, 77.633, 3.1, 6},            // 300 gam Cep Er Rai
 }};
+
+// Row by row: designation, proper name, usual Japanese name (empty when none).
+const std::array<StarName, star_count> star_names = {{
+    {"alp And", "Alpheratz", "アルフェラッツ"},  //   1
+    {"bet Cas", "Caph", "カフ"},  //   2
+    {"gam Peg", "Algenib", "アルゲニブ"},  //   3
+    {"bet Hyi", "", ""},  //   4
+    {"alp Phe", "Ankaa", "アンカー"},  //   5
+    {"del And", "", ""},  //   6
+    {"alp Cas", "Schedar", "シェダル"},  //   7
+    {"bet Cet", "Diphda", "ディフダ"},  //   8
+    {"eta Cas", "", ""},  //   9
+    {"gam Cas", "Navi", ""},  //  10
+    {"bet Phe", "", ""},  //  11
+    {"eta Cet", "", ""},  //  12
+    {"bet And", "Mirach", "ミラク"},  //  13
+    {"the Cet", "", ""},  //  14
+    {"del Cas", "Ruchbah", "ルクバー"},  //  15
+    {"gam Phe", "", ""},  //  16
+    {"alp Eri", "Achernar", "アケルナル"},  //  17
+    {"51 And", "", ""},  //  18
+    {"tau Cet", "", ""},  //  19
+    {"alp Tri", "Mothallah", ""},  //  20
+    {"eps Cas", "Segin", ""},  //  21
+    {"bet Ari", "Sheratan", ""},  //  22
+    {"alp Hyi", "", ""},  //  23
+    {"gam2 And", "Almach", "アルマク"},  //  24
+    {"alp Ari", "Hamal", "ハマル"},  //  25
+    {"bet Tri", "", ""},  //  26
+    {"alp UMi", "Polaris", "ポラリス"},  //  27
+    {"the2 Eri", "Acamar", ""},  //  28
+    {"alp Cet", "Menkab", ""},  //  29
+    {"gam Per", "", ""},  //  30
+    {"bet Per", "Algol", "アルゴル"},  //  31
+    {"alp Per", "Mirfak", "ミルファク"},  //  32
+    {"eps Eri", "", ""},  //  33
+    {"del Per", "", ""},  //  34
+    {"del Eri", "Rana", ""},  //  35
+    {"", "Taygeta", ""},  //  36
+    {"", "Merope", ""},  //  37
+    {"eta Tau", "Alcyone", "アルキオネ"},  //  38
+    {"zet Per", "Atik", ""},  //  39
+    {"eps Per", "", ""},  //  40
+    {"gam Eri", "Zaurak", ""},  //  41
+    {"lam Tau", "", ""},  //  42
+    {"eps Tau", "Ain", ""},  //  43
+    {"the2 Tau", "", ""},  //  44
+    {"alp Dor", "", ""},  //  45
+    {"alp Tau", "Aldebaran", "アルデバラン"},  //  46
+    {"pi 3 Ori", "", ""},  //  47
+    {"iot Aur", "Kabdhilinan", ""},  //  48
+    {"eps Aur", "Maaz", ""},  //  49
+    {"eps Lep", "", ""},  //  50
+    {"eta Aur", "", ""},  //  51
+    {"bet Eri", "Cursa", ""},  //  52
+    {"mu Lep", "", ""},  //  53
+    {"bet Ori", "Rigel", "リゲル"},  //  54
+    {"alp Aur", "Capella", "カペラ"},  //  55
+    {"gam Ori", "Bellatrix", "ベラトリックス"},  //  56
+    {"bet Tau", "Alnath", "エルナト"},  //  57
+    {"bet Lep", "Nihal", ""},  //  58
+    {"del Ori", "Mintaka", "ミンタカ"},  //  59
+    {"alp Lep", "Arneb", ""},  //  60
+    {"eps Ori", "Alnilam", "アルニラム"},  //  61
+    {"zet Tau", "", ""},  //  62
+    {"alp Col", "Phakt", ""},  //  63
+    {"zet Ori", "Alnitak", "アルニタク"},  //  64
+    {"kap Ori", "Saiph", "サイフ"},  //  65
+    {"bet Col", "Wazn", ""},  //  66
+    {"alp Ori", "Betelgeuse", "ベテルギウス"},  //  67
+    {"del Aur", "Prijipati", ""},  //  68
+    {"bet Aur", "Menkalinan", "メンカリナン"},  //  69
+    {"the Aur", "", ""},  //  70
+    {"eta Gem", "", ""},  //  71
+    {"zet CMa", "Furud", ""},  //  72
+    {"bet CMa", "Mirzam", "ミルザム"},  //  73
+    {"mu Gem", "Tejat", ""},  //  74
+    {"alp Car", "Canopus", "カノープス"},  //  75
+    {"gam Gem", "Alhena", "アルヘナ"},  //  76
+    {"nu Pup", "", ""},  //  77
+    {"eps Gem", "Mebsuta", ""},  //  78
+    {"alp CMa", "Sirius", "シリウス"},  //  79
+    {"xi Gem", "", ""},  //  80
+    {"alp Pic", "", ""},  //  81
+    {"tau Pup", "", ""},  //  82
+    {"eps CMa", "Adhara", "アダーラ"},  //  83
+    {"sig CMa", "", ""},  //  84
+    {"omi2 CMa", "", ""},  //  85
+    {"del CMa", "Wezen", "ウェズン"},  //  86
+    {"pi Pup", "", ""},  //  87
+    {"eta CMa", "Aludra", "アルドラ"},  //  88
+    {"bet CMi", "Gomeisa", ""},  //  89
+    {"sig Pup", "", ""},  //  90
+    {"alp Gem", "Castor", "カストル"},  //  91
+    {"alp CMi", "Procyon", "プロキオン"},  //  92
+    {"bet Gem", "Pollux", "ポルックス"},  //  93
+    {"xi Pup", "Asmidiske", ""},  //  94
+    {"chi Car", "", ""},  //  95
+    {"zet Pup", "Naos", ""},  //  96
+    {"rho Pup", "", ""},  //  97
+    {"bet Cnc", "Tarf", ""},  //  98
+    {"eps Car", "Avior", "アヴィオール"},  //  99
+    {"omi UMa", "Muscida", ""},  // 100
+    {"del Vel", "", ""},  // 101
+    {"eps Hya", "", ""},  // 102
+    {"zet Hya", "", ""},  // 103
+    {"iot UMa", "Talitha Borealis", ""},  // 104
+    {"lam Vel", "Suhail", "スハイル"},  // 105
+    {"bet Car", "Miaplacidus", "ミアプラキドゥス"},  // 106
+    {"iot Car", "Aspidiske", ""},  // 107
+    {"alp Lyn", "", ""},  // 108
+    {"kap Vel", "Markab", "マルカブ"},  // 109
+    {"alp Hya", "Alphard", "アルファルド"},  // 110
+    {"23 UMa", "", ""},  // 111
+    {"the UMa", "", ""},  // 112
+    {"eps Leo", "", ""},  // 113
+    {"ups Car", "", ""},  // 114
+    {"eta Leo", "", ""},  // 115
+    {"alp Leo", "Regulus", "レグルス"},  // 116
+    {"lam Hya", "", ""},  // 117
+    {"zet Leo", "Adhafera", ""},  // 118
+    {"lam UMa", "Tania Borealis", ""},  // 119
+    {"gam2 Leo", "Al Gieba", "アルギエバ"},  // 120
+    {"mu UMa", "Tania Australis", ""},  // 121
+    {"the Car", "", ""},  // 122
+    {"mu Vel", "", ""},  // 123
+    {"nu Hya", "", ""},  // 124
+    {"46 LMi", "Praecipula", ""},  // 125
+    {"bet UMa", "Merak", "メラク"},  // 126
+    {"alp UMa", "Dubhe", "ドゥーベ"},  // 127
+    {"psi UMa", "", ""},  // 128
+    {"del Leo", "Zozma", ""},  // 129
+    {"the Leo", "Chertan", ""},  // 130
+    {"nu UMa", "Alula Borealis", ""},  // 131
+    {"del Crt", "", ""},  // 132
+    {"lam Cen", "", ""},  // 133
+    {"chi UMa", "", ""},  // 134
+    {"bet Leo", "Denebola", "デネボラ"},  // 135
+    {"gam UMa", "Phecda", "フェクダ"},  // 136
+    {"del Cen", "", ""},  // 137
+    {"eps Crv", "Minkar", ""},  // 138
+    {"del Cru", "", ""},  // 139
+    {"del UMa", "Megrez", "メグレズ"},  // 140
+    {"gam Crv", "Gienah Corvi", ""},  // 141
+    {"alp2 Cru", "Acrux", "アクルックス"},  // 142
+    {"del Crv", "Algorab", ""},  // 143
+    {"gam Cru", "Gacrux", "ガクルックス"},  // 144
+    {"bet Crv", "Kraz", ""},  // 145
+    {"alp Mus", "", ""},  // 146
+    {"gam Cen", "", ""},  // 147
+    {"gam Vir", "", ""},  // 148
+    {"bet Mus", "", ""},  // 149
+    {"bet Cru", "Mimosa", "ミモザ"},  // 150
+    {"eps UMa", "Alioth", "アリオト"},  // 151
+    {"alp1 CVn", "Cor Caroli", "コル・カロリ"},  // 152
+    {"eps Vir", "Vindemiatrix", "ビンデミアトリックス"},  // 153
+    {"gam Hya", "", ""},  // 154
+    {"iot Cen", "", ""},  // 155
+    {"zet UMa", "Mizar", "ミザール"},  // 156
+    {"alp Vir", "Spica", "スピカ"},  // 157
+    {"zet Vir", "Heze", ""},  // 158
+    {"eps Cen", "", ""},  // 159
+    {"eta UMa", "Alkaid", "アルカイド"},  // 160
+    {"mu Cen", "", ""},  // 161
+    {"eta Boo", "Muphrid", ""},  // 162
+    {"zet Cen", "", ""},  // 163
+    {"bet Cen", "Hadar", "ハダル"},  // 164
+    {"alp Dra", "Thuban", "トゥバン"},  // 165
+    {"pi Hya", "", ""},  // 166
+    {"the Cen", "Menkent", "メンケント"},  // 167
+    {"alp Boo", "Arcturus", "アルクトゥルス"},  // 168
+    {"rho Boo", "", ""},  // 169
+    {"gam Boo", "Seginus", ""},  // 170
+    {"eta Cen", "", ""},  // 171
+    {"alp2 Cen", "", ""},  // 172
+    {"alp1 Cen", "Rigel Kentaurus", "リギル・ケンタウルス"},  // 173
+    {"alp Lup", "Men", ""},  // 174
+    {"alp Cir", "", ""},  // 175
+    {"eps Boo", "Pulcherrima", ""},  // 176
+    {"bet UMi", "Kocab", "コカブ"},  // 177
+    {"alp2 Lib", "Zuben El Genubi", ""},  // 178
+    {"bet Lup", "", ""},  // 179
+    {"kap Cen", "", ""},  // 180
+    {"zet Lup", "", ""},  // 181
+    {"bet Lib", "Zuben el Chamali", ""},  // 182
+    {"gam TrA", "", ""},  // 183
+    {"gam UMi", "Pherkab", ""},  // 184
+    {"del Lup", "", ""},  // 185
+    {"phi1 Lup", "", ""},  // 186
+    {"eps Lup", "", ""},  // 187
+    {"iot Dra", "Edasich", ""},  // 188
+    {"the CrB", "", ""},  // 189
+    {"alp CrB", "Alphecca", "アルフェッカ"},  // 190
+    {"gam Lup", "", ""},  // 191
+    {"ups Lib", "", ""},  // 192
+    {"zet UMi", "", ""},  // 193
+    {"alp Ser", "Unukalhai", "ウヌカルハイ"},  // 194
+    {"del CrB", "", ""},  // 195
+    {"bet TrA", "", ""},  // 196
+    {"eps CrB", "", ""},  // 197
+    {"pi Sco", "", ""},  // 198
+    {"eta Lup", "", ""},  // 199
+    {"del Sco", "Dschubba", ""},  // 200
+    {"iot CrB", "", ""},  // 201
+    {"bet2 Sco", "Graffias", ""},  // 202
+    {"del Oph", "Yed Prior", ""},  // 203
+    {"eta UMi", "", ""},  // 204
+    {"eps Oph", "Yed Posterior", ""},  // 205
+    {"sig Sco", "Al Niyat", ""},  // 206
+    {"eta Dra", "", ""},  // 207
+    {"alp Sco", "Antares", "アンタレス"},  // 208
+    {"bet Her", "Kornephoros", ""},  // 209
+    {"tau Sco", "", ""},  // 210
+    {"zet Her", "", ""},  // 211
+    {"eps UMi", "", ""},  // 212
+    {"alp TrA", "", ""},  // 213
+    {"eta Ara", "", ""},  // 214
+    {"eps Sco", "", ""},  // 215
+    {"mu 1 Sco", "", ""},  // 216
+    {"zet2 Sco", "", ""},  // 217
+    {"kap Oph", "", ""},  // 218
+    {"zet Ara", "", ""},  // 219
+    {"zet Dra", "Kaou Pih", ""},  // 220
+    {"eta Oph", "", ""},  // 221
+    {"eta Sco", "", ""},  // 222
+    {"del Her", "Sarin", ""},  // 223
+    {"pi Her", "", ""},  // 224
+    {"the Oph", "", ""},  // 225
+    {"bet Ara", "", ""},  // 226
+    {"gam Ara", "", ""},  // 227
+    {"bet Dra", "Rastaban", ""},  // 228
+    {"ups Sco", "Lesath", ""},  // 229
+    {"alp Ara", "Tchou", ""},  // 230
+    {"del UMi", "", ""},  // 231
+    {"lam Sco", "Shaula", "シャウラ"},  // 232
+    {"alp Oph", "Rasalhague", "ラス・アルハゲ"},  // 233
+    {"the Sco", "Sargas", "サルガス"},  // 234
+    {"kap Sco", "", ""},  // 235
+    {"bet Oph", "Kelb al Rai", ""},  // 236
+    {"mu Her", "", ""},  // 237
+    {"iot1 Sco", "", ""},  // 238
+    {"G Sco", "", ""},  // 239
+    {"gam Dra", "Eltanin", "エルタニン"},  // 240
+    {"xi Her", "Marfik", ""},  // 241
+    {"nu Oph", "", ""},  // 242
+    {"gam2 Sgr", "Al Nasl", ""},  // 243
+    {"eta Sgr", "", ""},  // 244
+    {"del Sgr", "Kaus Media", ""},  // 245
+    {"chi Dra", "", ""},  // 246
+    {"eta Ser", "", ""},  // 247
+    {"eps Sgr", "Kaus Australis", "カウス・アウストラリス"},  // 248
+    {"lam Sgr", "Kaus Borealis", ""},  // 249
+    {"alp Lyr", "Vega", "ベガ"},  // 250
+    {"eps2 Lyr", "", ""},  // 251
+    {"zet2 Lyr", "", ""},  // 252
+    {"phi Sgr", "", ""},  // 253
+    {"del1 Lyr", "", ""},  // 254
+    {"sig Sgr", "Nunki", "ヌンキ"},  // 255
+    {"gam Lyr", "Sulaphat", ""},  // 256
+    {"zet Sgr", "", ""},  // 257
+    {"zet Aql", "", ""},  // 258
+    {"tau Sgr", "", ""},  // 259
+    {"pi Sgr", "", ""},  // 260
+    {"del Dra", "Altais", ""},  // 261
+    {"del Aql", "", ""},  // 262
+    {"bet2 Cyg", "Albireo", "アルビレオ"},  // 263
+    {"del Cyg", "", ""},  // 264
+    {"gam Aql", "Tarazed", ""},  // 265
+    {"alp Aql", "Altair", "アルタイル"},  // 266
+    {"gam Sge", "", ""},  // 267
+    {"the Aql", "", ""},  // 268
+    {"bet1 Cap", "Dabih", ""},  // 269
+    {"gam Cyg", "Sadr", "サドル"},  // 270
+    {"alp Pav", "Peacock", "ピーコック"},  // 271
+    {"alp Ind", "Al Nair", ""},  // 272
+    {"alp Cyg", "Deneb", "デネブ"},  // 273
+    {"bet Pav", "", ""},  // 274
+    {"eta Cep", "", ""},  // 275
+    {"eps Cyg", "Gienah", ""},  // 276
+    {"bet Ind", "", ""},  // 277
+    {"zet Cyg", "", ""},  // 278
+    {"alp Cep", "Alderamin", "アルデラミン"},  // 279
+    {"bet Cep", "Alphirk", ""},  // 280
+    {"bet Aqr", "Sadalsud", ""},  // 281
+    {"eps Peg", "Enif", "エニフ"},  // 282
+    {"del Cap", "Deneb Algiedi", ""},  // 283
+    {"gam Gru", "Al Dhanab", ""},  // 284
+    {"alp Aqr", "Sadalmelik", ""},  // 285
+    {"alp Gru", "Al Na'ir", "アルナイル"},  // 286
+    {"the Peg", "Baham", ""},  // 287
+    {"zet Cep", "", ""},  // 288
+    {"alp Tuc", "", ""},  // 289
+    {"zet Peg", "Homan", ""},  // 290
+    {"bet Gru", "", ""},  // 291
+    {"eta Peg", "Matar", ""},  // 292
+    {"eps Gru", "", ""},  // 293
+    {"iot Cep", "", ""},  // 294
+    {"del Aqr", "Skat", ""},  // 295
+    {"alp PsA", "Fomalhaut", "フォーマルハウト"},  // 296
+    {"bet Peg", "Scheat", "シェアト"},  // 297
+    {"alp Peg", "Markab", "マルカブ"},  // 298
+    {"88 Aqr", "", ""},  // 299
+    {"gam Cep", "Er Rai", ""},  // 300
+}};
 // clang-format on
 
 }  // namespace hz

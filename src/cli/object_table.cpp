@@ -4,6 +4,8 @@
 #include <optional>
 #include <string>
 
+#include "frame/object_names.hpp"
+
 namespace hz {
 namespace {
 
@@ -24,7 +26,7 @@ void write_object_table(std::ostream& out, const FrameReport& frame, const StarT
       << "# is_day\t" << frame.is_day << '\n'
       << "# caption\t" << frame.caption.date << '\n'
       << "# caption\t" << frame.caption.time << '\n'
-      << "index\tra_h\tdec_deg\talt_rad\taz_rad\td_rad\txp\typ\tdrawn\tmag\tcode\n";
+      << "index\tra_h\tdec_deg\talt_rad\taz_rad\td_rad\txp\typ\tdrawn\tmag\tcode\tname\n";
   for (int i = 1; i < object_table_size; ++i) {
     const ObjectRow& r = frame.objects[i];
     out << i << '\t' << cell(r.ra_h) << '\t' << cell(r.dec_deg) << '\t' << cell(r.alt) << '\t'
@@ -34,7 +36,7 @@ void write_object_table(std::ostream& out, const FrameReport& frame, const StarT
       out << number(stars.mag_st[i]) << '\t' << stars.col_st[i];
     else
       out << '\t';
-    out << '\n';
+    out << '\t' << table_name(i) << '\n';
   }
 }
 

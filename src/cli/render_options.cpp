@@ -127,7 +127,9 @@ Running and output:
                         one row per object 1..311 (stars 1..300, Sun 301,
                         planets 302..310 with the Earth at 304, Moon 311):
                         index ra_h dec_deg alt_rad az_rad d_rad xp yp drawn
-                        mag code
+                        mag code name; name, the last, holds a star's
+                        designation and proper name ("alp CMa Sirius"), a
+                        body's English name, or nothing
   --help                show this text
   --version             show the version
 

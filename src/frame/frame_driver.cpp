@@ -71,6 +71,8 @@ void FrameDriver::draw_frame() {
   std::swap(pic_draw_, pic_show_);
   pic_draw_->set_visible(false);
   pic_show_->set_visible(true);
+  if (drawn_any_) shown_ = std::move(report_);
+  drawn_any_ = true;
 
   FrameReport report;
   read_view(report);

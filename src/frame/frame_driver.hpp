@@ -39,7 +39,11 @@ class FrameDriver {
 
   bool started() const { return !init_drv_; }
   const SimClock& clock() const { return clock_; }
+  // The frame just drawn, on the hidden surface.
   const FrameReport& last_frame() const { return report_; }
+  // The frame on the visible surface (drawn by the call before the last), or
+  // nothing while that surface has never been drawn on.
+  const FrameReport* shown_frame() const { return shown_ ? &*shown_ : nullptr; }
   const StarTables& stars() const { return stars_; }
   Surface* pic_draw() const { return pic_draw_; }
   Surface* pic_show() const { return pic_show_; }
@@ -69,6 +73,8 @@ class FrameDriver {
   // The line of sight last usable, kept when a field reads as non-finite.
   double view_alt_ = 90, view_az_ = 180;
   FrameReport report_;
+  std::optional<FrameReport> shown_;
+  bool drawn_any_ = false;
 };
 
 }  // namespace hz

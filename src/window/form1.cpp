@@ -216,6 +216,7 @@ void Form1::build_controls() {
 void Form1::Form_Load() {
   driver_ = std::make_unique<FrameDriver>(static_cast<const FieldReader&>(*this), timer_,
                                           picture1_->surface(), picture2_->surface());
+  for (PictureBox* p : {picture1_, picture2_}) p->set_driver(driver_.get());
 }
 
 void Form1::Command1_Click() {

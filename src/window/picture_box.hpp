@@ -1,14 +1,23 @@
 #pragma once
 
+#include <QPointF>
+#include <QString>
 #include <QWidget>
+#include <optional>
 
 #include "render/image_surface.hpp"
 
 namespace hz {
 
+class FrameDriver;
+
 // A drawing surface on the window: shows its image whenever the surface is
 // visible. The frame driver draws on the surface; the window calls sync()
 // after each frame so the widget follows the surface's visible flag.
+//
+// On the visible box the pointer identifies the object under it in a tool tip
+// (the driver's shown frame decides what is there), and a right-click offers
+// to save or copy the frame on screen.
 class PictureBox : public QWidget {
   Q_OBJECT
  public:
@@ -16,11 +25,37 @@ class PictureBox : public QWidget {
   ImageSurface& surface() { return surface_; }
   void sync();
 
+  // The driver whose shown frame this box's image is when it is visible.
+  void set_driver(const FrameDriver* driver) { driver_ = driver; }
+
+  // What the tool tip says for a point of the box: empty over empty sky,
+  // over objects not drawn, or when the box shows no drawn frame.
+  QString tip_at(QPointF pos) const;
+  // The text of the tool tip now shown, empty when none.
+  const QString& tip() const { return tip_; }
+
+  // Saves the image on screen as PNG; returns why it could not, in Japanese,
+  // or an empty text. A failed save leaves no file behind.
+  QString save_visible_frame(const QString& path) const;
+  // A file name for the frame on screen, from its JST date and time.
+  QString suggested_file_name() const;
+  // Puts the image on screen on the clipboard.
+  void copy_visible_frame() const;
+
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void leaveEvent(QEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
 
  private:
+  void show_tip();
+  void save_with_dialog();
+
   ImageSurface surface_;
+  const FrameDriver* driver_ = nullptr;
+  std::optional<QPointF> pointer_;  // where the pointer rests on the box
+  QString tip_;
 };
 
 }  // namespace hz

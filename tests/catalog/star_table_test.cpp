@@ -176,5 +176,34 @@ TEST(StarTable, PolarCounts) {
   EXPECT_EQ(south, 19) << "south of -60 deg";
 }
 
+// Every row is named; the best-known stars carry their Japanese names.
+TEST(StarTable, RowsCarryTheirNames) {
+  struct Named {
+    int row;
+    const char* designation;
+    const char* proper;
+    const char* japanese;
+  } const cases[] = {
+      {79, "alp CMa", "Sirius", "シリウス"},  {75, "alp Car", "Canopus", "カノープス"},
+      {250, "alp Lyr", "Vega", "ベガ"},       {27, "alp UMi", "Polaris", "ポラリス"},
+      {24, "gam2 And", "Almach", "アルマク"}, {4, "bet Hyi", "", ""},
+  };
+  for (const Named& c : cases) {
+    const StarName& n = star_names[c.row - 1];
+    EXPECT_STREQ(n.designation, c.designation) << c.row;
+    EXPECT_STREQ(n.proper, c.proper) << c.row;
+    EXPECT_STREQ(n.japanese, c.japanese) << c.row;
+  }
+  int japanese = 0;
+  for (const StarName& n : star_names) {
+    EXPECT_TRUE(*n.designation || *n.proper);
+    if (*n.japanese) {
+      EXPECT_TRUE(*n.proper) << n.japanese;
+      ++japanese;
+    }
+  }
+  EXPECT_GE(japanese, 40);
+}
+
 }  // namespace
 }  // namespace hz

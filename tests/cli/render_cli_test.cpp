@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <fstream>
@@ -83,8 +84,18 @@ TEST(RenderCli, TableHasHeaderAndEveryObject) {
   EXPECT_EQ(rows.front().substr(0, 2), "1\t");
   EXPECT_EQ(rows.back().substr(0, 4), std::to_string(hz::moon_index) + "\t");
   EXPECT_NE(r.out.find("# caption\t21 時02 分 (JST)"), std::string::npos) << "the third frame";
-  EXPECT_NE(r.out.find("index\tra_h\tdec_deg\talt_rad\taz_rad\td_rad\txp\typ\tdrawn\tmag\tcode"),
-            std::string::npos);
+  EXPECT_NE(
+      r.out.find("index\tra_h\tdec_deg\talt_rad\taz_rad\td_rad\txp\typ\tdrawn\tmag\tcode\tname\n"),
+      std::string::npos);
+  struct Named {
+    int index;
+    const char* name;
+  } const names[] = {{79, "alp CMa Sirius"}, {4, "bet Hyi"}, {305, "Mars"}, {311, "Moon"}};
+  for (const Named& n : names) {
+    const std::string& row = rows[static_cast<std::size_t>(n.index - 1)];
+    EXPECT_EQ(row.substr(row.rfind('\t') + 1), n.name) << n.index;
+    EXPECT_EQ(std::count(row.begin(), row.end(), '\t'), 11) << n.index;
+  }
 }
 
 TEST(RenderCli, PngIsTheFrameSize) {

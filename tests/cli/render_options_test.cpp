@@ -56,6 +56,7 @@ TEST(RenderOptions, HelpNamesEveryOption) {
                            "--daytime-stars", "--frames", "--png", "--table", "--help"}) {
     EXPECT_NE(usage.find(name), std::string::npos) << name;
   }
+  EXPECT_NE(usage.find("mag code name;"), std::string::npos) << "the table's last column";
 }
 
 }  // namespace

@@ -1,0 +1,100 @@
+#include "frame/identify.hpp"
+
+#include <cmath>
+#include <cstdio>
+
+#include "frame/dms.hpp"
+#include "frame/object_names.hpp"
+
+namespace hz {
+namespace {
+
+// Brightness order of the hit test: smaller is brighter.
+double brightness_rank(const StarTables& stars, int i) {
+  if (i == sun_index) return -300;
+  if (i == moon_index) return -200;
+  if (i > last_star) return -100 + (i - sun_index);
+  return stars.mag_st[i];
+}
+
+std::string printf_text(const char* format, auto... args) {
+  char buf[96];
+  std::snprintf(buf, sizeof buf, format, args...);
+  return buf;
+}
+
+// "+12°34′": degrees and whole minutes.
+std::string degrees(double deg, bool sign) {
+  const Dms d = *dms(deg, "min", 0);
+  const char* s = sign ? (d.sgn == '-' ? "-" : "+") : (d.sgn == '-' ? "-" : "");
+  return printf_text("%s%.0f°%02.0f′", s, d.deg, d.min);
+}
+
+// "6h45.2m": hours and minutes to a tenth.
+std::string hours(double h) {
+  h = std::fmod(h, 24.0);
+  if (h < 0) h += 24;
+  Dms d = *dms(h, "min", 1);
+  if (d.deg >= 24) d.deg -= 24;
+  return printf_text("%.0fh%04.1fm", d.deg, d.min);
+}
+
+}  // namespace
+
+std::optional<int> object_at(const FrameReport& frame, const StarTables& stars, double x, double y,
+                             double radius) {
+  std::optional<int> best;
+  double best_d = 0;
+  for (int i = 1; i < object_table_size; ++i) {
+    const ObjectRow& r = frame.objects[i];
+    if (!r.drawn || !r.xp || !r.yp || i == earth_index) continue;
+    const double d = std::hypot(*r.xp - x, *r.yp - y);
+    if (!(d <= radius)) continue;
+    const bool nearer = !best || d < best_d - 1;
+    const bool as_near = best && std::fabs(d - best_d) <= 1;
+    if (nearer || (as_near && brightness_rank(stars, i) < brightness_rank(stars, *best))) {
+      best = i;
+      best_d = d;
+    }
+  }
+  return best;
+}
+
+MoonPhase moon_phase(double mphase) {
+  double phi = mphase;
+  if (phi < 0) phi = phi + 24;
+  phi = phi * 15 * rd;
+  return {(1 - std::cos(phi)) / 2, phi >= pi};
+}
+
+std::string describe_object(const FrameReport& frame, const StarTables& stars, int i) {
+  const ObjectName name = object_name(i);
+  const ObjectRow& r = frame.objects[i];
+  std::string title = !name.japanese.empty() ? name.japanese : name.designation;
+  std::string english = name.english;
+  if (title.empty()) {
+    title = english;
+    english.clear();
+  }
+  std::string out = title;
+  if (!english.empty()) out += " (" + english + ")";
+  if (i <= last_star) {
+    if (!name.japanese.empty() && !name.designation.empty()) out += "\n" + name.designation;
+    out += printf_text("\n%.1f 等", stars.mag_st[i]);
+  }
+  if (r.alt && r.az) {
+    out += "\n高度 " + degrees(*r.alt / rd, true) + "  方位 " + degrees(*r.az / rd, false);
+  }
+  if (r.ra_h && r.dec_deg) {
+    out += "\n赤経 " + hours(*r.ra_h) + "  赤緯 " + degrees(*r.dec_deg, true);
+  }
+  const ObjectRow& sun = frame.objects[sun_index];
+  if (i == moon_index && sun.ra_h && r.ra_h) {
+    const MoonPhase p = moon_phase(*sun.ra_h - *r.ra_h);
+    out +=
+        printf_text("\n輝面 %.0f%%  %s", 100 * p.lit, p.waxing ? "満ちていく月" : "欠けていく月");
+  }
+  return out;
+}
+
+}  // namespace hz

@@ -1,0 +1,144 @@
+// Pointing at the sky: the hover tip names the object under the pointer on
+// the frame on screen; the context menu's save writes that frame.
+#include "frame/identify.hpp"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <cmath>
+
+#include "window/form1.hpp"
+#include "window/picture_box.hpp"
+
+namespace hz {
+namespace {
+
+struct Moment {
+  const char *year, *month, *day, *hour;
+};
+
+// Tokyo, no timer ticks; two Starts, so a drawn frame is on screen.
+void start_at(Form1& form, const Moment& m) {
+  const std::pair<const char*, const char*> fields[] = {
+      {"Text1", "139.7"}, {"Text2", "35.7"}, {"Text5", m.year}, {"Text6", m.month},
+      {"Text7", m.day},   {"Text3", m.hour}, {"Text4", "0"},    {"Text11", ""}};
+  for (const auto& [name, text] : fields) {
+    QLineEdit* edit = form.findChild<QLineEdit*>(name);
+    edit->clear();
+    QTest::keyClicks(edit, text);
+  }
+  for (int k = 0; k < 2; ++k) {
+    QTest::mouseClick(form.findChild<QPushButton*>("Command1"), Qt::LeftButton);
+  }
+}
+
+PictureBox* visible_box(Form1& form) {
+  for (PictureBox* p : form.findChildren<PictureBox*>()) {
+    if (p->isVisibleTo(&form)) return p;
+  }
+  return nullptr;
+}
+
+// The pointer moved to (x, y) of the sky on screen; returns the tip shown.
+QString hover(Form1& form, double x, double y) {
+  PictureBox* box = visible_box(form);
+  const QPointF pos(x, y);
+  QMouseEvent move(QEvent::MouseMove, pos, box->mapToGlobal(pos), Qt::NoButton, Qt::NoButton,
+                   Qt::NoModifier);
+  QApplication::sendEvent(box, &move);
+  return box->tip();
+}
+
+QPointF place(const Form1& form, int i) {
+  const ObjectRow& r = form.driver().shown_frame()->objects[i];
+  EXPECT_TRUE(r.drawn) << i;
+  return {r.xp.value_or(-100), r.yp.value_or(-100)};
+}
+
+const Moment kWinter{"2026", "1", "15", "23"};
+
+TEST(Identify, TheTipNamesWhatIsUnderThePointer) {
+  struct Case {
+    const char* what;
+    Moment moment;
+    int near, other;  // hover between two objects (the same one: on it)
+    const char* named;
+  } const cases[] = {
+      {"Sirius on a winter night", kWinter, 79, 79, "シリウス (Sirius)\nalp CMa\n-1.5 等"},
+      {"Mars beside Regulus", {"2027", "5", "15", "21"}, 305, 116, "火星 (Mars)\n高度"},
+  };
+  for (const Case& c : cases) {
+    Form1 form;
+    start_at(form, c.moment);
+    const QPointF p = (place(form, c.near) + place(form, c.other)) / 2;
+    const QString tip = hover(form, p.x(), p.y());
+    EXPECT_TRUE(tip.startsWith(QString::fromUtf8(c.named))) << c.what << ": " << tip.toStdString();
+    EXPECT_TRUE(tip.contains(QString::fromUtf8("赤経"))) << c.what;
+  }
+}
+
+TEST(Identify, NothingOverEmptySky) {
+  Form1 form;
+  start_at(form, kWinter);
+  const FrameReport& frame = *form.driver().shown_frame();
+  // A point of the sky with no drawn object within 10 pixels.
+  QPointF empty(-1, -1);
+  for (int y = 250; y < 450 && empty.x() < 0; y += 5) {
+    for (int x = 220; x < 420 && empty.x() < 0; x += 5) {
+      bool clear = true;
+      for (const ObjectRow& r : frame.objects) {
+        if (r.drawn && std::hypot(*r.xp - x, *r.yp - y) < 10) clear = false;
+      }
+      if (clear) empty = QPointF(x, y);
+    }
+  }
+  ASSERT_GE(empty.x(), 0);
+  EXPECT_FALSE(hover(form, place(form, 79).x(), place(form, 79).y()).isEmpty());
+  EXPECT_EQ(hover(form, empty.x(), empty.y()), QString()) << "the tip goes away";
+}
+
+TEST(Identify, AfterATickTheTipDescribesTheNewFrameOnScreen) {
+  Form1 form;
+  start_at(form, kWinter);
+  const QPointF sirius = place(form, 79);
+  const QString before = hover(form, sirius.x(), sirius.y());
+  form.Timer1_Timer();
+  const PictureBox* box = visible_box(form);
+  const std::string now = describe_object(*form.driver().shown_frame(), form.driver().stars(), 79);
+  EXPECT_EQ(box->tip(), QString::fromStdString(now));
+  EXPECT_NE(box->tip(), before) << "a minute later Sirius stands elsewhere";
+}
+
+TEST(Identify, SavingWritesTheFrameOnScreenOrSaysWhyNot) {
+  Form1 form;
+  start_at(form, kWinter);
+  const PictureBox* box = visible_box(form);
+  QTemporaryDir dir;
+  const QString good = dir.filePath("sky.png");
+  EXPECT_EQ(box->save_visible_frame(good), QString());
+  const QImage saved(good);
+  ASSERT_EQ(saved.size(), QSize(641, 665));
+  EXPECT_EQ(saved.convertToFormat(QImage::Format_RGB32),
+            const_cast<PictureBox*>(box)->surface().image().convertToFormat(QImage::Format_RGB32));
+  EXPECT_TRUE(box->suggested_file_name().startsWith("hoshizora-2026-01-15-23"))
+      << box->suggested_file_name().toStdString();
+
+  for (const QString& bad : {dir.filePath("no such folder/sky.png"), dir.path()}) {
+    const QString why = box->save_visible_frame(bad);
+    EXPECT_TRUE(why.contains(QString::fromUtf8("保存できませんでした"))) << why.toStdString();
+  }
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+            QStringList{"sky.png"})
+      << "a failed save leaves nothing behind";
+}
+
+}  // namespace
+}  // namespace hz
