@@ -94,7 +94,10 @@ bool tujit(int chc, double& yr, double& mn, double& dy, double& ut, double& tjt,
     if (!std::isfinite(t2000)) return false;
     const double x = 146098.5 + 36525 * t2000;
     // A moment less than 0.00001 day before midnight counts as the next day.
-    const double day = std::floor(x + 0.00001);
+    // The distance to midnight is exact; x + 0.00001 would round where the
+    // day count is large and let moments beyond the tolerance through.
+    double day = std::floor(x);
+    if (day + 1 - x < 0.00001) day = day + 1;
     if (!day_to_date(day, yr, mn, dy)) return false;
     tjt = day;
     ut = 24 * (x - day);

@@ -309,6 +309,33 @@ TEST(Tujit, RoundTripEndsAtToleranceBound) {
   EXPECT_LT(ut, 0);
 }
 
+// Where the day count is large, x + 0.00001 rounds: a moment just beyond the
+// tolerance must still stay on its own day, with a time of day below 24 h,
+// rather than count as the next day with a time of day below -0.00024 h.
+TEST(Tujit, MomentBeyondMidnightToleranceStaysOnItsDayAtLargeDayCounts) {
+  const struct {
+    Date typed;
+    double ut;  // a little more than 0.00001 day before the typed day's midnight
+    Date day_before;
+  } cases[] = {
+      {{-493786, 1, 13}, -0.0002402699381036583, {-493786, 1, 12}},
+      {{999999, 3, 1}, -0.0002401, {999999, 2, 28}},
+      {{-999999, 3, 1}, -0.0002401, {-999999, 2, 28}},
+  };
+  for (const auto& c : cases) {
+    double tjt, t2000;
+    to_scales(c.typed, c.ut, tjt, t2000);
+    double y, m, d, ut, day;
+    ASSERT_TRUE(tujit(2, y, m, d, ut, day, t2000)) << c.typed.yr;
+    EXPECT_EQ(y, c.day_before.yr);
+    EXPECT_EQ(m, c.day_before.mn) << c.typed.yr;
+    EXPECT_EQ(d, c.day_before.dy) << c.typed.yr;
+    EXPECT_EQ(day, tjt - 1) << c.typed.yr;
+    EXPECT_GT(ut, 23.9997) << c.typed.yr;
+    EXPECT_LT(ut, 24) << c.typed.yr;
+  }
+}
+
 TEST(Tujit, RefusesNonFiniteInsteadOfLooping) {
   const double nan = std::numeric_limits<double>::quiet_NaN();
   const double inf = std::numeric_limits<double>::infinity();
