@@ -3,4 +3,4 @@
 set -eu
 top=$(cd "$(dirname "$0")/.." && pwd)
 cd "$top"
-find src tests bench tools -name '*.cpp' -o -name '*.hpp' | sort | xargs clang-format --dry-run --Werror
+find src tests bench tools fuzz -name '*.cpp' -o -name '*.hpp' | sort | xargs clang-format --dry-run --Werror
