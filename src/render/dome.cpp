@@ -1,8 +1,10 @@
 #include "render/dome.hpp"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
+#include "render/fast_polar_distance.hpp"
 #include "render/projection.hpp"
 
 namespace hz {
@@ -19,8 +21,11 @@ struct Node {
 };
 
 // Projects the grid nodes of one view. Each node's pixel is what prj gives,
-// rounded as the rasteriser rounds it; the view's and the nodes' sines and
-// cosines are taken once, not once per node.
+// rounded as the rasteriser rounds it, and it belongs to the field exactly
+// when prj's polar distance is under r + 0.1 degrees. The view's and the
+// nodes' sines and cosines are taken once, not once per node, and the polar
+// distance comes from fast_polar_distance; wherever its small error, or the
+// others named below, could change a result, the node is taken exactly.
 class NodeProjector {
  public:
   NodeProjector(double ss, double sl, double x0, double y0, double scl, double r)
@@ -30,8 +35,11 @@ class NodeProjector {
         y0_(y0),
         scl_(scl),
         r_(r),
+        px_per_rad_(scl / rd),
         sin_ss_(std::sin(ss)),
-        cos_ss_(std::cos(ss)) {
+        cos_ss_(std::cos(ss)),
+        // The error bounds below hold for pixels within 1e4 of the origin.
+        fast_pixels_(std::fabs(x0) <= 1e4 && std::fabs(y0) <= 1e4 && scl >= 0 && scl * 180 <= 1e4) {
     for (int h = 0; h < n_alt; ++h) {
       sin_h_[h] = std::sin(h * rd);
       cos_h_[h] = std::cos(h * rd);
@@ -44,45 +52,59 @@ class NodeProjector {
   }
 
   // The count nodes of a grid line, the k-th at azimuth a0 + k da and
-  // altitude h0 + k dh (degrees), into out. Each step runs over the whole
-  // line before the next, so that the work of neighbouring nodes overlaps.
+  // altitude h0 + k dh (degrees), into out. The arithmetic without branches
+  // runs over the whole line first, so that neighbouring nodes are worked
+  // on together.
   void line(int a0, int da, int h0, int dh, int count, Node* out) const {
-    std::array<double, n_az> u, v, w, q, d;
+    std::array<double, n_az> sh, ch, sd, cd;
     for (int k = 0; k < count; ++k) {
       const int a = a0 + k * da, h = h0 + k * dh;
+      sh[k] = sin_h_[h];
+      ch[k] = cos_h_[h];
+      sd[k] = sin_dl_[a];
+      cd[k] = cos_dl_[a];
+    }
+    std::array<double, n_az> u, v, w, q, eighths, series;
+    for (int k = 0; k < count; ++k) {
       // prj's vector, term for term.
-      u[k] = sin_h_[h] * cos_ss_ - sin_ss_ * cos_h_[h] * cos_dl_[a];
-      v[k] = cos_h_[h] * sin_dl_[a];
-      w[k] = sin_h_[h] * sin_ss_ + cos_ss_ * cos_h_[h] * cos_dl_[a];
+      u[k] = sh[k] * cos_ss_ - sin_ss_ * ch[k] * cd[k];
+      v[k] = ch[k] * sd[k];
+      w[k] = sh[k] * sin_ss_ + cos_ss_ * ch[k] * cd[k];
       q[k] = std::sqrt(u[k] * u[k] + v[k] * v[k]);
-    }
-    // Its polar distance, resolved as tri resolves it.
-    for (int k = 0; k < count; ++k) {
-      d[k] = pi / 2;
-      if (w[k] != 0) {
-        d[k] = std::atan(q[k] / w[k]);
-        if (w[k] < 0) d[k] = d[k] + pi;
-      }
+      const double aw = std::fabs(w[k]);
+      const AtanParts parts = atan_parts(std::min(q[k], aw), std::max(q[k], aw));
+      eighths[k] = parts.eighths;
+      series[k] = parts.series;
     }
     for (int k = 0; k < count; ++k) {
-      out[k] = finish(a0 + k * da, h0 + k * dh, u[k], v[k], q[k], d[k]);
+      const double d = polar_distance_of_parts(q[k], w[k], {eighths[k], series[k]});
+      out[k] = node(a0 + k * da, h0 + k * dh, u[k], v[k], w[k], q[k], d);
     }
   }
 
  private:
-  Node finish(int a, int h, double u, double v, double q, double d) const {
+  // The node at azimuth a and altitude h (degrees), whose vector is u, v, w,
+  // q = |(u, v)|, with d its quick polar distance.
+  Node node(int a, int h, double u, double v, double w, double q, double d) const {
     Node n;
-    n.in_field = d / rd < r_ + 0.1;
+    const double limit = r_ + 0.1;
+    if (std::fabs(d * deg_per_rad - limit) > edge_tolerance) {
+      n.in_field = d * deg_per_rad < limit;
+    } else {  // at the field's edge, or not a number
+      d = exact_polar_distance(q, w);
+      n.in_field = d / rd < limit;
+    }
     if (!n.in_field) return n;
 
     // The position angle's cosine and sine are v / q and u / q. They differ
     // from prj's cos and sin of the angle (taken with the 15-digit pi) by
-    // less than 1e-13, times at most 540 pixels of distance: far below the
-    // guard band. A coordinate that comes within the band of a half pixel,
-    // where rounding could tell them apart, is taken from prj itself.
-    if (q > min_radius) {
-      const double rho = scl_ * d / rd;
-      const double x = x0_ + rho * (v / q), y = y0_ - rho * (u / q);
+    // less than 1e-13, times at most 1e4 pixels of distance; the polar
+    // distance's error adds under 1e-10 pixels: all far below the guard
+    // band. A coordinate that comes within the band of a half pixel, where
+    // rounding could tell them apart, is taken from prj itself.
+    if (fast_pixels_ && q > min_radius) {
+      const double s = d * px_per_rad_ / q;
+      const double x = x0_ + s * v, y = y0_ - s * u;
       if (clear_of_half(x) && clear_of_half(y)) {
         n.px = std::rint(x);
         n.py = std::rint(y);
@@ -95,14 +117,28 @@ class NodeProjector {
     return n;
   }
 
+  // The polar distance as tri resolves it.
+  static double exact_polar_distance(double q, double w) {
+    double d = pi / 2;
+    if (w != 0) {
+      d = std::atan(q / w);
+      if (w < 0) d = d + pi;
+    }
+    return d;
+  }
+
+  static constexpr double deg_per_rad = 1 / rd;
+  // Degrees; far above the quick distance's error and the rounding of d / rd.
+  static constexpr double edge_tolerance = 1e-9;
   static constexpr double guard = 1e-6;       // pixels
   static constexpr double min_radius = 1e-6;  // below it v / q and u / q are ill-conditioned
   static bool clear_of_half(double x) {
     return std::fabs(std::fabs(x - std::rint(x)) - 0.5) > guard;
   }
 
-  double ss_, sl_, x0_, y0_, scl_, r_;
+  double ss_, sl_, x0_, y0_, scl_, r_, px_per_rad_;
   double sin_ss_, cos_ss_;
+  bool fast_pixels_;
   std::array<double, n_alt> sin_h_, cos_h_;
   std::array<double, n_az> sin_dl_, cos_dl_;
 };

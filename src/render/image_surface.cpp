@@ -19,22 +19,19 @@ QRgb to_qrgb(Rgb c) { return qRgb(red_of(c), green_of(c), blue_of(c)); }
 Rgb from_qrgb(QRgb p) { return rgb(qRed(p), qGreen(p), qBlue(p)); }
 
 // The rasterisers' view of the image, for one drawing call: the image is
-// detached from any copy once, then written through its pixel array.
-class ImageGrid : public PixelGrid {
+// detached from any copy once, then written through its pixel array. Final,
+// so that the rasterisers' templates call get and put directly. The image is
+// always surface_width x surface_height RGB32, whose rows are never padded.
+class ImageGrid final : public PixelGrid {
  public:
-  explicit ImageGrid(QImage& img)
-      : bits_(reinterpret_cast<QRgb*>(img.bits())),
-        stride_(img.bytesPerLine() / static_cast<int>(sizeof(QRgb))),
-        width_(img.width()),
-        height_(img.height()) {}
-  int width() const override { return width_; }
-  int height() const override { return height_; }
-  Rgb get(int x, int y) const override { return from_qrgb(bits_[y * stride_ + x]); }
-  void put(int x, int y, Rgb c) override { bits_[y * stride_ + x] = to_qrgb(c); }
+  explicit ImageGrid(QImage& img) : bits_(reinterpret_cast<QRgb*>(img.bits())) {}
+  int width() const override { return surface_width; }
+  int height() const override { return surface_height; }
+  Rgb get(int x, int y) const override { return from_qrgb(bits_[y * surface_width + x]); }
+  void put(int x, int y, Rgb c) override { bits_[y * surface_width + x] = to_qrgb(c); }
 
  private:
   QRgb* bits_;
-  int stride_, width_, height_;
 };
 
 // The pixels of a recording: offsets into the image and their colours.

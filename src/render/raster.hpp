@@ -2,9 +2,12 @@
 // no antialiasing, so a colour read back is exactly the colour drawn.
 #pragma once
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <cstdlib>
 #include <optional>
+#include <utility>
 
 #include "common/constants.hpp"
 #include "render/surface.hpp"
@@ -54,8 +57,59 @@ void raster_point(PixelGrid& g, double x, double y, Rgb c);
 // Given:    x1, y1, x2, y2   end points, pixels
 //           c                colour
 // Notes:    only the steps that fall inside the grid are visited, so a long
-//           line costs at most one grid width or height.
-void raster_line(PixelGrid& g, double x1, double y1, double x2, double y2, Rgb c);
+//           line costs at most one grid width or height. A template, so that
+//           a final grid's put is called directly: a frame draws thousands
+//           of short lines.
+template <class Grid>
+void raster_line(Grid& g, double x1, double y1, double x2, double y2, Rgb c) {
+  const auto ax = pixel_of(x1), ay = pixel_of(y1), bx = pixel_of(x2), by = pixel_of(y2);
+  if (!ax || !ay || !bx || !by) return;
+
+  // Work in (major, minor) coordinates with the major one increasing.
+  std::int64_t p0 = *ax, q0 = *ay, p1 = *bx, q1 = *by;
+  const bool x_major = std::llabs(p1 - p0) >= std::llabs(q1 - q0);
+  if (!x_major) {
+    std::swap(p0, q0);
+    std::swap(p1, q1);
+  }
+  if (p1 < p0) {
+    std::swap(p0, p1);
+    std::swap(q0, q1);
+  }
+  const std::int64_t dp = p1 - p0;
+  const std::int64_t dq = std::llabs(q1 - q0);
+  const std::int64_t sq = q1 >= q0 ? 1 : -1;
+  const std::int64_t major_size = x_major ? g.width() : g.height();
+  const std::int64_t minor_size = x_major ? g.height() : g.width();
+
+  // Steps whose major coordinate lies on the grid.
+  const std::int64_t i_lo = std::max<std::int64_t>(0, -p0);
+  const std::int64_t i_hi = std::min<std::int64_t>(dp, major_size - 1 - p0);
+  if (i_lo > i_hi) return;
+  // Minor offset: i * dq / dp rounded, halves away from the start, that is
+  // off = (2 i dq + dp) / (2 dp) in integers; kept as a quotient and its
+  // numerator's running value, which grows by 2 dq <= 2 dp a step.
+  const std::int64_t den = 2 * std::max<std::int64_t>(dp, 1);
+  std::int64_t num = 2 * i_lo * dq + dp;
+  // From the line's start the quotient is 0: the 64-bit division, slow, is
+  // needed only for a line clipped at its start.
+  std::int64_t off = i_lo == 0 ? 0 : num / den;
+  std::int64_t next = (off + 1) * den;  // numerator at which off steps up
+  for (std::int64_t i = i_lo; i <= i_hi; ++i, num += 2 * dq) {
+    if (num >= next) {
+      ++off;
+      next += den;
+    }
+    const std::int64_t p = p0 + i;
+    const std::int64_t q = q0 + sq * off;
+    if (q < 0 || q >= minor_size) continue;
+    if (x_major) {
+      g.put(static_cast<int>(p), static_cast<int>(q), c);
+    } else {
+      g.put(static_cast<int>(q), static_cast<int>(p), c);
+    }
+  }
+}
 
 // An ellipse with axes along x and y, as a digital disc: the pixels whose
 // offsets (dx, dy) from the rounded centre satisfy (dx/rx)^2 + (dy/ry)^2 <= 1

@@ -5,8 +5,11 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include "common/constants.hpp"
+#include "render/image_surface.hpp"
+#include "render/projection.hpp"
 #include "test_surface.hpp"
 
 namespace hz {
@@ -147,6 +150,80 @@ TEST(Sph, GridDrawnInItsColourOrHidden) {
   EXPECT_TRUE(pixels_of(off, col_grid).empty());
   EXPECT_EQ(off.point(320, 350), col_night);
   EXPECT_EQ(off.point(320, 620), col_hor) << "the horizon is still drawn";
+}
+
+// Records every line drawn, rounded as the rasteriser rounds its ends.
+class LineLog : public ImageSurface {
+ public:
+  struct Segment {
+    double x1, y1, x2, y2;
+    Rgb c;
+    bool operator==(const Segment&) const = default;
+  };
+  void line(double x1, double y1, double x2, double y2, Rgb c) override {
+    lines.push_back({std::rint(x1), std::rint(y1), std::rint(x2), std::rint(y2), c});
+    ImageSurface::line(x1, y1, x2, y2, c);
+  }
+  std::vector<Segment> lines;
+};
+
+// The grid's segments as prj alone places them: a node belongs to the field
+// when prj's distance is under r + 0.1 degrees.
+std::vector<LineLog::Segment> grid_by_prj(double alt0, double az0, double x0, double y0, double r,
+                                          double scl) {
+  struct Node {
+    double x, y;
+    bool in;
+  };
+  auto node = [&](int a, int h) {
+    const Projected p = prj(alt0 * rd, az0 * rd, x0, y0, scl, h * rd, a * rd);
+    return Node{std::rint(p.xp), std::rint(p.yp), p.d / rd < r + 0.1};
+  };
+  std::vector<LineLog::Segment> out;
+  auto segment = [&](Node i, Node j, Rgb c) {
+    if (i.in && j.in) out.push_back({i.x, i.y, j.x, j.y, c});
+  };
+  for (int a = 0; a <= 360; a += 10) {
+    for (int h = 1; h <= 90; ++h) segment(node(a, h), node(a, h - 1), col_grid);
+  }
+  for (int h = 0; h <= 80; h += 10) {
+    for (int a = 1; a <= 360; ++a) segment(node(a, h), node(a - 1, h), h == 0 ? col_hor : col_grid);
+  }
+  return out;
+}
+
+TEST(Sph, GridNodesAreWherePrjPutsThem) {
+  // Views all over the sky, and centres on half pixels, where rounding is
+  // decided by the last bits; the large scale leaves the quick path.
+  struct View {
+    double alt0, az0, x0, y0, r, scl;
+  };
+  std::vector<View> views;
+  for (double alt0 = -90; alt0 <= 90; alt0 += 7.3) {
+    for (const double az0 : {0.0, 33.3, 180.0, 725.5, -45.0}) {
+      views.push_back({alt0, az0, xc_sky, yc_sky, r_sky, scl_sky});
+    }
+  }
+  for (const double alt0 : {90.0, 89.6, 89.4, 45.0, 0.0, -90.0}) {
+    views.push_back({alt0, 180, 320.5, 350.5, r_sky, scl_sky});
+    views.push_back({alt0, 90, 320.5, 350, 89.9, 2.5});
+  }
+  // Nodes on the field's edge, 90.1 degrees from the line of sight.
+  for (const double alt0 : {-0.1, 0.1, -89.9}) {
+    for (const double az0 : {0.0, 180.0, 725.5})
+      views.push_back({alt0, az0, xc_sky, yc_sky, r_sky, scl_sky});
+  }
+  views.push_back({30, 200, 320, 350, r_sky, 1000});
+  for (const View& v : views) {
+    LineLog s;
+    s.set_back_color(col_night);
+    sph(s, v.alt0, v.az0, v.x0, v.y0, v.r, v.scl, col_grid, col_hor, col_text);
+    const auto expected = grid_by_prj(v.alt0, v.az0, v.x0, v.y0, v.r, v.scl);
+    ASSERT_GE(s.lines.size(), expected.size());
+    const std::vector<LineLog::Segment> grid(s.lines.begin(), s.lines.begin() + expected.size());
+    EXPECT_TRUE(grid == expected) << "view " << v.alt0 << " " << v.az0 << " at " << v.x0 << ", "
+                                  << v.y0 << " scale " << v.scl;
+  }
 }
 
 TEST(Sph, ClearsWhatWasThere) {
