@@ -61,18 +61,32 @@ double reduce(double a) {
   return r;
 }
 
-// Whether the screen angle of offset (dx, dy) lies in the arc.
-bool in_arc(const ArcAngles& arc, std::int64_t dx, std::int64_t dy) {
-  constexpr double tol = 1e-9;
-  const double two_pi = 2 * pi;
-  const double a = reduce(std::atan2(static_cast<double>(-dy), static_cast<double>(dx)));
-  const double s = reduce(arc.start);
-  double span = reduce(arc.end) - s;
-  if (span < 0) span = span + two_pi;
-  double rel = a - s;
-  if (rel < 0) rel = rel + two_pi;
-  return rel <= span + tol || rel >= two_pi - tol;
-}
+// Whether the screen angle of an offset (dx, dy) lies in an arc. The arc's
+// ends are reduced once, not once per pixel.
+class ArcTest {
+ public:
+  explicit ArcTest(const ArcAngles& arc) : start_(reduce(arc.start)) {
+    span_ = reduce(arc.end) - start_;
+    if (span_ < 0) span_ = span_ + two_pi;
+  }
+
+  bool contains(std::int64_t dx, std::int64_t dy) const {
+    constexpr double tol = 1e-9;
+    // atan2 lies within [-pi, pi], inside (-2 pi, 2 pi) for the program's
+    // pi too, where fmod gives its argument back exactly: reducing it is
+    // only the turn added to a negative angle.
+    double a = std::atan2(static_cast<double>(-dy), static_cast<double>(dx));
+    if (a < 0) a = a + two_pi;
+    double rel = a - start_;
+    if (rel < 0) rel = rel + two_pi;
+    return rel <= span_ + tol || rel >= two_pi - tol;
+  }
+
+ private:
+  static constexpr double two_pi = 2 * pi;
+  double start_;
+  double span_;
+};
 
 }  // namespace
 
@@ -102,12 +116,17 @@ void raster_ellipse(PixelGrid& g, double x, double y, double rx, double ry,
     g.put(static_cast<int>(*cx + dx), static_cast<int>(*cy + dy), c);
   };
 
-  for (std::int64_t dy = dy_lo; dy <= dy_hi; ++dy) {
-    const std::int64_t k = disc.half_width(dy);
+  const std::optional<ArcTest> arc_test =
+      arc ? std::optional<ArcTest>(ArcTest(*arc)) : std::nullopt;
+  // Half-widths of the rows above, at and below dy, each worked out once.
+  std::int64_t above = disc.half_width(dy_lo - 1), here = disc.half_width(dy_lo), below = 0;
+  for (std::int64_t dy = dy_lo; dy <= dy_hi; ++dy, above = here, here = below) {
+    below = disc.half_width(dy + 1);
+    const std::int64_t k = here;
     if (k < 0) continue;
     // A pixel of the row is on the boundary when it ends the row (|dx| = k)
     // or sticks out beyond the row above or below (|dx| > that row's k).
-    const std::int64_t m = std::min({disc.half_width(dy - 1), disc.half_width(dy + 1), k - 1});
+    const std::int64_t m = std::min({above, below, k - 1});
     const std::int64_t lo = std::max(-k, dx_min);
     const std::int64_t hi = std::min(k, dx_max);
     for (std::int64_t dx = lo; dx <= hi; ++dx) {
@@ -118,7 +137,7 @@ void raster_ellipse(PixelGrid& g, double x, double y, double rx, double ry,
         if (!fill || arc) dx = std::min(hi, std::max(dx, m));
         continue;
       }
-      if (arc && !in_arc(*arc, dx, dy)) continue;
+      if (arc_test && !arc_test->contains(dx, dy)) continue;
       paint(dx, dy, outline);
     }
   }
