@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <span>
 
 #include "render/fast_polar_distance.hpp"
 #include "render/projection.hpp"
@@ -143,6 +144,21 @@ class NodeProjector {
   std::array<double, n_az> sin_dl_, cos_dl_;
 };
 
+// The segments of a grid line: from each node back to the one before it,
+// where both belong to the field; the runs of such nodes go out as polylines.
+void draw_segments(Surface& pic, const Node* nodes, int count, Rgb c) {
+  std::array<Point, n_az> run;
+  std::size_t n = 0;
+  for (int k = 0; k <= count; ++k) {
+    if (k < count && nodes[k].in_field) {
+      run[n++] = {nodes[k].px, nodes[k].py};
+    } else {
+      if (n >= 2) pic.polyline(std::span(run.data(), n), c);
+      n = 0;
+    }
+  }
+}
+
 }  // namespace
 
 bool sph(Surface& pic, double alt0, double az0, double x0, double y0, double r, double scl,
@@ -150,25 +166,19 @@ bool sph(Surface& pic, double alt0, double az0, double x0, double y0, double r, 
   const double ss = alt0 * rd;
   const double sl = az0 * rd;
   const NodeProjector projector(ss, sl, x0, y0, scl, r);
-  // A segment between neighbouring nodes is drawn when both belong.
-  auto segment = [&](const Node& i, const Node& j, Rgb c) {
-    if (i.in_field && j.in_field) pic.line(i.px, i.py, j.px, j.py, c);
-  };
-
   pic.cls();
 
   // Azimuth lines, horizon to zenith; 0 and 360 coincide and both are drawn.
   std::array<Node, n_az> nodes;
   for (int a = 0; a <= 360; a += 10) {
     projector.line(a, 0, 0, 1, n_alt, nodes.data());
-    for (int h = 1; h <= 90; ++h) segment(nodes[h], nodes[h - 1], col1);
+    draw_segments(pic, nodes.data(), n_alt, col1);
   }
 
   // Altitude circles; the first is the horizon.
   for (int h = 0; h <= 80; h += 10) {
-    const Rgb c = h == 0 ? col2 : col1;
     projector.line(0, 1, h, 0, n_az, nodes.data());
-    for (int a = 1; a <= 360; ++a) segment(nodes[a], nodes[a - 1], c);
+    draw_segments(pic, nodes.data(), n_az, h == 0 ? col2 : col1);
   }
 
   pic.set_fore_color(col3);

@@ -10,6 +10,7 @@
 
 #include "render/fonts.hpp"
 #include "render/raster.hpp"
+#include "render/vector_state.hpp"
 
 namespace hz {
 
@@ -52,6 +53,7 @@ ImageSurface::ImageSurface()
 void ImageSurface::fill_with_back() {
   if (plain_ == back_) return;
   image_.fill(to_qrgb(back_));
+  clear_upper_vector_state();
   plain_ = back_;
 }
 
@@ -61,6 +63,8 @@ void ImageSurface::set_back_color(Rgb c) {
 }
 
 void ImageSurface::cls() {
+  // A frame starts here, perhaps after the window has painted the last one.
+  clear_upper_vector_state();
   fill_with_back();
   cur_x_ = 0;
   cur_y_ = 0;
@@ -119,6 +123,8 @@ void ImageSurface::print(std::string_view utf8) {
   // The baseline lies one ascent below the top of the text.
   painter.drawText(QPoint(static_cast<int>(*px), static_cast<int>(*py) + fm.ascent()),
                    QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
+  painter.end();
+  clear_upper_vector_state();
 }
 
 void ImageSurface::circle(double x, double y, double radius, Rgb outline,
@@ -136,6 +142,15 @@ void ImageSurface::line(double x1, double y1, double x2, double y2, Rgb c) {
   plain_.reset();
   ImageGrid g(image_);
   raster_line(g, x1, y1, x2, y2, c);
+}
+
+void ImageSurface::polyline(std::span<const Point> points, Rgb c) {
+  if (points.size() < 2) return;
+  plain_.reset();
+  ImageGrid g(image_);
+  for (std::size_t i = 1; i < points.size(); ++i) {
+    raster_line(g, points[i].x, points[i].y, points[i - 1].x, points[i - 1].y, c);
+  }
 }
 
 void ImageSurface::pset(double x, double y, Rgb c) {

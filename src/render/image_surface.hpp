@@ -43,6 +43,7 @@ class ImageSurface : public Surface {
   void circle(double x, double y, double radius, Rgb outline, std::optional<ArcAngles> arc,
               double aspect) override;
   void line(double x1, double y1, double x2, double y2, Rgb c) override;
+  void polyline(std::span<const Point> points, Rgb c) override;
   void pset(double x, double y, Rgb c) override;
   std::optional<Rgb> point(double x, double y) const override;
 

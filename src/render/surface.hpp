@@ -7,6 +7,7 @@
 
 #include <memory>
 #include <optional>
+#include <span>
 #include <string_view>
 
 #include "common/constants.hpp"
@@ -20,6 +21,11 @@ enum class FillStyle { solid = 0, transparent = 1 };
 struct ArcAngles {
   double start;
   double end;
+};
+
+struct Point {
+  double x;
+  double y;
 };
 
 // What a surface drew since it was last cleared, kept to be drawn back.
@@ -70,6 +76,14 @@ class Surface {
 
   // A line between two points, both end pixels included.
   virtual void line(double x1, double y1, double x2, double y2, Rgb c) = 0;
+  // The lines from each point back to the one before it, in order: the
+  // dome's grid draws thousands of them, and a surface may set up once for
+  // them all.
+  virtual void polyline(std::span<const Point> points, Rgb c) {
+    for (std::size_t i = 1; i < points.size(); ++i) {
+      line(points[i].x, points[i].y, points[i - 1].x, points[i - 1].y, c);
+    }
+  }
 
   // One pixel.
   virtual void pset(double x, double y, Rgb c) = 0;

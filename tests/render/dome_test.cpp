@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -164,6 +165,7 @@ class LineLog : public ImageSurface {
     lines.push_back({std::rint(x1), std::rint(y1), std::rint(x2), std::rint(y2), c});
     ImageSurface::line(x1, y1, x2, y2, c);
   }
+  void polyline(std::span<const Point> points, Rgb c) override { Surface::polyline(points, c); }
   std::vector<Segment> lines;
 };
 
