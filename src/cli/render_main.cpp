@@ -11,17 +11,19 @@
 #include "cli/offscreen_app.hpp"
 #include "cli/render_options.hpp"
 #include "render/fonts.hpp"
+#include "render/png_image.hpp"
 
 namespace {
 
-// Qt's PNG quality 80 is zlib level 1: a sky of few colours packs nearly as
-// small as at the default level, in a fraction of the time. The pixels are
-// the same at every level.
+// Qt's PNG quality 80 is zlib level 1: a sky of few colours, in a palette,
+// packs nearly as small as at the default level, in a fraction of the time.
+// The pixels are the same at every level.
 constexpr int png_quality = 80;
 
 int write_outputs(const hz::RenderOptions& o, const hz::HeadlessFrames& frames) {
   const hz::FrameDriver& driver = frames.driver();
-  if (o.png && !frames.drawn().image().save(QString::fromStdString(*o.png), "PNG", png_quality)) {
+  if (o.png && !hz::png_ready(frames.drawn().image())
+                    .save(QString::fromStdString(*o.png), "PNG", png_quality)) {
     std::cerr << "hoshizora-render: cannot write " << *o.png << '\n';
     return 1;
   }

@@ -17,6 +17,7 @@
 
 #include "frame/frame_driver.hpp"
 #include "frame/identify.hpp"
+#include "render/png_image.hpp"
 
 namespace hz {
 
@@ -86,7 +87,7 @@ QString PictureBox::save_visible_frame(const QString& path) const {
     return failed + QStringLiteral("ファイルを作れません（%1）。").arg(file.errorString());
   }
   QImageWriter writer(&file, "png");
-  if (!writer.write(surface_.image())) {
+  if (!writer.write(png_ready(surface_.image()))) {
     file.cancelWriting();
     return failed + QStringLiteral("画像を書き込めません（%1）。").arg(writer.errorString());
   }
