@@ -43,18 +43,34 @@ struct ImageRecording : SurfaceRecording {
 }  // namespace
 
 ImageSurface::ImageSurface()
-    : image_(surface_width, surface_height, QImage::Format_RGB32),
+    : plain_(rgb(255, 255, 255)),
       back_(rgb(255, 255, 255)),
       fore_(rgb(0, 0, 0)),
-      fill_(rgb(0, 0, 0)) {
-  fill_with_back();
+      fill_(rgb(0, 0, 0)) {}
+
+const QImage& ImageSurface::image() const { return pixels(); }
+
+QImage& ImageSurface::pixels() const {
+  if (image_.isNull()) {
+    image_ = QImage(surface_width, surface_height, QImage::Format_RGB32);
+    image_.fill(to_qrgb(*plain_));  // a null image has never been drawn on
+    clear_upper_vector_state();
+  }
+  return image_;
+}
+
+QImage& ImageSurface::drawn_on() {
+  QImage& image = pixels();
+  plain_.reset();
+  return image;
 }
 
 void ImageSurface::fill_with_back() {
   if (plain_ == back_) return;
+  plain_ = back_;
+  if (image_.isNull()) return;
   image_.fill(to_qrgb(back_));
   clear_upper_vector_state();
-  plain_ = back_;
 }
 
 void ImageSurface::set_back_color(Rgb c) {
@@ -73,8 +89,9 @@ void ImageSurface::cls() {
 std::unique_ptr<SurfaceRecording> ImageSurface::record() const {
   auto r = std::make_unique<ImageRecording>();
   const QRgb back = to_qrgb(back_);
-  const auto* bits = reinterpret_cast<const QRgb*>(image_.constBits());
-  const qsizetype n = image_.sizeInBytes() / static_cast<qsizetype>(sizeof(QRgb));
+  const QImage& image = pixels();
+  const auto* bits = reinterpret_cast<const QRgb*>(image.constBits());
+  const qsizetype n = image.sizeInBytes() / static_cast<qsizetype>(sizeof(QRgb));
   for (qsizetype i = 0; i < n; ++i) {
     if (bits[i] != back) r->pixels.emplace_back(i, bits[i]);
   }
@@ -84,8 +101,7 @@ std::unique_ptr<SurfaceRecording> ImageSurface::record() const {
 void ImageSurface::replay(const SurfaceRecording& recording) {
   const auto& r = dynamic_cast<const ImageRecording&>(recording);
   if (r.pixels.empty()) return;
-  plain_.reset();
-  auto* bits = reinterpret_cast<QRgb*>(image_.bits());
+  auto* bits = reinterpret_cast<QRgb*>(drawn_on().bits());
   for (const auto& [i, c] : r.pixels) bits[i] = c;
 }
 
@@ -112,10 +128,9 @@ void ImageSurface::print(std::string_view utf8) {
   if (!px || !py) return;
   // Text wholly off the image draws nothing; this also keeps the int
   // conversions below in range.
-  if (*px > image_.width() || *py > image_.height() || *px < -100000 || *py < -100000) return;
+  if (*px > surface_width || *py > surface_height || *px < -100000 || *py < -100000) return;
 
-  plain_.reset();
-  QPainter painter(&image_);
+  QPainter painter(&drawn_on());
   painter.setRenderHint(QPainter::Antialiasing, false);
   painter.setRenderHint(QPainter::TextAntialiasing, false);
   painter.setFont(font);
@@ -131,41 +146,37 @@ void ImageSurface::circle(double x, double y, double radius, Rgb outline,
                           std::optional<ArcAngles> arc, double aspect) {
   if (!std::isfinite(radius) || radius < 0 || !std::isfinite(aspect) || aspect < 0) return;
   const Radii r = ellipse_radii(radius, aspect);
-  plain_.reset();
-  ImageGrid g(image_);
+  ImageGrid g(drawn_on());
   std::optional<Rgb> fill;
   if (fill_style_ == FillStyle::solid) fill = fill_;
   raster_ellipse(g, x, y, r.rx, r.ry, arc, outline, fill);
 }
 
 void ImageSurface::line(double x1, double y1, double x2, double y2, Rgb c) {
-  plain_.reset();
-  ImageGrid g(image_);
+  ImageGrid g(drawn_on());
   raster_line(g, x1, y1, x2, y2, c);
 }
 
 void ImageSurface::polyline(std::span<const Point> points, Rgb c) {
   if (points.size() < 2) return;
-  plain_.reset();
-  ImageGrid g(image_);
+  ImageGrid g(drawn_on());
   for (std::size_t i = 1; i < points.size(); ++i) {
     raster_line(g, points[i].x, points[i].y, points[i - 1].x, points[i - 1].y, c);
   }
 }
 
 void ImageSurface::pset(double x, double y, Rgb c) {
-  plain_.reset();
-  ImageGrid g(image_);
+  ImageGrid g(drawn_on());
   raster_point(g, x, y, c);
 }
 
 std::optional<Rgb> ImageSurface::point(double x, double y) const {
   const auto px = pixel_of(x);
   const auto py = pixel_of(y);
-  if (!px || !py || *px < 0 || *py < 0 || *px >= image_.width() || *py >= image_.height()) {
+  if (!px || !py || *px < 0 || *py < 0 || *px >= surface_width || *py >= surface_height) {
     return std::nullopt;
   }
-  return from_qrgb(image_.pixel(static_cast<int>(*px), static_cast<int>(*py)));
+  return from_qrgb(pixels().pixel(static_cast<int>(*px), static_cast<int>(*py)));
 }
 
 }  // namespace hz

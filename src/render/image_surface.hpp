@@ -18,7 +18,7 @@ class ImageSurface : public Surface {
  public:
   ImageSurface();
 
-  const QImage& image() const { return image_; }
+  const QImage& image() const;
 
   void set_back_color(Rgb c) override;
   Rgb back_color() const override { return back_; }
@@ -58,8 +58,14 @@ class ImageSurface : public Surface {
   // Fills the image with the background colour, unless it already is that
   // colour all over.
   void fill_with_back();
+  // The image to draw on, made (in the one colour it has so far) on first use.
+  QImage& pixels() const;
+  // pixels(), about to be drawn on: no longer of one colour.
+  QImage& drawn_on();
 
-  QImage image_;
+  // Null until first used: a surface the frame never draws on, such as the
+  // second of the pair in a one-frame run, costs neither memory nor a fill.
+  mutable QImage image_;
   std::optional<Rgb> plain_;  // the one colour of the whole image, while it has one
   Rgb back_;
   Rgb fore_;

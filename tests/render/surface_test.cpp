@@ -36,6 +36,35 @@ TEST(ImageSurface, SizeAndBackgroundClear) {
   EXPECT_EQ(s.current_y(), 0);
 }
 
+TEST(ImageSurface, ImageMadeOnFirstUseHasTheColourItWouldHaveHad) {
+  // The image is made only when first needed: whatever touches it first,
+  // it shows the colour of the surface until then.
+  struct Case {
+    const char* why;
+    void (*before)(ImageSurface&);
+    Rgb corner;
+  };
+  const Case cases[] = {
+      {"untouched: white", [](ImageSurface&) {}, rgb(255, 255, 255)},
+      {"background set first", [](ImageSurface& s) { s.set_back_color(sky); }, sky},
+      {"background set twice",
+       [](ImageSurface& s) {
+         s.set_back_color(ink);
+         s.set_back_color(sky);
+       },
+       sky},
+      {"drawn on first", [](ImageSurface& s) { s.pset(5, 5, ink); }, rgb(255, 255, 255)},
+  };
+  for (const auto& k : cases) {
+    ImageSurface s;
+    k.before(s);
+    EXPECT_EQ(s.point(640, 664), k.corner) << k.why;
+    EXPECT_EQ(s.image().pixel(0, 0) & 0xFFFFFFu,
+              qRgb(red_of(k.corner), green_of(k.corner), blue_of(k.corner)) & 0xFFFFFFu)
+        << k.why;
+  }
+}
+
 TEST(ImageSurface, ColoursReadBackExactly) {
   ImageSurface s;
   const Rgb odd = rgb(1, 2, 3);
