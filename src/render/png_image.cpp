@@ -14,10 +14,11 @@ QImage png_ready(const QImage& image) {
   QRgb last = 0;
   uchar last_index = 0;
   bool any = false;
-  for (int y = 0; y < image.height(); ++y) {
+  const int width = image.width(), height = image.height();
+  for (int y = 0; y < height; ++y) {
     const auto* src = reinterpret_cast<const QRgb*>(image.constScanLine(y));
     uchar* dst = indexed.scanLine(y);
-    for (int x = 0; x < image.width(); ++x) {
+    for (int x = 0; x < width; ++x) {
       const QRgb c = src[x];
       if (!any || c != last) {
         const auto found = std::find(palette.cbegin(), palette.cend(), c);
