@@ -1,10 +1,9 @@
 // hoshizora: the planetarium window.
 #include <QApplication>
-#include <QIcon>
 #include <cstring>
 #include <iostream>
 
-#include "window/app_id.hpp"
+#include "window/app_identity.hpp"
 #include "window/form1.hpp"
 
 int main(int argc, char** argv) {
@@ -22,11 +21,7 @@ int main(int argc, char** argv) {
   }
 
   QApplication app(argc, argv);
-  // The installed desktop entry and icon; an uninstalled build has the icon
-  // built in.
-  QGuiApplication::setDesktopFileName(QString::fromLatin1(hz::app_id));
-  QApplication::setWindowIcon(QIcon::fromTheme(QString::fromLatin1(hz::app_id),
-                                               QIcon(QStringLiteral(":/icons/hoshizora.png"))));
+  hz::set_app_identity();
   hz::Form1 form;
   form.show();
   return app.exec();

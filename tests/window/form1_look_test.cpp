@@ -2,12 +2,15 @@
 // taken after a longitude is typed, read pixel by pixel.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QGroupBox>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
 
+#include "window/app_id.hpp"
+#include "window/app_identity.hpp"
 #include "window/form1.hpp"
 
 namespace hz {
@@ -120,6 +123,14 @@ TEST_F(Form1Look, OptionFramesAreWhiteInside) {
     EXPECT_EQ(at(p.x(), p.y()), kWhite)
         << s.frame << ", " << s.where << ": " << std::hex << at(p.x(), p.y());
   }
+}
+
+TEST(AppIdentity, DesktopNameAndAnIconEvenWithoutAnInstalledTheme) {
+  set_app_identity();
+  EXPECT_EQ(QGuiApplication::desktopFileName(), QString::fromLatin1(app_id));
+  const QImage icon = QApplication::windowIcon().pixmap(48, 48).toImage();
+  ASSERT_FALSE(icon.isNull()) << "the built-in icon is missing";
+  EXPECT_NE(icon.pixel(24, 24), icon.pixel(0, 0)) << "a picture, not a blank";
 }
 
 }  // namespace
