@@ -5,6 +5,7 @@
 #include <cmath>
 #include <span>
 
+#include "common/tri.hpp"
 #include "render/fast_polar_distance.hpp"
 #include "render/projection.hpp"
 
@@ -92,7 +93,7 @@ class NodeProjector {
     if (std::fabs(d * deg_per_rad - limit) > edge_tolerance) {
       n.in_field = d * deg_per_rad < limit;
     } else {  // at the field's edge, or not a number
-      d = exact_polar_distance(q, w);
+      d = tri(u, v, w).d;
       n.in_field = d / rd < limit;
     }
     if (!n.in_field) return n;
@@ -116,16 +117,6 @@ class NodeProjector {
     n.px = std::rint(p.xp);
     n.py = std::rint(p.yp);
     return n;
-  }
-
-  // The polar distance as tri resolves it.
-  static double exact_polar_distance(double q, double w) {
-    double d = pi / 2;
-    if (w != 0) {
-      d = std::atan(q / w);
-      if (w < 0) d = d + pi;
-    }
-    return d;
   }
 
   static constexpr double deg_per_rad = 1 / rd;
