@@ -16,7 +16,7 @@ struct RenderOptions {
   bool option1 = false;                // --grid
   bool option3 = false;                // --daytime-stars
   long frames = 1;                     // --frames
-  std::optional<std::string> png;      // --png FILE
+  std::optional<std::string> png;      // --png FILE, "-" for standard output
   std::optional<std::string> table;    // --table FILE, "-" for standard output
   bool help = false;
   bool version = false;  // --version
@@ -24,6 +24,11 @@ struct RenderOptions {
 
 // Parses the arguments after the program name; an error text on bad usage.
 std::variant<RenderOptions, std::string> parse_render_options(const std::vector<std::string>& args);
+
+// Why the outputs cannot be written as asked: --png and --table naming one
+// file (by name, or the same file by another name); nothing when they can.
+// Looks at the file system, and changes nothing there.
+std::optional<std::string> output_clash(const RenderOptions& o);
 
 // The --help text.
 std::string render_usage();

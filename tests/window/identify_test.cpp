@@ -131,9 +131,18 @@ TEST(Identify, SavingWritesTheFrameOnScreenOrSaysWhyNot) {
   EXPECT_TRUE(box->suggested_file_name().startsWith("hoshizora-2026-01-15-23"))
       << box->suggested_file_name().toStdString();
 
-  for (const QString& bad : {dir.filePath("no such folder/sky.png"), dir.path()}) {
-    const QString why = box->save_visible_frame(bad);
+  const struct {
+    QString path;
+    const char* reason;
+  } bad[] = {
+      {dir.filePath("no such folder/sky.png"), "保存先のフォルダがありません"},
+      {dir.path(), "同じ名前のフォルダがあります"},
+      {QStringLiteral("/dev/full"), "ディスクに空きがありません"},
+  };
+  for (const auto& b : bad) {
+    const QString why = box->save_visible_frame(b.path);
     EXPECT_TRUE(why.contains(QString::fromUtf8("保存できませんでした"))) << why.toStdString();
+    EXPECT_TRUE(why.contains(QString::fromUtf8(b.reason))) << why.toStdString();
   }
   EXPECT_EQ(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
             QStringList{"sky.png"})
