@@ -9,6 +9,7 @@
 #include "cli/headless_frames.hpp"
 #include "cli/object_table.hpp"
 #include "cli/offscreen_app.hpp"
+#include "cli/progress_line.hpp"
 #include "cli/render_options.hpp"
 #include "output/safe_write.hpp"
 #include "output/std_streams.hpp"
@@ -77,10 +78,14 @@ int main(int argc, char** argv) {
 
   hz::OptionFields fields(*options);
   hz::HeadlessFrames frames(fields);
-  for (long n = 0; n < options->frames; ++n) {
-    if (const auto refusal = frames.driver().command1_click()) {
-      std::cerr << "hoshizora-render: cannot start: " << refusal->message_en << '\n';
-      return 2;
+  {
+    hz::ProgressLine progress(options->frames);
+    for (long n = 0; n < options->frames; ++n) {
+      if (const auto refusal = frames.driver().command1_click()) {
+        std::cerr << "hoshizora-render: cannot start: " << refusal->message_en << '\n';
+        return 2;
+      }
+      progress.frame_done(n + 1);
     }
   }
   return write_outputs(*options, frames);
