@@ -3,6 +3,7 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QDir>
+#include <QEnterEvent>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -66,6 +67,15 @@ void PictureBox::mouseMoveEvent(QMouseEvent* event) {
   pointer_ = event->position();
   show_tip();
   QWidget::mouseMoveEvent(event);
+}
+
+// The pointer comes onto the sky, also when the tip it had moved onto (a tip
+// stands just below and right of the pointer, over the sky) goes away under
+// it: the object there is named without waiting for the pointer to move.
+void PictureBox::enterEvent(QEnterEvent* event) {
+  pointer_ = event->position();
+  show_tip();
+  QWidget::enterEvent(event);
 }
 
 void PictureBox::leaveEvent(QEvent* event) {

@@ -46,6 +46,7 @@ class PictureBox : public QWidget {
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
+  void enterEvent(QEnterEvent* event) override;
   void leaveEvent(QEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
 

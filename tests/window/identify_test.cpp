@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QEnterEvent>
 #include <QFile>
 #include <QImage>
 #include <QLineEdit>
@@ -115,6 +116,24 @@ TEST(Identify, AfterATickTheTipDescribesTheNewFrameOnScreen) {
   const std::string now = describe_object(*form.driver().shown_frame(), form.driver().stars(), 79);
   EXPECT_EQ(box->tip(), QString::fromStdString(now));
   EXPECT_NE(box->tip(), before) << "a minute later Sirius stands elsewhere";
+}
+
+// From the Moon straight onto Saturn, 23 pixels below and right of it: the
+// pointer runs onto the Moon's tip (which stands below and right of the
+// pointer), so the box sees it leave, and come back onto Saturn when that tip
+// goes away. Saturn is named then, without waiting for the pointer to move.
+TEST(Identify, TheTipFollowsThePointerFromOneObjectOntoTheNext) {
+  Form1 form;
+  start_at(form, {"2026", "12", "18", "21"});
+  PictureBox* box = visible_box(form);
+  const QPointF moon = place(form, moon_index), saturn = place(form, sun_index + 6);
+  EXPECT_TRUE(hover(form, moon.x(), moon.y()).startsWith(QString::fromUtf8("月")));
+  QEvent leave(QEvent::Leave);
+  QApplication::sendEvent(box, &leave);
+  EXPECT_EQ(box->tip(), QString());
+  QEnterEvent enter(saturn, saturn, box->mapToGlobal(saturn));
+  QApplication::sendEvent(box, &enter);
+  EXPECT_TRUE(box->tip().startsWith(QString::fromUtf8("土星"))) << box->tip().toStdString();
 }
 
 TEST(Identify, SavingWritesTheFrameOnScreenOrSaysWhyNot) {
