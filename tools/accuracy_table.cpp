@@ -10,7 +10,7 @@
 // the apparent one: geocentric, light time, aberration, light deflection and
 // nutation applied, true equator and equinox of date. The program's places
 // are taken at t2000 = (JD - 2451545) / 36525 of the moment in UT, the value
-// tujit gives for it, and compared with swetest at that UT moment (-ut). Moments: 500 drawn
+// the calendar gives for it, and compared with swetest at that UT moment (-ut). Moments: 500 drawn
 // uniformly from 1900 to 2100 and 100 from -2000 to 1900 and 2100 to 4000, by a 64-bit Mersenne
 // Twister with a fixed seed, so every run draws the same ones.
 //
@@ -26,6 +26,7 @@
 #include <initializer_list>
 #include <iostream>
 #include <map>
+#include <optional>
 #include <random>
 #include <sstream>
 #include <stdexcept>
@@ -80,9 +81,9 @@ double separation(double ra1, double dc1, double ra2, double dc2) {
 // Julian day (UT) of 0 h on the first of January of a year, from the
 // program's own proleptic Gregorian calendar.
 double jd_of_year(double year) {
-  double yr = year, mn = 1, dy = 1, ut = 0, tjt = 0, t2000 = 0;
-  if (!tujit(1, yr, mn, dy, ut, tjt, t2000)) throw std::runtime_error("tujit refused a year");
-  return std::round((2451545.0 + 36525 * t2000) * 2) / 2;
+  const std::optional<DayAndCenturies> s = date_to_day(year, 1, 1, 0);
+  if (!s) throw std::runtime_error("the calendar refused a year");
+  return std::round((2451545.0 + 36525 * s->t2000) * 2) / 2;
 }
 
 // Uniform numbers in [0, 1) from the top 53 bits of the generator, whose
@@ -288,10 +289,10 @@ void measure(double jd, bool with_tt, bool with_geometric, Survey& sv) {
 // Calendar date of a Julian day (UT) in the program's calendar, for the
 // notes: "year-month-day".
 std::string date_of_jd(double jd) {
-  double yr = 0, mn = 0, dy = 0, ut = 0, tjt = 0, t2000 = (jd - 2451545.0) / 36525;
-  if (!tujit(2, yr, mn, dy, ut, tjt, t2000)) return "?";
+  const std::optional<DateAndTime> m = centuries_to_date((jd - 2451545.0) / 36525);
+  if (!m) return "?";
   char b[64];
-  std::snprintf(b, sizeof b, "%.0f-%02.0f-%02.0f", yr, mn, dy);
+  std::snprintf(b, sizeof b, "%.0f-%02.0f-%02.0f", m->date.yr, m->date.mn, m->date.dy);
   return b;
 }
 

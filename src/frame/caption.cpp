@@ -1,5 +1,7 @@
 #include "frame/caption.hpp"
 
+#include <optional>
+
 #include "common/constants.hpp"
 #include "frame/dms.hpp"
 #include "frame/number_format.hpp"
@@ -9,15 +11,16 @@ namespace hz {
 
 CaptionLines caption_lines(double t2000) {
   // The same moment counted in JST; 9 / 24 / 36525 as written, not a literal.
-  double t_jst = t2000 + 9.0 / 24 / 36525;
-  double yr = 0, mn = 0, dy = 0, hours = 0, tjt = 0;
-  tujit(2, yr, mn, dy, hours, tjt, t_jst);
-  tujit(3, yr, mn, dy, hours, tjt, t_jst);
-
-  const auto hm = dms(hours, "min", 0);
+  const double t_jst = t2000 + 9.0 / 24 / 36525;
+  const std::optional<DateAndTime> jst = centuries_to_date(t_jst);
   CaptionLines lines;
+  if (!jst) return lines;  // no date to show rather than a made-up one
+
+  const CalendarDate& d = jst->date;
+  double hours = jst->ut;  // dms makes it its absolute value
+  const auto hm = dms(hours, "min", 0);
   lines.date =
-      format_number(yr, "#### 年") + format_number(mn, "## 月") + format_number(dy, "## 日");
+      format_number(d.yr, "#### 年") + format_number(d.mn, "## 月") + format_number(d.dy, "## 日");
   lines.time = format_number(hm->deg, "00 時") + format_number(hm->min, "00 分 (JST)");
   return lines;
 }

@@ -16,7 +16,8 @@ struct CaptionLines {
 // Returned: the caption of that moment counted in JST (UT + 9 h).
 // Notes:    a moment within 0.864 s before midnight already shows the next
 //           date at 00:00; a time of day that rounds up to the full day shows
-//           "24 時00 分" on the date of the ending day.
+//           "24 時00 分" on the date of the ending day. Both lines are empty
+//           for a moment beyond the calendar's reach (see centuries_to_date).
 CaptionLines caption_lines(double t2000);
 
 // Prints the caption in col_text with its lines' top-left corners at

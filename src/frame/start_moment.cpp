@@ -1,6 +1,8 @@
 #include "frame/start_moment.hpp"
 
 #include <cmath>
+#include <limits>
+#include <optional>
 
 #include "common/constants.hpp"
 #include "frame/field_table.hpp"
@@ -22,11 +24,11 @@ StartRefusal not_finite(Field field) {
           std::string("the ") + f.name_en + " is not a finite number"};
 }
 
-// t2000 of a UT date and time of day.
+// t2000 of a UT date and time of day; NaN, which no range check lets
+// through, when the month has no table index.
 double centuries_of(double yr, double mn, double dy, double ut) {
-  double tjt = 0, t2000 = 0;
-  tujit(1, yr, mn, dy, ut, tjt, t2000);
-  return t2000;
+  const std::optional<DayAndCenturies> s = date_to_day(yr, mn, dy, ut);
+  return s ? s->t2000 : std::numeric_limits<double>::quiet_NaN();
 }
 
 // The field that moves the start moment farthest, in years: the one to correct.

@@ -9,9 +9,7 @@ namespace {
 
 // t2000 of a JST date and time of day.
 double t2000_of_jst(double yr, double mn, double dy, double jst_hours) {
-  double ut = jst_hours - 9, tjt = 0, t2000 = 0;
-  tujit(1, yr, mn, dy, ut, tjt, t2000);
-  return t2000;
+  return date_to_day(yr, mn, dy, jst_hours - 9).value().t2000;
 }
 
 struct CaptionCase {
