@@ -10,8 +10,8 @@
 namespace hz {
 
 CaptionLines caption_lines(double t2000) {
-  // The same moment counted in JST; 9 / 24 / 36525 as written, not a literal.
-  const double t_jst = t2000 + 9.0 / 24 / 36525;
+  // The same moment counted in JST; hours / 24 / 36525 as written, not a literal.
+  const double t_jst = t2000 + jst_offset_hours / 24 / 36525;
   const std::optional<DateAndTime> jst = centuries_to_date(t_jst);
   CaptionLines lines;
   if (!jst) return lines;  // no date to show rather than a made-up one
@@ -27,9 +27,9 @@ CaptionLines caption_lines(double t2000) {
 
 void print_caption(Surface& pic, const CaptionLines& lines) {
   pic.set_fore_color(col_text);
-  pic.set_current(48, 22);
+  pic.set_current(caption_x, text_line1_y);
   pic.print(lines.date);
-  pic.set_current(48, 42);
+  pic.set_current(caption_x, text_line2_y);
   pic.print(lines.time);
 }
 

@@ -49,7 +49,7 @@ void FrameDriver::set_up(const StartMoment& start) {
   stardata(epoch ? epoch->t2000 : 0, ra_obj_, dc_obj_, stars_.mag_st, stars_.col_st);
 
   // JST to UT; one minute back, since every frame first steps the clock.
-  clock_.ut_now = (start.start_jst - 9) - 1.0 / 60;
+  clock_.ut_now = (start.start_jst - jst_offset_hours) - 1.0 / 60;
   pic_draw_ = &picture2_;
   pic_show_ = &picture1_;
   timer_.set_enabled(true);

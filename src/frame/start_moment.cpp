@@ -72,8 +72,8 @@ std::variant<StartMoment, StartRefusal> read_start_moment(const FieldReader& fie
   // The first frame's moment, in Gregorian years from 0000-01-01; a huge day
   // or hour counts as much as a huge year.
   const double years =
-      (centuries_of(m.yr, m.mn, m.dy, m.start_jst - 9) - centuries_of(0, 1, 1, 0)) * 36525 /
-      365.2425;
+      (centuries_of(m.yr, m.mn, m.dy, m.start_jst - jst_offset_hours) - centuries_of(0, 1, 1, 0)) *
+      36525 / 365.2425;
   if (!(years >= -max_start_years && years < max_start_years + 1)) {
     return StartRefusal{farthest_field(v),
                         "開始日時が西暦 0 年から 999999 "
