@@ -39,6 +39,7 @@
 #include "common/constants.hpp"
 #include "ephem/moon.hpp"
 #include "ephem/planets.hpp"
+#include "support/reference_models.hpp"
 #include "time/calendar.hpp"
 #include "time/sidereal.hpp"
 
@@ -49,7 +50,6 @@ constexpr double px_per_deg = scl_sky;  // 3 pixels per degree of sky
 constexpr std::uint64_t seed = 20260101;
 constexpr int inner_moments = 500;
 constexpr int outer_moments = 100;
-constexpr double arcsec = rd / 3600;
 
 // Moshier's range in swetest 2.10, Julian days of dynamical time: outside it
 // swetest prints an error and zeros instead of a place.
@@ -67,16 +67,12 @@ const Body bodies[] = {
 };
 constexpr int body_count = static_cast<int>(std::size(bodies));
 
-// Angle between two directions, radians; atan2 of the cross and dot
-// products keeps small angles exact.
-double separation(double ra1, double dc1, double ra2, double dc2) {
-  const double ax = std::cos(dc1) * std::cos(ra1), ay = std::cos(dc1) * std::sin(ra1);
-  const double az = std::sin(dc1);
-  const double bx = std::cos(dc2) * std::cos(ra2), by = std::cos(dc2) * std::sin(ra2);
-  const double bz = std::sin(dc2);
-  const double cx = ay * bz - az * by, cy = az * bx - ax * bz, cz = ax * by - ay * bx;
-  return std::atan2(std::sqrt(cx * cx + cy * cy + cz * cz), ax * bx + ay * by + az * bz);
-}
+using reference::arcsec;
+using reference::equation_of_equinoxes_s;
+using reference::gmst_iau1982_s;
+using reference::Place;
+using reference::precess_iau1976;
+using reference::separation;
 
 // Julian day (UT) of 0 h on the first of January of a year, from the
 // program's own proleptic Gregorian calendar.
@@ -218,14 +214,9 @@ struct Survey {
   std::array<std::vector<double>, body_count> apparent_shift;
 };
 
-// IAU 1982 mean sidereal time at Greenwich (Aoki et al. 1982), seconds, T in
-// Julian centuries of UT1 from J2000.0, plus the leading term of the
-// equation of the equinoxes (IAU 1980 nutation): apparent sidereal time.
-double gst_iau1982_s(double t) {
-  const double node = (125.04452 - 1934.136261 * t) * rd;
-  return 67310.54841 + (876600.0 * 3600 + 8640184.812866) * t + 0.093104 * t * t -
-         6.2e-6 * t * t * t - 17.1996 * std::sin(node) * std::cos(23.4393 * rd) / 15;
-}
+// Apparent sidereal time at Greenwich, seconds: the IAU 1982 mean sidereal
+// time plus the leading term of the equation of the equinoxes.
+double gst_iau1982_s(double t) { return gmst_iau1982_s(t) + equation_of_equinoxes_s(t); }
 
 void measure(double jd, bool with_tt, bool with_geometric, Survey& sv) {
   ++sv.drawn;
@@ -307,24 +298,6 @@ void print_body_table(const Survey& sv, bool tt) {
 }
 
 // --- Stars ---------------------------------------------------------------
-
-struct Place {
-  double ra;  // radians
-  double dc;
-};
-
-// Rigorous precession from J2000.0 by t Julian centuries.
-Place precess_iau1976(Place p, double t) {
-  const double zeta = (2306.2181 * t + 0.30188 * t * t + 0.017998 * t * t * t) * arcsec;
-  const double z = (2306.2181 * t + 1.09468 * t * t + 0.018203 * t * t * t) * arcsec;
-  const double theta = (2004.3109 * t - 0.42665 * t * t - 0.041833 * t * t * t) * arcsec;
-  const double a = std::cos(p.dc) * std::sin(p.ra + zeta);
-  const double b =
-      std::cos(theta) * std::cos(p.dc) * std::cos(p.ra + zeta) - std::sin(theta) * std::sin(p.dc);
-  const double c =
-      std::sin(theta) * std::cos(p.dc) * std::cos(p.ra + zeta) + std::cos(theta) * std::sin(p.dc);
-  return {std::atan2(a, b) + z, std::asin(c)};
-}
 
 struct ListedStar {
   Place j2000;
