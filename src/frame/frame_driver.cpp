@@ -43,7 +43,7 @@ void FrameDriver::set_up(const StartMoment& start) {
   clock_ = {start.yr, start.mn, start.dy, 0};
 
   // 0 h UT of the typed date: the epoch the stars are precessed to. The month
-  // has been checked by read_start_moment; J2000.0 stands in all the same.
+  // has been checked by read_start_moment; were it refused, J2000.0 would do.
   const std::optional<DayAndCenturies> epoch =
       date_to_day(clock_.yr_now, clock_.mn_now, clock_.dy_now, clock_.ut_now);
   stardata(epoch ? epoch->t2000 : 0, ra_obj_, dc_obj_, stars_.mag_st, stars_.col_st);
