@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "frame/field_table.hpp"
-#include "render/fonts.hpp"
+#include "render_qt/fonts.hpp"
 #include "window/picture_box.hpp"
 
 namespace hz {

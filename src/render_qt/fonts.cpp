@@ -1,4 +1,4 @@
-#include "render/fonts.hpp"
+#include "render_qt/fonts.hpp"
 
 #include <QString>
 #include <QStringList>

@@ -1,4 +1,4 @@
-#include "render/image_surface.hpp"
+#include "render_qt/image_surface.hpp"
 
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -8,9 +8,9 @@
 #include <utility>
 #include <vector>
 
-#include "render/fonts.hpp"
 #include "render/raster.hpp"
-#include "render/vector_state.hpp"
+#include "render_qt/fonts.hpp"
+#include "render_qt/vector_state.hpp"
 
 namespace hz {
 
