@@ -115,7 +115,7 @@ void ImageSurface::print(std::string_view utf8) {
   const double y = cur_y_;
   if (QGuiApplication::instance() == nullptr) {
     cur_x_ = 0;
-    cur_y_ = y + 12;  // the font's pixel size: the best guess without metrics
+    cur_y_ = y + surface_font_pixels;  // the best guess without metrics
     return;
   }
   const QFont font = surface_font();
