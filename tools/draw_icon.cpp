@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <iostream>
 
-#include "cli/offscreen_app.hpp"
+#include "render_qt/offscreen_app.hpp"
 
 namespace {
 

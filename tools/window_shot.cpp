@@ -9,9 +9,9 @@
 #include <QRadioButton>
 #include <iostream>
 
-#include "cli/offscreen_app.hpp"
 #include "cli/render_options.hpp"
 #include "frame/field_table.hpp"
+#include "render_qt/offscreen_app.hpp"
 #include "window/form1.hpp"
 
 int main(int argc, char** argv) {

@@ -8,10 +8,10 @@
 
 #include "cli/headless_frames.hpp"
 #include "cli/object_table.hpp"
-#include "cli/offscreen_app.hpp"
 #include "cli/render_options.hpp"
-#include "render/fonts.hpp"
-#include "render/png_image.hpp"
+#include "render_qt/fonts.hpp"
+#include "render_qt/offscreen_app.hpp"
+#include "render_qt/png_image.hpp"
 
 namespace {
 

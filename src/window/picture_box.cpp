@@ -17,7 +17,7 @@
 
 #include "frame/frame_driver.hpp"
 #include "frame/identify.hpp"
-#include "render/png_image.hpp"
+#include "render_qt/png_image.hpp"
 
 namespace hz {
 
