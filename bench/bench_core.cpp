@@ -36,27 +36,34 @@ std::array<Star, hz::star_count> make_stars() {
   return s;
 }
 
-void BM_TujitDateToScales(benchmark::State& state) {
-  double yr = 2026, mn = 12, dy = 7, ut = 15, tjt = 0, t2000 = 0;
+void BM_DateToDay(benchmark::State& state) {
+  double ut = 15;
   for (auto _ : state) {
-    benchmark::DoNotOptimize(hz::tujit(1, yr, mn, dy, ut, tjt, t2000));
-    benchmark::DoNotOptimize(t2000);
+    benchmark::DoNotOptimize(hz::date_to_day(2026, 12, 7, ut));
     ut = ut + 1.0 / 60;
     if (ut >= 24) ut = 0;
   }
 }
-BENCHMARK(BM_TujitDateToScales);
+BENCHMARK(BM_DateToDay);
 
-// Choice 2 continues with choice 3: the date back from t2000.
-void BM_TujitScalesToDate(benchmark::State& state) {
-  double yr = 0, mn = 0, dy = 0, ut = 0, tjt = 0, t2000 = t_start;
+// The year search and the month scan, with no time of day around them.
+void BM_DayToDate(benchmark::State& state) {
+  double tjt = 155935;
   for (auto _ : state) {
-    benchmark::DoNotOptimize(hz::tujit(2, yr, mn, dy, ut, tjt, t2000));
-    benchmark::DoNotOptimize(dy);
+    benchmark::DoNotOptimize(hz::day_to_date(tjt));
+    tjt = tjt + 1;
+  }
+}
+BENCHMARK(BM_DayToDate);
+
+void BM_CenturiesToDate(benchmark::State& state) {
+  double t2000 = t_start;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(hz::centuries_to_date(t2000));
     t2000 = t2000 + minute;
   }
 }
-BENCHMARK(BM_TujitScalesToDate);
+BENCHMARK(BM_CenturiesToDate);
 
 void BM_Altaz(benchmark::State& state) {
   double t = t_start, ut = 15;

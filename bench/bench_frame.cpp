@@ -7,11 +7,11 @@
 #include <string>
 
 #include "cli/headless_frames.hpp"
-#include "cli/offscreen_app.hpp"
 #include "cli/render_options.hpp"
 #include "render/dome.hpp"
-#include "render/fonts.hpp"
-#include "render/image_surface.hpp"
+#include "render_qt/fonts.hpp"
+#include "render_qt/image_surface.hpp"
+#include "render_qt/offscreen_app.hpp"
 
 namespace {
 

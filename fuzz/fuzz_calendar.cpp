@@ -1,7 +1,7 @@
 // The calendar conversions over every moment the program can reach: a century
 // value, a day number or a typed date goes to the other scales and back, and
-// every conversion returns (tujit's year search is bounded, and must not run
-// out inside the range).
+// every conversion returns (day_to_date's year search is bounded, and must not
+// run out inside the range).
 //
 // The reach: a start moment is accepted within the years -max_start_years to
 // max_start_years + 1 from 0000-01-01 (years of 365.2425 days), and the clock
@@ -42,12 +42,10 @@ struct Reach {
 double t2000_of_day(double day) { return (day - 146098.5) / 36525; }
 
 Reach reach() {
-  double yr = 0, mn = 1, dy = 1, ut = 0, tjt = 0, t2000 = 0;
-  hz::tujit(1, yr, mn, dy, ut, tjt, t2000);
   Reach r{};
-  r.year_zero_day = tjt;
-  r.lo_day = tjt - (hz::max_start_years + margin_years) * mean_year;
-  r.hi_day = tjt + (hz::max_start_years + 1 + margin_years) * mean_year;
+  r.year_zero_day = hz::date_to_day(0, 1, 1, 0).value().tjt;
+  r.lo_day = r.year_zero_day - (hz::max_start_years + margin_years) * mean_year;
+  r.hi_day = r.year_zero_day + (hz::max_start_years + 1 + margin_years) * mean_year;
   r.lo_t2000 = t2000_of_day(r.lo_day);
   r.hi_t2000 = t2000_of_day(r.hi_day);
   return r;
@@ -81,22 +79,23 @@ double tolerance_days(double x) { return 16 * DBL_EPSILON * (std::fabs(x) + 1460
 // A century value t2000 to a date and time of day, and back.
 void round_trip_t2000(double t2000, const char* from) {
   const std::string f = from;
-  double yr = 0, mn = 0, dy = 0, ut = 0, tjt = 0, t = t2000;
-  check(hz::tujit(2, yr, mn, dy, ut, tjt, t), f + ": choice 2 failed inside the reach");
-  check(t == t2000, f + ": choice 2 changed its input");
-  check_date(yr, mn, dy, from);
-  check(whole(tjt), f + ": choice 2 gave a day number that is not whole");
-  check(ut >= -0.00024 && ut < 24, f + ": the time of day is outside -0.00024..24");
+  const std::optional<hz::DateAndTime> m = hz::centuries_to_date(t2000);
+  check(m.has_value(), f + ": centuries_to_date failed inside the reach");
+  const hz::CalendarDate& d = m->date;
+  check_date(d.yr, d.mn, d.dy, from);
+  check(whole(m->tjt), f + ": centuries_to_date gave a day number that is not whole");
+  check(m->ut >= -0.00024 && m->ut < 24, f + ": the time of day is outside -0.00024..24");
 
-  double yr3 = 0, mn3 = 0, dy3 = 0, ut3 = 0, tjt3 = tjt, t3 = 0;
-  check(hz::tujit(3, yr3, mn3, dy3, ut3, tjt3, t3), f + ": choice 3 failed on choice 2's day");
-  check(yr3 == yr && mn3 == mn && dy3 == dy, f + ": choices 2 and 3 disagree on the date");
+  const std::optional<hz::CalendarDate> d3 = hz::day_to_date(m->tjt);
+  check(d3.has_value(), f + ": day_to_date failed on centuries_to_date's day");
+  check(d3->yr == d.yr && d3->mn == d.mn && d3->dy == d.dy,
+        f + ": centuries_to_date and day_to_date disagree on the date");
 
-  double tjt1 = 0, t1 = 0;
-  check(hz::tujit(1, yr, mn, dy, ut, tjt1, t1), f + ": choice 1 failed on choice 2's date");
-  check(tjt1 == tjt, f + ": the date does not give back its day number");
+  const std::optional<hz::DayAndCenturies> s = hz::date_to_day(d.yr, d.mn, d.dy, m->ut);
+  check(s.has_value(), f + ": date_to_day failed on centuries_to_date's date");
+  check(s->tjt == m->tjt, f + ": the date does not give back its day number");
   const double x = 146098.5 + 36525 * t2000;
-  check(std::fabs(t1 - t2000) * 36525 <= tolerance_days(x),
+  check(std::fabs(s->t2000 - t2000) * 36525 <= tolerance_days(x),
         f + ": the date and time do not give back the century value");
 }
 
@@ -114,15 +113,14 @@ void given_day(FuzzInput& in, bool raw, bool make_whole) {
   if (make_whole) day = std::floor(day);
   if (!(day >= kReach.lo_day && day <= kReach.hi_day)) return;
 
-  double yr = 0, mn = 0, dy = 0, ut = 0, tjt = day, t2000 = 0;
-  check(hz::tujit(3, yr, mn, dy, ut, tjt, t2000), "day number: choice 3 failed inside the reach");
-  check(tjt == day, "day number: choice 3 changed its input");
-  check_date(yr, mn, dy, "day number");
+  const std::optional<hz::CalendarDate> d = hz::day_to_date(day);
+  check(d.has_value(), "day number: day_to_date failed inside the reach");
+  check_date(d->yr, d->mn, d->dy, "day number");
   // Less than 0.1 below a whole number counts as that number.
   const double expected = std::floor(day + 0.1);
-  double tjt1 = 0, t1 = 0, ut0 = 0;
-  check(hz::tujit(1, yr, mn, dy, ut0, tjt1, t1), "day number: choice 1 failed on its date");
-  check(tjt1 == expected, "day number: the date does not give back the day number");
+  const std::optional<hz::DayAndCenturies> s = hz::date_to_day(d->yr, d->mn, d->dy, 0);
+  check(s.has_value(), "day number: date_to_day failed on its date");
+  check(s->tjt == expected, "day number: the date does not give back the day number");
 }
 
 // Given: a date and time of day as typed at the start (any finite numbers,
@@ -136,11 +134,11 @@ void given_date(FuzzInput& in) {
   const double ut = how & 8 ? in.real() : scaled(in, -1, 25);
   if (!std::isfinite(yr) || !std::isfinite(mn) || !std::isfinite(dy) || !std::isfinite(ut)) return;
 
-  double y = yr, m = mn, d = dy, u = ut, tjt = 0, t2000 = 0;
-  const bool ok = hz::tujit(1, y, m, d, u, tjt, t2000);
-  check(ok == hz::month_index(mn).has_value(), "date: choice 1 and month_index disagree");
-  check(y == yr && m == mn && d == dy && u == ut, "date: choice 1 changed its inputs");
-  if (!ok || !std::isfinite(t2000)) return;
+  const std::optional<hz::DayAndCenturies> s = hz::date_to_day(yr, mn, dy, ut);
+  check(s.has_value() == hz::month_index(mn).has_value(),
+        "date: date_to_day and month_index disagree");
+  if (!s || !std::isfinite(s->t2000)) return;
+  const double t2000 = s->t2000;
   if (!(t2000 >= kReach.lo_t2000 && t2000 <= kReach.hi_t2000)) return;
   round_trip_t2000(t2000, "date");
 
@@ -148,10 +146,10 @@ void given_date(FuzzInput& in) {
   const hz::MonthTable mday = hz::md(hz::leapy(yr));
   if (whole(yr) && whole(mn) && mn >= 1 && mn <= 12 && whole(dy) && dy >= 1 &&
       dy <= mday[static_cast<int>(mn) + 1] - mday[static_cast<int>(mn)] && ut >= 0 && ut < 23.99) {
-    double yr2 = 0, mn2 = 0, dy2 = 0, ut2 = 0, tjt2 = 0, t = t2000;
-    hz::tujit(2, yr2, mn2, dy2, ut2, tjt2, t);
-    check(yr2 == yr && mn2 == mn && dy2 == dy, "date: a proper date does not come back as itself");
-    check(std::fabs(ut2 - ut) / 24 <= tolerance_days(tjt), "date: the time of day moved");
+    const hz::DateAndTime m = hz::centuries_to_date(t2000).value();
+    check(m.date.yr == yr && m.date.mn == mn && m.date.dy == dy,
+          "date: a proper date does not come back as itself");
+    check(std::fabs(m.ut - ut) / 24 <= tolerance_days(s->tjt), "date: the time of day moved");
   }
 }
 

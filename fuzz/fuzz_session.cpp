@@ -26,11 +26,11 @@
 #include <string>
 #include <vector>
 
-#include "cli/manual_timer.hpp"
-#include "cli/offscreen_app.hpp"
 #include "frame/checking_surface.hpp"
 #include "frame/frame_driver.hpp"
+#include "frame/manual_timer.hpp"
 #include "fuzz_input.hpp"
+#include "render_qt/offscreen_app.hpp"
 #include "support/fake_fields.hpp"
 
 namespace {

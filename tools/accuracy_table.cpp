@@ -10,7 +10,7 @@
 // the apparent one: geocentric, light time, aberration, light deflection and
 // nutation applied, true equator and equinox of date. The program's places
 // are taken at t2000 = (JD - 2451545) / 36525 of the moment in UT, the value
-// tujit gives for it, and compared with swetest at that UT moment (-ut). Moments: 500 drawn
+// the calendar gives for it, and compared with swetest at that UT moment (-ut). Moments: 500 drawn
 // uniformly from 1900 to 2100 and 100 from -2000 to 1900 and 2100 to 4000, by a 64-bit Mersenne
 // Twister with a fixed seed, so every run draws the same ones.
 //
@@ -26,6 +26,7 @@
 #include <initializer_list>
 #include <iostream>
 #include <map>
+#include <optional>
 #include <random>
 #include <sstream>
 #include <stdexcept>
@@ -38,6 +39,7 @@
 #include "common/constants.hpp"
 #include "ephem/moon.hpp"
 #include "ephem/planets.hpp"
+#include "support/reference_models.hpp"
 #include "time/calendar.hpp"
 #include "time/sidereal.hpp"
 
@@ -48,7 +50,6 @@ constexpr double px_per_deg = scl_sky;  // 3 pixels per degree of sky
 constexpr std::uint64_t seed = 20260101;
 constexpr int inner_moments = 500;
 constexpr int outer_moments = 100;
-constexpr double arcsec = rd / 3600;
 
 // Moshier's range in swetest 2.10, Julian days of dynamical time: outside it
 // swetest prints an error and zeros instead of a place.
@@ -66,23 +67,19 @@ const Body bodies[] = {
 };
 constexpr int body_count = static_cast<int>(std::size(bodies));
 
-// Angle between two directions, radians; atan2 of the cross and dot
-// products keeps small angles exact.
-double separation(double ra1, double dc1, double ra2, double dc2) {
-  const double ax = std::cos(dc1) * std::cos(ra1), ay = std::cos(dc1) * std::sin(ra1);
-  const double az = std::sin(dc1);
-  const double bx = std::cos(dc2) * std::cos(ra2), by = std::cos(dc2) * std::sin(ra2);
-  const double bz = std::sin(dc2);
-  const double cx = ay * bz - az * by, cy = az * bx - ax * bz, cz = ax * by - ay * bx;
-  return std::atan2(std::sqrt(cx * cx + cy * cy + cz * cz), ax * bx + ay * by + az * bz);
-}
+using reference::arcsec;
+using reference::equation_of_equinoxes_s;
+using reference::gmst_iau1982_s;
+using reference::Place;
+using reference::precess_iau1976;
+using reference::separation;
 
 // Julian day (UT) of 0 h on the first of January of a year, from the
 // program's own proleptic Gregorian calendar.
 double jd_of_year(double year) {
-  double yr = year, mn = 1, dy = 1, ut = 0, tjt = 0, t2000 = 0;
-  if (!tujit(1, yr, mn, dy, ut, tjt, t2000)) throw std::runtime_error("tujit refused a year");
-  return std::round((2451545.0 + 36525 * t2000) * 2) / 2;
+  const std::optional<DayAndCenturies> s = date_to_day(year, 1, 1, 0);
+  if (!s) throw std::runtime_error("the calendar refused a year");
+  return std::round((2451545.0 + 36525 * s->t2000) * 2) / 2;
 }
 
 // Uniform numbers in [0, 1) from the top 53 bits of the generator, whose
@@ -217,14 +214,9 @@ struct Survey {
   std::array<std::vector<double>, body_count> apparent_shift;
 };
 
-// IAU 1982 mean sidereal time at Greenwich (Aoki et al. 1982), seconds, T in
-// Julian centuries of UT1 from J2000.0, plus the leading term of the
-// equation of the equinoxes (IAU 1980 nutation): apparent sidereal time.
-double gst_iau1982_s(double t) {
-  const double node = (125.04452 - 1934.136261 * t) * rd;
-  return 67310.54841 + (876600.0 * 3600 + 8640184.812866) * t + 0.093104 * t * t -
-         6.2e-6 * t * t * t - 17.1996 * std::sin(node) * std::cos(23.4393 * rd) / 15;
-}
+// Apparent sidereal time at Greenwich, seconds: the IAU 1982 mean sidereal
+// time plus the leading term of the equation of the equinoxes.
+double gst_iau1982_s(double t) { return gmst_iau1982_s(t) + equation_of_equinoxes_s(t); }
 
 void measure(double jd, bool with_tt, bool with_geometric, Survey& sv) {
   ++sv.drawn;
@@ -288,10 +280,10 @@ void measure(double jd, bool with_tt, bool with_geometric, Survey& sv) {
 // Calendar date of a Julian day (UT) in the program's calendar, for the
 // notes: "year-month-day".
 std::string date_of_jd(double jd) {
-  double yr = 0, mn = 0, dy = 0, ut = 0, tjt = 0, t2000 = (jd - 2451545.0) / 36525;
-  if (!tujit(2, yr, mn, dy, ut, tjt, t2000)) return "?";
+  const std::optional<DateAndTime> m = centuries_to_date((jd - 2451545.0) / 36525);
+  if (!m) return "?";
   char b[64];
-  std::snprintf(b, sizeof b, "%.0f-%02.0f-%02.0f", yr, mn, dy);
+  std::snprintf(b, sizeof b, "%.0f-%02.0f-%02.0f", m->date.yr, m->date.mn, m->date.dy);
   return b;
 }
 
@@ -306,24 +298,6 @@ void print_body_table(const Survey& sv, bool tt) {
 }
 
 // --- Stars ---------------------------------------------------------------
-
-struct Place {
-  double ra;  // radians
-  double dc;
-};
-
-// Rigorous precession from J2000.0 by t Julian centuries.
-Place precess_iau1976(Place p, double t) {
-  const double zeta = (2306.2181 * t + 0.30188 * t * t + 0.017998 * t * t * t) * arcsec;
-  const double z = (2306.2181 * t + 1.09468 * t * t + 0.018203 * t * t * t) * arcsec;
-  const double theta = (2004.3109 * t - 0.42665 * t * t - 0.041833 * t * t * t) * arcsec;
-  const double a = std::cos(p.dc) * std::sin(p.ra + zeta);
-  const double b =
-      std::cos(theta) * std::cos(p.dc) * std::cos(p.ra + zeta) - std::sin(theta) * std::sin(p.dc);
-  const double c =
-      std::sin(theta) * std::cos(p.dc) * std::cos(p.ra + zeta) + std::cos(theta) * std::sin(p.dc);
-  return {std::atan2(a, b) + z, std::asin(c)};
-}
 
 struct ListedStar {
   Place j2000;

@@ -8,9 +8,9 @@
 #include <cstdlib>
 #include <iostream>
 
-#include "cli/offscreen_app.hpp"
 #include "output/safe_write.hpp"
-#include "render/png_encode.hpp"
+#include "render_qt/offscreen_app.hpp"
+#include "render_qt/png_encode.hpp"
 
 namespace {
 

@@ -9,11 +9,11 @@
 #include <QRadioButton>
 #include <iostream>
 
-#include "cli/offscreen_app.hpp"
 #include "cli/render_options.hpp"
 #include "frame/field_table.hpp"
 #include "output/safe_write.hpp"
-#include "render/png_encode.hpp"
+#include "render_qt/offscreen_app.hpp"
+#include "render_qt/png_encode.hpp"
 #include "window/form1.hpp"
 
 int main(int argc, char** argv) {

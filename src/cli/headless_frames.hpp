@@ -3,10 +3,10 @@
 // exactly what the window draws.
 #pragma once
 
-#include "cli/manual_timer.hpp"
 #include "frame/fields.hpp"
 #include "frame/frame_driver.hpp"
-#include "render/image_surface.hpp"
+#include "frame/manual_timer.hpp"
+#include "render_qt/image_surface.hpp"
 
 namespace hz {
 

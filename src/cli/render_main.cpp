@@ -8,14 +8,14 @@
 
 #include "cli/headless_frames.hpp"
 #include "cli/object_table.hpp"
-#include "cli/offscreen_app.hpp"
 #include "cli/progress_line.hpp"
 #include "cli/render_options.hpp"
 #include "output/safe_write.hpp"
 #include "output/std_streams.hpp"
-#include "render/fonts.hpp"
-#include "render/japanese_font.hpp"
-#include "render/png_encode.hpp"
+#include "render_qt/fonts.hpp"
+#include "render_qt/japanese_font.hpp"
+#include "render_qt/offscreen_app.hpp"
+#include "render_qt/png_encode.hpp"
 
 namespace {
 

@@ -1,5 +1,5 @@
-// Constants shared by every subsystem: the angle factors, the colours and the
-// geometry of the sky field. Plain C++, no Qt.
+// Constants shared by every subsystem: the angle factors, the colours, the
+// geometry of the sky field and its text, and the time zone. Plain C++, no Qt.
 #pragma once
 
 #include <cstdint>
@@ -52,6 +52,23 @@ constexpr double xc_sky = 320;
 constexpr double yc_sky = 350;
 constexpr double r_sky = 90;
 constexpr double scl_sky = 3;
+
+// Two lines of text across the top of the surface, shared by the date caption
+// on the left and the field's legend on the right: the top edge of each line
+// (pixels, where print starts).
+constexpr double text_line1_y = 22;
+constexpr double text_line2_y = 42;
+// Left edge of the date caption, pixels.
+constexpr double caption_x = 48;
+// Left edge of the legend's text, pixels right of the field's centre; its
+// sample lines end 40 pixels before it.
+constexpr double legend_text_dx = 120;
+// The legend's sample line runs this many pixels below the top of its text.
+constexpr double legend_line_dy = 5;
+
+// Japan Standard Time is UT plus this many hours: the start moment is typed
+// and the caption shown in JST, while the calendar and the sky work in UT.
+constexpr double jst_offset_hours = 9;
 
 // Size of a drawing surface in pixels.
 constexpr int surface_width = 641;

@@ -1,5 +1,7 @@
 #include "frame/caption.hpp"
 
+#include <optional>
+
 #include "common/constants.hpp"
 #include "frame/dms.hpp"
 #include "frame/number_format.hpp"
@@ -8,25 +10,26 @@
 namespace hz {
 
 CaptionLines caption_lines(double t2000) {
-  // The same moment counted in JST; 9 / 24 / 36525 as written, not a literal.
-  double t_jst = t2000 + 9.0 / 24 / 36525;
-  double yr = 0, mn = 0, dy = 0, hours = 0, tjt = 0;
-  tujit(2, yr, mn, dy, hours, tjt, t_jst);
-  tujit(3, yr, mn, dy, hours, tjt, t_jst);
-
-  const auto hm = dms(hours, "min", 0);
+  // The same moment counted in JST; hours / 24 / 36525 as written, not a literal.
+  const double t_jst = t2000 + jst_offset_hours / 24 / 36525;
+  const std::optional<DateAndTime> jst = centuries_to_date(t_jst);
   CaptionLines lines;
+  if (!jst) return lines;  // no date to show rather than a made-up one
+
+  const CalendarDate& d = jst->date;
+  double hours = jst->ut;  // dms makes it its absolute value
+  const auto hm = dms(hours, "min", 0);
   lines.date =
-      format_number(yr, "#### 年") + format_number(mn, "## 月") + format_number(dy, "## 日");
+      format_number(d.yr, "#### 年") + format_number(d.mn, "## 月") + format_number(d.dy, "## 日");
   lines.time = format_number(hm->deg, "00 時") + format_number(hm->min, "00 分 (JST)");
   return lines;
 }
 
 void print_caption(Surface& pic, const CaptionLines& lines) {
   pic.set_fore_color(col_text);
-  pic.set_current(48, 22);
+  pic.set_current(caption_x, text_line1_y);
   pic.print(lines.date);
-  pic.set_current(48, 42);
+  pic.set_current(caption_x, text_line2_y);
   pic.print(lines.time);
 }
 

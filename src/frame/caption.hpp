@@ -13,14 +13,15 @@ struct CaptionLines {
 };
 
 // Given:    t2000  the frame's moment, Julian centuries from J2000.0 (UT)
-// Returned: the caption of that moment counted in JST (UT + 9 h).
+// Returned: the caption of that moment counted in JST (UT + jst_offset_hours).
 // Notes:    a moment within 0.864 s before midnight already shows the next
 //           date at 00:00; a time of day that rounds up to the full day shows
-//           "24 時00 分" on the date of the ending day.
+//           "24 時00 分" on the date of the ending day. Both lines are empty
+//           for a moment beyond the calendar's reach (see centuries_to_date).
 CaptionLines caption_lines(double t2000);
 
 // Prints the caption in col_text with its lines' top-left corners at
-// (48, 22) and (48, 42).
+// (caption_x, text_line1_y) and (caption_x, text_line2_y).
 void print_caption(Surface& pic, const CaptionLines& lines);
 
 }  // namespace hz

@@ -1,6 +1,7 @@
 #include "frame/frame_driver.hpp"
 
 #include <cmath>
+#include <optional>
 #include <utility>
 
 #include "frame/caption.hpp"
@@ -41,13 +42,14 @@ void FrameDriver::set_up(const StartMoment& start) {
   lat_obs_ = start.lat_obs;
   clock_ = {start.yr, start.mn, start.dy, 0};
 
-  // 0 h UT of the typed date: the epoch the stars are precessed to.
-  double tjt = 0, t2000 = 0;
-  tujit(1, clock_.yr_now, clock_.mn_now, clock_.dy_now, clock_.ut_now, tjt, t2000);
-  stardata(t2000, ra_obj_, dc_obj_, stars_.mag_st, stars_.col_st);
+  // 0 h UT of the typed date: the epoch the stars are precessed to. The month
+  // has been checked by read_start_moment; were it refused, J2000.0 would do.
+  const std::optional<DayAndCenturies> epoch =
+      date_to_day(clock_.yr_now, clock_.mn_now, clock_.dy_now, clock_.ut_now);
+  stardata(epoch ? epoch->t2000 : 0, ra_obj_, dc_obj_, stars_.mag_st, stars_.col_st);
 
   // JST to UT; one minute back, since every frame first steps the clock.
-  clock_.ut_now = (start.start_jst - 9) - 1.0 / 60;
+  clock_.ut_now = (start.start_jst - jst_offset_hours) - 1.0 / 60;
   pic_draw_ = &picture2_;
   pic_show_ = &picture1_;
   timer_.set_enabled(true);
@@ -78,7 +80,10 @@ void FrameDriver::draw_frame() {
   read_view(report);
 
   clock_.ut_now = clock_.ut_now + 1.0 / 60;  // exactly one minute a frame
-  tujit(1, clock_.yr_now, clock_.mn_now, clock_.dy_now, clock_.ut_now, report.tjt, report.t2000);
+  if (const auto now = date_to_day(clock_.yr_now, clock_.mn_now, clock_.dy_now, clock_.ut_now)) {
+    report.tjt = now->tjt;
+    report.t2000 = now->t2000;
+  }
   report.ut_now = clock_.ut_now;
 
   const FrameView view{report.t2000, clock_.ut_now,   lat_obs_,
@@ -98,10 +103,15 @@ void FrameDriver::draw_frame() {
   report.caption = caption_lines(report.t2000);
   print_caption(pic, report.caption);
 
-  // The clock becomes the UT date and time of day of this frame's moment.
-  double t2000 = report.t2000, tjt = 0;
-  tujit(2, clock_.yr_now, clock_.mn_now, clock_.dy_now, clock_.ut_now, tjt, t2000);
-  tujit(3, clock_.yr_now, clock_.mn_now, clock_.dy_now, clock_.ut_now, tjt, t2000);
+  // The clock becomes the UT date and time of day of this frame's moment. A
+  // moment beyond the calendar's reach leaves the clock as it is, counting on
+  // in ut_now, rather than setting it to the date of day number 0.
+  if (const auto now = centuries_to_date(report.t2000)) {
+    clock_.yr_now = now->date.yr;
+    clock_.mn_now = now->date.mn;
+    clock_.dy_now = now->date.dy;
+    clock_.ut_now = now->ut;
+  }
   report_ = std::move(report);
 }
 

@@ -5,6 +5,7 @@
 #include "frame/decimal_text.hpp"
 #include "frame/dms.hpp"
 #include "frame/object_names.hpp"
+#include "render/moon_phase_angle.hpp"
 
 namespace hz {
 namespace {
@@ -68,10 +69,8 @@ std::optional<int> object_at(const FrameReport& frame, const StarTables& stars, 
 }
 
 MoonPhase moon_phase(double mphase) {
-  double phi = mphase;
-  if (phi < 0) phi = phi + 24;
-  phi = phi * 15 * rd;
-  return {(1 - std::cos(phi)) / 2, phi >= pi};
+  const MoonPhaseAngle a = moon_phase_angle(mphase);
+  return {(1 - std::cos(a.turned)) / 2, a.mirror};
 }
 
 std::string describe_object(const FrameReport& frame, const StarTables& stars, int i) {

@@ -22,11 +22,11 @@ std::optional<int> object_at(const FrameReport& frame, const StarTables& stars, 
                              double radius = hit_radius);
 
 // The Moon's lit fraction and its direction of change, from the Sun's right
-// ascension minus the Moon's in hours (the mphase of the Moon's mark). As the
-// mark does, the difference is taken to 0..24 h and turned into the angle
-// phi = 15 deg * difference; the lit fraction is (1 - cos phi) / 2 (the
-// share of the disc the mark fills), and the Moon waxes for phi >= pi, when
-// the Moon lies east of the Sun (the mark's lit limb on the right).
+// ascension minus the Moon's in hours (the mphase of the Moon's mark), by the
+// mark's own phase angle (render/moon_phase_angle.hpp): the lit fraction is
+// (1 - cos turned) / 2 (the share of the disc the mark fills), and the Moon
+// waxes when the fold mirrors the angle, when the Moon lies east of the Sun
+// (the mark's lit limb on the right).
 struct MoonPhase {
   double lit;  // 0..1
   bool waxing;

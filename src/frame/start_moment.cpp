@@ -1,6 +1,8 @@
 #include "frame/start_moment.hpp"
 
 #include <cmath>
+#include <limits>
+#include <optional>
 
 #include "common/constants.hpp"
 #include "frame/field_table.hpp"
@@ -22,11 +24,11 @@ StartRefusal not_finite(Field field) {
           std::string("the ") + f.name_en + " is not a finite number"};
 }
 
-// t2000 of a UT date and time of day.
+// t2000 of a UT date and time of day; NaN, which no range check lets
+// through, when the month has no table index.
 double centuries_of(double yr, double mn, double dy, double ut) {
-  double tjt = 0, t2000 = 0;
-  tujit(1, yr, mn, dy, ut, tjt, t2000);
-  return t2000;
+  const std::optional<DayAndCenturies> s = date_to_day(yr, mn, dy, ut);
+  return s ? s->t2000 : std::numeric_limits<double>::quiet_NaN();
 }
 
 // The field that moves the start moment farthest, in years: the one to correct.
@@ -70,8 +72,8 @@ std::variant<StartMoment, StartRefusal> read_start_moment(const FieldReader& fie
   // The first frame's moment, in Gregorian years from 0000-01-01; a huge day
   // or hour counts as much as a huge year.
   const double years =
-      (centuries_of(m.yr, m.mn, m.dy, m.start_jst - 9) - centuries_of(0, 1, 1, 0)) * 36525 /
-      365.2425;
+      (centuries_of(m.yr, m.mn, m.dy, m.start_jst - jst_offset_hours) - centuries_of(0, 1, 1, 0)) *
+      36525 / 365.2425;
   if (!(years >= -max_start_years && years < max_start_years + 1)) {
     return StartRefusal{farthest_field(v),
                         "開始日時が西暦 0 年から 999999 "

@@ -180,12 +180,13 @@ bool sph(Surface& pic, double alt0, double az0, double x0, double y0, double r, 
   }
 
   // Legend.
-  pic.line(x0 - 20, 27, x0 + 80, 27, pic.fore_color());
-  pic.set_current(x0 + 120, 22);
+  const double line1_y = text_line1_y + legend_line_dy, line2_y = text_line2_y + legend_line_dy;
+  pic.line(x0 - 20, line1_y, x0 + 80, line1_y, pic.fore_color());
+  pic.set_current(x0 + legend_text_dx, text_line1_y);
   pic.print("視線を中心とする半径90ﾟの円");
   pic.set_fore_color(col2);
-  pic.line(x0 - 20, 47, x0 + 80, 47, pic.fore_color());
-  pic.set_current(x0 + 120, 42);
+  pic.line(x0 - 20, line2_y, x0 + 80, line2_y, pic.fore_color());
+  pic.set_current(x0 + legend_text_dx, text_line2_y);
   pic.print("地平線");
 
   // Cardinal points on the horizon.

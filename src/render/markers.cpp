@@ -6,16 +6,12 @@
 
 #include "common/constants.hpp"
 #include "render/boundary_fill.hpp"
+#include "render/moon_phase_angle.hpp"
 #include "render/polygon.hpp"
 
 namespace hz {
 
 namespace {
-
-struct Pt {
-  double x;
-  double y;
-};
 
 // A filled disc: the circle's outline and interior in one colour.
 void disc(Surface& pic, double x, double y, double radius, Rgb c) {
@@ -24,16 +20,32 @@ void disc(Surface& pic, double x, double y, double radius, Rgb c) {
   pic.circle(x, y, radius, c);
 }
 
-// An open circle with a letter beside it, 2 to the left and dy above.
-void lettered(Surface& pic, double x, double y, Rgb c, const char* letter, double dy) {
+// The planets drawn as an open circle with a letter beside it.
+struct LetteredPlanet {
+  int k_mrk;
+  Rgb color;
+  const char* letter;
+  double dy;  // how far above the body the letter's top stands
+};
+constexpr std::array<LetteredPlanet, 6> lettered_planets = {{
+    {1, col_sun, "m", 6},    // Mercury
+    {2, col_sun, "V", 4},    // Venus
+    {4, col_mars, "M", 4},   // Mars
+    {7, col_outer, "U", 5},  // Uranus
+    {8, col_outer, "N", 4},  // Neptune
+    {9, col_outer, "P", 4},  // Pluto
+}};
+
+// An open circle with the planet's letter 2 to the left and dy above.
+void lettered_mark(Surface& pic, double x, double y, const LetteredPlanet& p) {
   pic.set_fill_style(FillStyle::transparent);
-  pic.circle(x, y, 5, c);
-  pic.set_fore_color(c);
-  pic.set_current(x - 2, y - dy);
-  pic.print(letter);
+  pic.circle(x, y, 5, p.color);
+  pic.set_fore_color(p.color);
+  pic.set_current(x - 2, y - p.dy);
+  pic.print(p.letter);
 }
 
-void sun(Surface& pic, double x, double y) {
+void sun_mark(Surface& pic, double x, double y) {
   disc(pic, x, y, 6, col_sun);
   pic.line(x, y - 9, x, y + 9, col_sun);
   pic.line(x - 9, y, x + 9, y, col_sun);
@@ -41,37 +53,31 @@ void sun(Surface& pic, double x, double y) {
   pic.line(x - 7, y + 7, x + 7, y - 7, col_sun);
 }
 
-void jupiter(Surface& pic, double x, double y) {
+void jupiter_mark(Surface& pic, double x, double y) {
   disc(pic, x, y, 5, col_moon);
   pic.line(x - 5, y, x + 5, y, col_outer);
   pic.line(x - 4, y - 2, x + 4, y - 2, col_outer);
   pic.line(x - 4, y + 2, x + 4, y + 2, col_outer);
 }
 
-void saturn(Surface& pic, double x, double y) {
+void saturn_mark(Surface& pic, double x, double y) {
   disc(pic, x, y, 3, col_moon);
   pic.set_fill_style(FillStyle::transparent);
   pic.circle(x, y, 7, col_moon, std::nullopt, 0.4);  // the ring: 7 by 2.8
 }
 
-void moon(Surface& pic, double x, double y, double& d_mrk) {
+void moon_mark(Surface& pic, double x, double y, double& d_mrk) {
   pic.set_fore_color(col_moon);
 
   // Phase angle folded into 0..pi; the mirror flag puts the limb on the right.
-  double phi = d_mrk;
-  if (phi < 0) phi = phi + 24;
-  phi = phi * 15 * rd;
-  bool mirror = false;
-  if (phi >= pi) {
-    phi = 2 * pi - phi;
-    mirror = true;
-  }
-  d_mrk = phi;
-  const double c = std::cos(phi);
+  const MoonPhaseAngle phase = moon_phase_angle(d_mrk);
+  const bool mirror = phase.mirror;
+  d_mrk = phase.phi;
+  const double c = std::cos(phase.phi);
 
   // Limb (i < 6, the left half-circle) then terminator (half an ellipse of
   // horizontal semi-axis 8|c|), from the top round to the top again.
-  std::array<Pt, 13> p{};
+  std::array<Point, 13> p{};
   for (int i = 0; i <= 12; ++i) {
     const double a = 30 * i * rd;
     double ox = i < 6 ? -8 * std::sin(a) : 8 * c * std::sin(a);
@@ -109,36 +115,24 @@ void moon(Surface& pic, double x, double y, double& d_mrk) {
 void mrk(Surface& pic, int k_mrk, double x_mrk, double y_mrk, double& d_mrk) {
   const double x = x_mrk;
   const double y = y_mrk;
+  for (const LetteredPlanet& p : lettered_planets) {
+    if (p.k_mrk == k_mrk) {
+      lettered_mark(pic, x, y, p);
+      return;
+    }
+  }
   switch (k_mrk) {
     case 0:
-      sun(pic, x, y);
-      break;
-    case 1:
-      lettered(pic, x, y, col_sun, "m", 6);
-      break;
-    case 2:
-      lettered(pic, x, y, col_sun, "V", 4);
-      break;
-    case 4:
-      lettered(pic, x, y, col_mars, "M", 4);
+      sun_mark(pic, x, y);
       break;
     case 5:
-      jupiter(pic, x, y);
+      jupiter_mark(pic, x, y);
       break;
     case 6:
-      saturn(pic, x, y);
-      break;
-    case 7:
-      lettered(pic, x, y, col_outer, "U", 5);
-      break;
-    case 8:
-      lettered(pic, x, y, col_outer, "N", 4);
-      break;
-    case 9:
-      lettered(pic, x, y, col_outer, "P", 4);
+      saturn_mark(pic, x, y);
       break;
     default:
-      moon(pic, x, y, d_mrk);
+      moon_mark(pic, x, y, d_mrk);
       break;
   }
 }

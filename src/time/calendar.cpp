@@ -20,38 +20,6 @@ double day_of_year(double tjt, double y) {
   return std::floor(tjt + 0.1 - 365 * y) - leap_days_before(y);
 }
 
-// Day number to date. Writes the outputs only on success.
-bool day_to_date(double tjt, double& yr, double& mn, double& dy) {
-  if (!std::isfinite(tjt)) return false;
-  double y = std::floor((tjt + 0.1) / mean_year);
-  double d = 0;
-  int steps = 0;
-  for (;; ++steps) {
-    if (steps == max_year_steps) return false;
-    d = day_of_year(tjt, y);
-    if (d <= 0) {
-      y = y - 1;
-    } else if (d > 365 + leapy(1600 + y)) {
-      y = y + 1;
-    } else {
-      break;
-    }
-  }
-
-  const double year = 1600 + y;
-  const MonthTable mday = md(leapy(year));
-  int i = 1;
-  double p = 0;
-  for (; i <= 13; ++i) {
-    if (d - mday[i] <= 0) break;
-    p = mday[i];
-  }
-  yr = year;
-  mn = i - 1;
-  dy = d - p;
-  return true;
-}
-
 }  // namespace
 
 double leapy(double yr) {
@@ -79,32 +47,82 @@ std::optional<int> month_index(double mn) {
   return static_cast<int>(m);
 }
 
+std::optional<DayAndCenturies> date_to_day(double yr, double mn, double dy, double ut) {
+  const MonthTable mday = md(leapy(yr));
+  const double y = yr - 1600;
+  const std::optional<int> m = month_index(mn);
+  if (!m) return std::nullopt;
+  const double tjt = dy + mday[*m] + leap_days_before(y) + 365 * y;
+  return DayAndCenturies{tjt, (tjt + ut / 24 - 146098.5) / 36525};
+}
+
+std::optional<CalendarDate> day_to_date(double tjt) {
+  if (!std::isfinite(tjt)) return std::nullopt;
+  double y = std::floor((tjt + 0.1) / mean_year);
+  double d = 0;
+  int steps = 0;
+  for (;; ++steps) {
+    if (steps == max_year_steps) return std::nullopt;
+    d = day_of_year(tjt, y);
+    if (d <= 0) {
+      y = y - 1;
+    } else if (d > 365 + leapy(1600 + y)) {
+      y = y + 1;
+    } else {
+      break;
+    }
+  }
+
+  const double year = 1600 + y;
+  const MonthTable mday = md(leapy(year));
+  int i = 1;
+  double p = 0;
+  for (; i <= 13; ++i) {
+    if (d - mday[i] <= 0) break;
+    p = mday[i];
+  }
+  return CalendarDate{year, static_cast<double>(i - 1), d - p};
+}
+
+std::optional<DateAndTime> centuries_to_date(double t2000) {
+  if (!std::isfinite(t2000)) return std::nullopt;
+  const double x = 146098.5 + 36525 * t2000;
+  // A moment less than 0.00001 day before midnight counts as the next day.
+  // The distance to midnight is exact; x + 0.00001 would round where the
+  // day count is large and let moments beyond the tolerance through.
+  double day = std::floor(x);
+  if (day + 1 - x < 0.00001) day = day + 1;
+  const std::optional<CalendarDate> date = day_to_date(day);
+  if (!date) return std::nullopt;
+  return DateAndTime{*date, 24 * (x - day), day};
+}
+
 bool tujit(int chc, double& yr, double& mn, double& dy, double& ut, double& tjt, double& t2000) {
   if (chc == 1) {
-    const MonthTable mday = md(leapy(yr));
-    const double y = yr - 1600;
-    const std::optional<int> m = month_index(mn);
-    if (!m) return false;
-    tjt = dy + mday[*m] + leap_days_before(y) + 365 * y;
-    t2000 = (tjt + ut / 24 - 146098.5) / 36525;
+    const std::optional<DayAndCenturies> s = date_to_day(yr, mn, dy, ut);
+    if (!s) return false;
+    tjt = s->tjt;
+    t2000 = s->t2000;
     return true;
   }
 
   if (chc == 2) {
-    if (!std::isfinite(t2000)) return false;
-    const double x = 146098.5 + 36525 * t2000;
-    // A moment less than 0.00001 day before midnight counts as the next day.
-    // The distance to midnight is exact; x + 0.00001 would round where the
-    // day count is large and let moments beyond the tolerance through.
-    double day = std::floor(x);
-    if (day + 1 - x < 0.00001) day = day + 1;
-    if (!day_to_date(day, yr, mn, dy)) return false;
-    tjt = day;
-    ut = 24 * (x - day);
+    const std::optional<DateAndTime> m = centuries_to_date(t2000);
+    if (!m) return false;
+    yr = m->date.yr;
+    mn = m->date.mn;
+    dy = m->date.dy;
+    ut = m->ut;
+    tjt = m->tjt;
     return true;
   }
 
-  return day_to_date(tjt, yr, mn, dy);
+  const std::optional<CalendarDate> d = day_to_date(tjt);
+  if (!d) return false;
+  yr = d->yr;
+  mn = d->mn;
+  dy = d->dy;
+  return true;
 }
 
 }  // namespace hz

@@ -11,14 +11,11 @@
 #include <vector>
 
 #include "frame/field_table.hpp"
-#include "render/fonts.hpp"
+#include "render_qt/fonts.hpp"
 #include "window/picture_box.hpp"
 
 namespace hz {
 namespace {
-
-const char* const kGothic = "ＭＳ ゴシック";
-const char* const kPGothic = "ＭＳ Ｐゴシック";
 
 QFont make_font(const char* family, double points, bool bold = false) {
   QFont f(QString::fromUtf8(family));
@@ -53,7 +50,7 @@ const char* const kDoNotDraw = "描かない";
 ControlSpec text_box(Field f, int left, int top, int width, int height, int tab_index) {
   const FieldInfo& info = field_info(f);
   ControlSpec c{Kind::text, info.object_name, info.default_text, left, top, width, height};
-  c.family = kPGothic;
+  c.family = pgothic_face;
   c.points = 9.75;
   c.tab_index = tab_index;
   return c;
@@ -69,7 +66,7 @@ ControlSpec field_label(const char* name, Field f, int left, int top, int width,
 
 // Every control of the window, as designed.
 const ControlSpec kControls[] = {
-    {Kind::title, "Label12", nullptr, 1920, 240, 5175, 495, kGothic, 20.25, 16, nullptr},
+    {Kind::title, "Label12", nullptr, 1920, 240, 5175, 495, gothic_face, 20.25, 16, nullptr},
     field_label("Label1", Field::Text1, 600, 1080, 1335, 375, 8),
     text_box(Field::Text1, 1800, 960, 615, 375, 0),
     {Kind::label, "Label5", "ﾟ", 2280, 840, 255, 255, nullptr, 0, 23, nullptr},
@@ -89,26 +86,26 @@ const ControlSpec kControls[] = {
     field_label("Label16", Field::Text4, 5520, 1680, 255, 255, 35),
     field_label("Label6", Field::Text8, 6240, 1080, 975, 375, 11),
     text_box(Field::Text8, 7320, 960, 495, 375, 2),
-    {Kind::label, "Label8", "ﾟ", 7680, 840, 255, 255, kPGothic, 9, 13, nullptr},
+    {Kind::label, "Label8", "ﾟ", 7680, 840, 255, 255, pgothic_face, 9, 13, nullptr},
     field_label("Label7", Field::Text9, 6240, 1680, 1095, 255, 12),
     text_box(Field::Text9, 7320, 1560, 495, 375, 6),
     {Kind::label, "Label9", "ﾟ", 7680, 1440, 255, 255, nullptr, 0, 14, nullptr},
     field_label("Label11", Field::Text11, 8040, 1560, 1455, 375, 15),
     text_box(Field::Text11, 9480, 1560, 615, 375, 7),
-    {Kind::frame, grid_group.frame_name, grid_group.caption_ja, 8640, 480, 1455, 855, kPGothic, 9,
-     25, nullptr},
-    {Kind::option, grid_group.on_name, kDraw, 120, 240, 855, 255, kPGothic, 9, 26,
+    {Kind::frame, grid_group.frame_name, grid_group.caption_ja, 8640, 480, 1455, 855, pgothic_face,
+     9, 25, nullptr},
+    {Kind::option, grid_group.on_name, kDraw, 120, 240, 855, 255, pgothic_face, 9, 26,
      grid_group.frame_name},
-    {Kind::option, grid_group.off_name, kDoNotDraw, 120, 480, 1095, 255, kPGothic, 9, 27,
+    {Kind::option, grid_group.off_name, kDoNotDraw, 120, 480, 1095, 255, pgothic_face, 9, 27,
      grid_group.frame_name},
     {Kind::frame, day_stars_group.frame_name, day_stars_group.caption_ja, 10440, 480, 1455, 855,
-     kPGothic, 9, 28, nullptr},
-    {Kind::option, day_stars_group.on_name, kDraw, 120, 240, 855, 255, kPGothic, 9, 29,
+     pgothic_face, 9, 28, nullptr},
+    {Kind::option, day_stars_group.on_name, kDraw, 120, 240, 855, 255, pgothic_face, 9, 29,
      day_stars_group.frame_name},
-    {Kind::option, day_stars_group.off_name, kDoNotDraw, 120, 480, 1215, 300, kPGothic, 9, 30,
+    {Kind::option, day_stars_group.off_name, kDoNotDraw, 120, 480, 1215, 300, pgothic_face, 9, 30,
      day_stars_group.frame_name},
-    {Kind::button, "Command1", "開始", 10560, 1560, 1095, 615, kPGothic, 11.25, 3, nullptr},
-    {Kind::button, "Command2", "中断/再開", 5160, 12360, 1095, 375, kPGothic, 9, 17, nullptr},
+    {Kind::button, "Command1", "開始", 10560, 1560, 1095, 615, pgothic_face, 11.25, 3, nullptr},
+    {Kind::button, "Command2", "中断/再開", 5160, 12360, 1095, 375, pgothic_face, 9, 17, nullptr},
 };
 
 // White in the role the widget fills its background with: Window for most,
@@ -139,7 +136,7 @@ Form1::Form1(QWidget* parent) : QWidget(parent), timer_(this) {
   install_font_substitutes();
   setObjectName("Form1");
   setWindowTitle(product_title());
-  setFont(make_font(kGothic, 9));
+  setFont(make_font(gothic_face, 9));
   paint_white(this);
   setFixedSize(12465 / 15, 13035 / 15);
   build_controls();
@@ -182,7 +179,7 @@ void Form1::build_controls() {
     w->setObjectName(c.name);
     w->setGeometry(twips(c.left, c.top, c.width, c.height));
     if (c.family) w->setFont(make_font(c.family, c.points, c.kind == Kind::title));
-    if (c.kind == Kind::title) w->setFont(make_font(kGothic, 20.25, true));
+    if (c.kind == Kind::title) w->setFont(make_font(gothic_face, 20.25, true));
     w->setProperty("tabIndex", c.tab_index);
     if (c.kind != Kind::text && c.kind != Kind::button) paint_white(w);
     if (c.kind == Kind::frame) w->setStyleSheet(QString::fromLatin1(kWhiteFrame));

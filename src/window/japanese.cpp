@@ -4,7 +4,7 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
-#include "render/japanese_font.hpp"
+#include "render_qt/japanese_font.hpp"
 
 namespace hz {
 

@@ -20,7 +20,7 @@
 #include "frame/frame_driver.hpp"
 #include "frame/identify.hpp"
 #include "output/safe_write.hpp"
-#include "render/png_encode.hpp"
+#include "render_qt/png_encode.hpp"
 #include "window/save_reason.hpp"
 
 namespace hz {

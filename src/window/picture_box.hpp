@@ -5,7 +5,7 @@
 #include <QWidget>
 #include <optional>
 
-#include "render/image_surface.hpp"
+#include "render_qt/image_surface.hpp"
 
 namespace hz {
 

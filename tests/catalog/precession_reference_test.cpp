@@ -12,6 +12,7 @@
 
 #include "catalog/stardata.hpp"
 #include "common/constants.hpp"
+#include "support/reference_models.hpp"
 
 namespace hz {
 namespace {
@@ -27,33 +28,10 @@ constexpr double star_tol = 140;
 // p95 1914" (the distance grows to 48' by 2200).
 constexpr double polaris_tol = 5750;
 
-constexpr double arcsec = rd / 3600;
-
-struct Place {
-  double ra;  // radians
-  double dc;
-};
-
-// Rigorous precession from J2000.0 by t Julian centuries.
-Place precess_iau1976(Place p, double t) {
-  const double zeta = (2306.2181 * t + 0.30188 * t * t + 0.017998 * t * t * t) * arcsec;
-  const double z = (2306.2181 * t + 1.09468 * t * t + 0.018203 * t * t * t) * arcsec;
-  const double theta = (2004.3109 * t - 0.42665 * t * t - 0.041833 * t * t * t) * arcsec;
-  const double a = std::cos(p.dc) * std::sin(p.ra + zeta);
-  const double b =
-      std::cos(theta) * std::cos(p.dc) * std::cos(p.ra + zeta) - std::sin(theta) * std::sin(p.dc);
-  const double c =
-      std::sin(theta) * std::cos(p.dc) * std::cos(p.ra + zeta) + std::cos(theta) * std::sin(p.dc);
-  return {std::atan2(a, b) + z, std::asin(c)};
-}
-
-double separation(Place p, Place q) {
-  const double ax = std::cos(p.dc) * std::cos(p.ra), ay = std::cos(p.dc) * std::sin(p.ra);
-  const double bx = std::cos(q.dc) * std::cos(q.ra), by = std::cos(q.dc) * std::sin(q.ra);
-  const double az = std::sin(p.dc), bz = std::sin(q.dc);
-  const double cx = ay * bz - az * by, cy = az * bx - ax * bz, cz = ax * by - ay * bx;
-  return std::atan2(std::sqrt(cx * cx + cy * cy + cz * cz), ax * bx + ay * by + az * bz);
-}
+using reference::arcsec;
+using reference::Place;
+using reference::precess_iau1976;
+using reference::separation;
 
 TEST(PrecessionReference, BrightStarsFollowTheRigorousRotation) {
   struct Star {

@@ -5,7 +5,7 @@
 #include <iostream>
 
 #include "cli/golden_frames.hpp"
-#include "render/fonts.hpp"
+#include "render_qt/fonts.hpp"
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -22,6 +22,7 @@
 #include "common/constants.hpp"
 #include "ephem/moon.hpp"
 #include "ephem/planets.hpp"
+#include "support/reference_models.hpp"
 
 namespace hz {
 namespace {
@@ -64,17 +65,6 @@ const Body bodies[] = {
     {"Pluto", 9, pluto_tol, "inclined 17 degrees, eccentricity 0.25"},
 };
 
-// Angle between two directions given as right ascension and declination,
-// radians; atan2 of the cross and dot products keeps small angles exact.
-double separation(double ra1, double dc1, double ra2, double dc2) {
-  const double ax = std::cos(dc1) * std::cos(ra1), ay = std::cos(dc1) * std::sin(ra1);
-  const double az = std::sin(dc1);
-  const double bx = std::cos(dc2) * std::cos(ra2), by = std::cos(dc2) * std::sin(ra2);
-  const double bz = std::sin(dc2);
-  const double cx = ay * bz - az * by, cy = az * bx - ax * bz, cz = ax * by - ay * bx;
-  return std::atan2(std::sqrt(cx * cx + cy * cy + cz * cz), ax * bx + ay * by + az * bz);
-}
-
 struct Reference {
   double jd_ut;
   double t2000;
@@ -112,7 +102,7 @@ TEST(EphemerisReference, EveryBodyWithinItsToleranceOfSwetest) {
         const Geocentric g = plpl(b.k, r.t2000);
         ra = g.ra, dc = g.dc;
       }
-      const double sep = separation(ra, dc, r.ra_deg * rd, r.dc_deg * rd) / rd * 60;
+      const double sep = reference::separation(ra, dc, r.ra_deg * rd, r.dc_deg * rd) / rd * 60;
       EXPECT_LE(sep, b.tol) << std::fixed << std::setprecision(4) << "JD " << r.jd_ut
                             << " (UT): expected ra " << r.ra_deg << " dec " << r.dc_deg
                             << " deg, got ra " << ra / rd << " dec " << dc / rd << " deg, " << sep

@@ -11,14 +11,24 @@ namespace {
 
 constexpr double minute = 1.0 / 36525 / 1440;
 
+// Worked values are quoted to a number of decimals; a result must round to
+// the quoted digits: half a unit of the last one.
+constexpr double quoted_3 = 5e-4;
+constexpr double quoted_4 = 5e-5;
+constexpr double quoted_5 = 5e-6;
+constexpr double quoted_7 = 5e-8;
+// Room left around the ellipse's extreme reciprocal distances, per Earth
+// radius: the distance follows from E, found only to Kepler's tolerance.
+constexpr double ellipse_margin = 1e-7;
+
 TEST(Moon, AtJ2000) {
   const MoonPlace m = moon(0);
-  EXPECT_NEAR(m.ra, 3.88237, 5e-6);
-  EXPECT_NEAR(m.dc, -0.19031, 5e-6);
-  EXPECT_NEAR(m.r_mon, 0.0159440, 5e-8);
-  EXPECT_NEAR(1 / m.r_mon, 62.7194, 5e-5) << "Earth radii";
-  EXPECT_NEAR(m.ra / (15 * rd), 14.8296, 5e-5) << "hours";
-  EXPECT_NEAR(m.dc / rd, -10.904, 5e-4) << "degrees";
+  EXPECT_NEAR(m.ra, 3.88237, quoted_5);
+  EXPECT_NEAR(m.dc, -0.19031, quoted_5);
+  EXPECT_NEAR(m.r_mon, 0.0159440, quoted_7);
+  EXPECT_NEAR(1 / m.r_mon, 62.7194, quoted_4) << "Earth radii";
+  EXPECT_NEAR(m.ra / (15 * rd), 14.8296, quoted_4) << "hours";
+  EXPECT_NEAR(m.dc / rd, -10.904, quoted_3) << "degrees";
 
   // Back to the ecliptic with the same obliquity: the Moon's own longitude
   // and latitude.
@@ -27,8 +37,8 @@ TEST(Moon, AtJ2000) {
                z = std::sin(m.dc);
   const double lam = std::atan2(y * std::cos(eps) + z * std::sin(eps), x) / rd + 360;
   const double beta = std::asin(z * std::cos(eps) - y * std::sin(eps)) / rd;
-  EXPECT_NEAR(lam, 223.3164, 5e-5);
-  EXPECT_NEAR(beta, 5.1663, 5e-5);
+  EXPECT_NEAR(lam, 223.3164, quoted_4);
+  EXPECT_NEAR(beta, 5.1663, quoted_4);
 }
 
 // Around a perigee passage the corrected mean anomaly runs through small
@@ -58,8 +68,8 @@ TEST(Moon, RangesOverCenturies) {
   for (int i = 0; i <= 20000; ++i) {
     const double t = -2.0 + i * 0.0002;
     const MoonPlace m = moon(t);
-    ASSERT_GE(m.r_mon, 1 / (60.268 * (1 + 0.05488)) - 1e-7) << "t2000 " << t;
-    ASSERT_LE(m.r_mon, 1 / (60.268 * (1 - 0.05488)) + 1e-7) << "t2000 " << t;
+    ASSERT_GE(m.r_mon, 1 / (60.268 * (1 + 0.05488)) - ellipse_margin) << "t2000 " << t;
+    ASSERT_LE(m.r_mon, 1 / (60.268 * (1 - 0.05488)) + ellipse_margin) << "t2000 " << t;
     ASSERT_GE(m.ra, 0) << "t2000 " << t;
     ASSERT_LE(m.ra, 2 * pi) << "t2000 " << t;
     // Obliquity plus inclination plus the latitude term.

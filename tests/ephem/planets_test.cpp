@@ -11,11 +11,24 @@
 namespace hz {
 namespace {
 
+// Worked values are quoted to a number of decimals; a result must round to
+// the quoted digits: half a unit of the last one.
+constexpr double quoted_3 = 5e-4;
+constexpr double quoted_5 = 5e-6;
+constexpr double quoted_6 = 5e-7;
+// The December 2026 sky, read to three decimals: within five units of the last.
+constexpr double sky_2026 = 5e-3;
+// The Sun's distance and the Earth's radius vector are one value by two paths.
+constexpr double same_value = 1e-15;
+// Room left around the ellipse's extreme distances, in semi-major axes: the
+// distance follows from E, found to |y_f| < 1e-4.
+constexpr double ellipse_margin = 1e-3;
+
 TEST(Elp, EarthAtJ2000) {
   const Heliocentric h = elp(3, 0);
-  EXPECT_NEAR(h.lon, 1.752075, 5e-7);
+  EXPECT_NEAR(h.lon, 1.752075, quoted_6);
   EXPECT_EQ(h.lat, 0);
-  EXPECT_NEAR(h.r, 0.983316, 5e-7);
+  EXPECT_NEAR(h.r, 0.983316, quoted_6);
 }
 
 TEST(Elp, EarthLatitudeIsExactlyZero) {
@@ -52,9 +65,8 @@ TEST(Elp, RangesForEveryBody) {
       ASSERT_GE(h.lon, 0) << "body " << k << " t " << t;
       ASSERT_LE(h.lon, 2 * pi) << "body " << k << " t " << t;
       ASSERT_LE(std::fabs(h.lat), pi / 2) << "body " << k << " t " << t;
-      // The distance follows from E, found to |y_f| < 1e-4.
-      ASSERT_GE(h.r, a[k] * (1 - e[k]) - 1e-3 * a[k]) << "body " << k << " t " << t;
-      ASSERT_LE(h.r, a[k] * (1 + e[k]) + 1e-3 * a[k]) << "body " << k << " t " << t;
+      ASSERT_GE(h.r, a[k] * (1 - e[k]) - ellipse_margin * a[k]) << "body " << k << " t " << t;
+      ASSERT_LE(h.r, a[k] * (1 + e[k]) + ellipse_margin * a[k]) << "body " << k << " t " << t;
     }
   }
 }
@@ -79,17 +91,17 @@ TEST(Elp, EmptyRowsAndOutOfRange) {
 
 TEST(Plpl, SunAtJ2000) {
   const Geocentric s = plpl(0, 0);
-  EXPECT_NEAR(s.ra, 4.90957, 5e-6);
-  EXPECT_NEAR(s.dc, -0.40200, 5e-6);
-  EXPECT_NEAR(s.d, 0.983316, 5e-7);
-  EXPECT_NEAR(s.ra / (15 * rd), 18.753, 5e-4) << "hours";
-  EXPECT_NEAR(s.dc / rd, -23.033, 5e-4) << "degrees";
+  EXPECT_NEAR(s.ra, 4.90957, quoted_5);
+  EXPECT_NEAR(s.dc, -0.40200, quoted_5);
+  EXPECT_NEAR(s.d, 0.983316, quoted_6);
+  EXPECT_NEAR(s.ra / (15 * rd), 18.753, quoted_3) << "hours";
+  EXPECT_NEAR(s.dc / rd, -23.033, quoted_3) << "degrees";
 }
 
 TEST(Plpl, SunDistanceIsEarthRadius) {
   for (int i = -100; i <= 100; ++i) {
     const double t = i * 0.0279;
-    EXPECT_NEAR(plpl(0, t).d, elp(3, t).r, 1e-15) << "t2000 " << t;
+    EXPECT_NEAR(plpl(0, t).d, elp(3, t).r, same_value) << "t2000 " << t;
   }
 }
 
@@ -111,8 +123,8 @@ TEST(Plpl, OuterPlanetsInDecember2026) {
   } cases[] = {{5, 9.965, 4.946}, {6, 0.548, 9.004}, {7, 4.151, 18.495}, {8, 0.098, 29.626}};
   for (const auto& c : cases) {
     const Geocentric g = plpl(c.k, 0.2693);
-    EXPECT_NEAR(g.ra / (15 * rd), c.ra_h, 5e-3) << "body " << c.k;
-    EXPECT_NEAR(g.d, c.d, 5e-3) << "body " << c.k;
+    EXPECT_NEAR(g.ra / (15 * rd), c.ra_h, sky_2026) << "body " << c.k;
+    EXPECT_NEAR(g.d, c.d, sky_2026) << "body " << c.k;
   }
 }
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "time/calendar.hpp"
 
 namespace hz {
@@ -9,9 +11,7 @@ namespace {
 
 // t2000 of a JST date and time of day.
 double t2000_of_jst(double yr, double mn, double dy, double jst_hours) {
-  double ut = jst_hours - 9, tjt = 0, t2000 = 0;
-  tujit(1, yr, mn, dy, ut, tjt, t2000);
-  return t2000;
+  return date_to_day(yr, mn, dy, jst_hours - 9).value().t2000;
 }
 
 struct CaptionCase {
@@ -48,6 +48,15 @@ TEST(Caption, LastHalfMinuteBeforeMidnight) {
   const CaptionLines within = caption_lines(t2000_of_jst(2026, 12, 31, 24 - 0.5 * second));
   EXPECT_EQ(within.date, "2027 年1 月1 日");
   EXPECT_EQ(within.time, "00 時00 分 (JST)");
+}
+
+// A moment the calendar cannot place shows no caption, not some other date.
+TEST(Caption, EmptyBeyondTheCalendarsReach) {
+  for (double t2000 : {1e300, std::numeric_limits<double>::quiet_NaN()}) {
+    const CaptionLines lines = caption_lines(t2000);
+    EXPECT_EQ(lines.date, "") << t2000;
+    EXPECT_EQ(lines.time, "") << t2000;
+  }
 }
 
 }  // namespace

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <initializer_list>
 
-#include "render/image_surface.hpp"
+#include "render_qt/image_surface.hpp"
 
 namespace hz::testing {
 

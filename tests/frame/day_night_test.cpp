@@ -16,10 +16,7 @@ struct Sunrise {
   double lat = 35.7 * rd, lon = 139.7 * rd;
 
   FrameView view_at(double ut) const {
-    double tjt = 0, t2000 = 0;
-    double yr = 2026, mn = 12, dy = 6;
-    tujit(1, yr, mn, dy, ut, tjt, t2000);
-    return {t2000, ut, lat, lon, 90, 180};
+    return {date_to_day(2026, 12, 6, ut).value().t2000, ut, lat, lon, 90, 180};
   }
   // The Sun's altitude as the frame computes it, and the frame's verdict.
   std::pair<double, int> at(double ut) const {

@@ -6,8 +6,8 @@
 #include <random>
 #include <string>
 
-#include "cli/manual_timer.hpp"
 #include "frame/checking_surface.hpp"
+#include "frame/manual_timer.hpp"
 #include "support/fake_fields.hpp"
 
 namespace hz {

@@ -3,11 +3,11 @@
 
 #include <cmath>
 
-#include "cli/manual_timer.hpp"
 #include "frame/frame_driver.hpp"
+#include "frame/manual_timer.hpp"
 #include "frame/solar_system.hpp"
 #include "frame/star_field.hpp"
-#include "render/image_surface.hpp"
+#include "render_qt/image_surface.hpp"
 #include "support/fake_fields.hpp"
 #include "time/sidereal.hpp"
 

@@ -8,21 +8,27 @@
 namespace hz {
 namespace {
 
-struct Date {
-  double yr, mn, dy;
-};
+using Date = CalendarDate;
 
-// Date to tjt and t2000 through choice 1; fails the test if refused.
+// Date to tjt and t2000; fails the test if refused.
 void to_scales(Date in, double ut, double& tjt, double& t2000) {
-  double yr = in.yr, mn = in.mn, dy = in.dy;
-  ASSERT_TRUE(tujit(1, yr, mn, dy, ut, tjt, t2000)) << in.yr << "-" << in.mn << "-" << in.dy;
+  const std::optional<DayAndCenturies> s = date_to_day(in.yr, in.mn, in.dy, ut);
+  ASSERT_TRUE(s) << in.yr << "-" << in.mn << "-" << in.dy;
+  tjt = s->tjt;
+  t2000 = s->t2000;
 }
 
 Date from_day(double tjt) {
-  Date out{-1, -1, -1};
-  double ut = 0, t2000 = 0;
-  EXPECT_TRUE(tujit(3, out.yr, out.mn, out.dy, ut, tjt, t2000)) << "tjt " << tjt;
-  return out;
+  const std::optional<Date> out = day_to_date(tjt);
+  EXPECT_TRUE(out) << "tjt " << tjt;
+  return out.value_or(Date{-1, -1, -1});
+}
+
+// The date, time of day and day number of t2000; fails the test if refused.
+DateAndTime from_centuries(double t2000) {
+  const std::optional<DateAndTime> out = centuries_to_date(t2000);
+  EXPECT_TRUE(out) << "t2000 " << t2000;
+  return out.value_or(DateAndTime{{-1, -1, -1}, -1, -1});
 }
 
 // The day number to date conversion exactly as first written: a first guess
@@ -102,7 +108,7 @@ TEST(MonthIndex, RoundsHalfToEvenAndBounds) {
   EXPECT_EQ(month_index(std::numeric_limits<double>::infinity()), std::nullopt);
 }
 
-TEST(Tujit, DateToScalesWorkedValues) {
+TEST(DateToDay, WorkedValues) {
   const struct {
     Date date;
     double ut, tjt, t2000;
@@ -125,7 +131,7 @@ TEST(Tujit, DateToScalesWorkedValues) {
   }
 }
 
-TEST(Tujit, Choice1CountsOnOutOfRangeFields) {
+TEST(DateToDay, CountsOnOutOfRangeFields) {
   double a, b, t1, t2;
   to_scales({2026, 1, 32}, 0, a, t1);
   to_scales({2026, 2, 1}, 0, b, t2);
@@ -143,27 +149,22 @@ TEST(Tujit, Choice1CountsOnOutOfRangeFields) {
   EXPECT_EQ(a, b + 1);
 }
 
-TEST(Tujit, Choice1RefusesMonthWithoutTableIndex) {
+TEST(DateToDay, RefusesMonthWithoutTableIndex) {
   for (double mn : {14.0, -1.0, 13.5, std::numeric_limits<double>::quiet_NaN()}) {
-    double yr = 2026, m = mn, dy = 1, ut = 0, tjt = -7, t2000 = -8;
-    EXPECT_FALSE(tujit(1, yr, m, dy, ut, tjt, t2000)) << "month " << mn;
-    EXPECT_EQ(tjt, -7) << "outputs untouched";
-    EXPECT_EQ(t2000, -8) << "outputs untouched";
+    EXPECT_EQ(date_to_day(2026, mn, 1, 0), std::nullopt) << "month " << mn;
   }
 }
 
-TEST(Tujit, CenturiesToDateWorkedValue) {
-  double yr = 0, mn = 0, dy = 0, ut = -1, tjt = 0, t2000 = 0;
-  ASSERT_TRUE(tujit(2, yr, mn, dy, ut, tjt, t2000));
-  EXPECT_EQ(tjt, 146098);
-  EXPECT_EQ(ut, 12);
-  EXPECT_EQ(yr, 2000);
-  EXPECT_EQ(mn, 1);
-  EXPECT_EQ(dy, 1);
-  EXPECT_EQ(t2000, 0) << "input untouched";
+TEST(CenturiesToDate, WorkedValue) {
+  const DateAndTime m = from_centuries(0);
+  EXPECT_EQ(m.tjt, 146098);
+  EXPECT_EQ(m.ut, 12);
+  EXPECT_EQ(m.date.yr, 2000);
+  EXPECT_EQ(m.date.mn, 1);
+  EXPECT_EQ(m.date.dy, 1);
 }
 
-TEST(Tujit, DayToDateWorkedValues) {
+TEST(DayToDate, WorkedValues) {
   const struct {
     double tjt;
     Date date;
@@ -190,7 +191,7 @@ TEST(Tujit, DayToDateWorkedValues) {
   }
 }
 
-TEST(Tujit, DayToDateMatchesReferenceFromDayOne) {
+TEST(DayToDate, MatchesReferenceFromDayOne) {
   int mismatches = 0;
   for (double tjt = 1; tjt <= 500000; ++tjt) {
     const Date want = reference_day_to_date(tjt);
@@ -205,10 +206,10 @@ TEST(Tujit, DayToDateMatchesReferenceFromDayOne) {
   EXPECT_EQ(mismatches, 0);
 }
 
-// Every date of a year, through choice 1 and back through choice 3, for
+// Every date of a year, to its day number and back to the date, for
 // years from -999999 to 999999: catches a first guess that is too far off or
 // a wrong count of leap days before 1600.
-TEST(Tujit, DateDayNumberRoundTripWideRange) {
+TEST(DayToDate, DateDayNumberRoundTripWideRange) {
   int failures = 0;
   for (double yr = -999999; yr <= 999999; yr += 4999) {
     for (double y : {yr, yr + 1, yr + 2, yr + 3}) {
@@ -233,7 +234,7 @@ TEST(Tujit, DateDayNumberRoundTripWideRange) {
   EXPECT_EQ(failures, 0);
 }
 
-TEST(Tujit, ExtremeYearsConvert) {
+TEST(DayToDate, ExtremeYearsConvert) {
   for (Date in : {Date{999999, 12, 31}, Date{-999999, 1, 1}, Date{-999999, 12, 31}}) {
     double tjt, t2000;
     to_scales(in, 0, tjt, t2000);
@@ -244,9 +245,9 @@ TEST(Tujit, ExtremeYearsConvert) {
   }
 }
 
-// Choice 1 then choice 2 returns the date and the time of day, for every
+// Date to centuries and back returns the date and the time of day, for every
 // time of day below 24 - 0.00024 h.
-TEST(Tujit, CenturiesRoundTrip) {
+TEST(CenturiesToDate, RoundTrip) {
   const double uts[] = {0, 0.8, 6.5, 12, 17.999, 23.5, 23.99975};
   int failures = 0;
   for (double yr = 1600; yr <= 2999; yr += 7) {
@@ -255,11 +256,12 @@ TEST(Tujit, CenturiesRoundTrip) {
         for (double ut0 : uts) {
           double tjt, t2000;
           to_scales({yr, mn, dy}, ut0, tjt, t2000);
-          double y, m, d, ut, day;
-          ASSERT_TRUE(tujit(2, y, m, d, ut, day, t2000));
-          if ((y != yr || m != mn || d != dy || std::fabs(ut - ut0) > 1e-6) && ++failures <= 5) {
-            ADD_FAILURE() << yr << "-" << mn << "-" << dy << " " << ut0 << " h -> " << y << "-" << m
-                          << "-" << d << " " << ut << " h";
+          const DateAndTime b = from_centuries(t2000);
+          const Date& g = b.date;
+          if ((g.yr != yr || g.mn != mn || g.dy != dy || std::fabs(b.ut - ut0) > 1e-6) &&
+              ++failures <= 5) {
+            ADD_FAILURE() << yr << "-" << mn << "-" << dy << " " << ut0 << " h -> " << g.yr << "-"
+                          << g.mn << "-" << g.dy << " " << b.ut << " h";
           }
         }
       }
@@ -270,49 +272,47 @@ TEST(Tujit, CenturiesRoundTrip) {
 
 // Far from J2000 a double holds the fractional day number to about 1e-7 day,
 // so the time of day comes back less exactly; the date still does.
-TEST(Tujit, CenturiesRoundTripFarYears) {
+TEST(CenturiesToDate, RoundTripFarYears) {
   for (double yr : {-999999.0, -500001.0, -1.0, 0.0, 1599.0, 500000.0, 999999.0}) {
     for (double ut0 : {0.0, 12.25, 23.99}) {
       double tjt, t2000;
       to_scales({yr, 3, 1}, ut0, tjt, t2000);
-      double y, m, d, ut, day;
-      ASSERT_TRUE(tujit(2, y, m, d, ut, day, t2000)) << yr;
-      EXPECT_EQ(y, yr);
-      EXPECT_EQ(m, 3) << yr;
-      EXPECT_EQ(d, 1) << yr;
-      EXPECT_EQ(day, tjt) << yr;
-      EXPECT_NEAR(ut, ut0, 1e-4) << yr;
+      const DateAndTime b = from_centuries(t2000);
+      EXPECT_EQ(b.date.yr, yr);
+      EXPECT_EQ(b.date.mn, 3) << yr;
+      EXPECT_EQ(b.date.dy, 1) << yr;
+      EXPECT_EQ(b.tjt, tjt) << yr;
+      EXPECT_NEAR(b.ut, ut0, 1e-4) << yr;
     }
   }
 }
 
-TEST(Tujit, MidnightToleranceCountsAsNextDay) {
+TEST(CenturiesToDate, MidnightToleranceCountsAsNextDay) {
   double tjt, t2000;
   to_scales({2026, 12, 7}, 23.9999, tjt, t2000);
-  double y, m, d, ut, day;
-  ASSERT_TRUE(tujit(2, y, m, d, ut, day, t2000));
-  EXPECT_EQ(y, 2026);
-  EXPECT_EQ(m, 12);
-  EXPECT_EQ(d, 8) << "0.36 s before midnight is within the 0.00001-day tolerance";
-  EXPECT_NEAR(ut, -0.0001, 1e-9);
-  EXPECT_EQ(day, tjt + 1);
+  const DateAndTime b = from_centuries(t2000);
+  EXPECT_EQ(b.date.yr, 2026);
+  EXPECT_EQ(b.date.mn, 12);
+  EXPECT_EQ(b.date.dy, 8) << "0.36 s before midnight is within the 0.00001-day tolerance";
+  EXPECT_NEAR(b.ut, -0.0001, 1e-9);
+  EXPECT_EQ(b.tjt, tjt + 1);
 }
 
 // 24 - 0.00024 h is exactly 0.00001 day before midnight: the round trip no
 // longer holds there, the moment already counts as the next day.
-TEST(Tujit, RoundTripEndsAtToleranceBound) {
+TEST(CenturiesToDate, RoundTripEndsAtToleranceBound) {
   double tjt, t2000;
   to_scales({2026, 12, 7}, 24 - 0.00024, tjt, t2000);
-  double y, m, d, ut, day;
-  ASSERT_TRUE(tujit(2, y, m, d, ut, day, t2000));
-  EXPECT_EQ(d, 8) << "got " << y << "-" << m << "-" << d << " " << ut << " h";
-  EXPECT_LT(ut, 0);
+  const DateAndTime b = from_centuries(t2000);
+  EXPECT_EQ(b.date.dy, 8) << "got " << b.date.yr << "-" << b.date.mn << "-" << b.date.dy << " "
+                          << b.ut << " h";
+  EXPECT_LT(b.ut, 0);
 }
 
 // Where the day count is large, x + 0.00001 rounds: a moment just beyond the
 // tolerance must still stay on its own day, with a time of day below 24 h,
 // rather than count as the next day with a time of day below -0.00024 h.
-TEST(Tujit, MomentBeyondMidnightToleranceStaysOnItsDayAtLargeDayCounts) {
+TEST(CenturiesToDate, MomentBeyondMidnightToleranceStaysOnItsDayAtLargeDayCounts) {
   const struct {
     Date typed;
     double ut;  // a little more than 0.00001 day before the typed day's midnight
@@ -325,47 +325,52 @@ TEST(Tujit, MomentBeyondMidnightToleranceStaysOnItsDayAtLargeDayCounts) {
   for (const auto& c : cases) {
     double tjt, t2000;
     to_scales(c.typed, c.ut, tjt, t2000);
-    double y, m, d, ut, day;
-    ASSERT_TRUE(tujit(2, y, m, d, ut, day, t2000)) << c.typed.yr;
-    EXPECT_EQ(y, c.day_before.yr);
-    EXPECT_EQ(m, c.day_before.mn) << c.typed.yr;
-    EXPECT_EQ(d, c.day_before.dy) << c.typed.yr;
-    EXPECT_EQ(day, tjt - 1) << c.typed.yr;
-    EXPECT_GT(ut, 23.9997) << c.typed.yr;
-    EXPECT_LT(ut, 24) << c.typed.yr;
+    const DateAndTime b = from_centuries(t2000);
+    EXPECT_EQ(b.date.yr, c.day_before.yr);
+    EXPECT_EQ(b.date.mn, c.day_before.mn) << c.typed.yr;
+    EXPECT_EQ(b.date.dy, c.day_before.dy) << c.typed.yr;
+    EXPECT_EQ(b.tjt, tjt - 1) << c.typed.yr;
+    EXPECT_GT(b.ut, 23.9997) << c.typed.yr;
+    EXPECT_LT(b.ut, 24) << c.typed.yr;
   }
 }
 
-TEST(Tujit, RefusesNonFiniteInsteadOfLooping) {
+TEST(Calendar, RefusesNonFiniteAndUnresolvableInsteadOfLooping) {
   const double nan = std::numeric_limits<double>::quiet_NaN();
   const double inf = std::numeric_limits<double>::infinity();
-  for (double bad : {nan, inf, -inf}) {
-    double yr = 1, mn = 2, dy = 3, ut = 4, tjt = bad, t2000 = bad;
-    EXPECT_FALSE(tujit(2, yr, mn, dy, ut, tjt, t2000)) << bad;
-    EXPECT_FALSE(tujit(3, yr, mn, dy, ut, tjt, t2000)) << bad;
-    EXPECT_EQ(yr, 1);
-    EXPECT_EQ(mn, 2);
-    EXPECT_EQ(dy, 3);
-    EXPECT_EQ(ut, 4);
+  for (double bad : {nan, inf, -inf, 1e300}) {
+    EXPECT_EQ(centuries_to_date(bad), std::nullopt) << bad;
+    EXPECT_EQ(day_to_date(bad), std::nullopt) << bad;
   }
 }
 
-TEST(Tujit, RefusesDayNumbersTooLargeToResolve) {
-  double yr = 1, mn = 2, dy = 3, ut = 4, tjt = 1e300, t2000 = 1e300;
-  EXPECT_FALSE(tujit(3, yr, mn, dy, ut, tjt, t2000));
-  EXPECT_FALSE(tujit(2, yr, mn, dy, ut, tjt, t2000));
-  EXPECT_EQ(yr, 1);
-  EXPECT_EQ(tjt, 1e300);
-}
-
-TEST(Tujit, AnyOtherChoiceActsAsDayToDate) {
-  double yr = 0, mn = 0, dy = 0, ut = 7, tjt = 146464, t2000 = 9;
-  ASSERT_TRUE(tujit(0, yr, mn, dy, ut, tjt, t2000));
-  EXPECT_EQ(yr, 2001);
-  EXPECT_EQ(mn, 1);
-  EXPECT_EQ(dy, 1);
-  EXPECT_EQ(ut, 7) << "untouched by choice 3";
-  EXPECT_EQ(t2000, 9) << "untouched by choice 3";
+// tujit hands each choice to its function, writes only that function's
+// outputs, and on a refusal writes none. Sentinels mark the untouched ones.
+TEST(Tujit, DispatchesByChoiceAndWritesOnlyItsOutputs) {
+  constexpr double s = -77;
+  const struct {
+    int chc;
+    double yr, mn, dy, ut, tjt, t2000;  // in: what the choice reads
+    bool ok;
+    double out_yr, out_mn, out_dy, out_ut, out_tjt, out_t2000;
+  } cases[] = {
+      {1, 2000, 1, 1, 12, s, s, true, 2000, 1, 1, 12, 146098, 0},
+      {1, 2026, 14, 1, 0, s, s, false, 2026, 14, 1, 0, s, s},
+      {2, s, s, s, s, s, 0, true, 2000, 1, 1, 12, 146098, 0},
+      {2, s, s, s, s, s, 1e300, false, s, s, s, s, s, 1e300},
+      {3, s, s, s, s, 146464, s, true, 2001, 1, 1, s, 146464, s},
+      {0, s, s, s, s, 146464, s, true, 2001, 1, 1, s, 146464, s},
+      {3, s, s, s, s, 1e300, s, false, s, s, s, s, 1e300, s},
+  };
+  for (const auto& c : cases) {
+    double yr = c.yr, mn = c.mn, dy = c.dy, ut = c.ut, tjt = c.tjt, t2000 = c.t2000;
+    EXPECT_EQ(tujit(c.chc, yr, mn, dy, ut, tjt, t2000), c.ok) << "choice " << c.chc;
+    const double got[] = {yr, mn, dy, ut, tjt, t2000};
+    const double want[] = {c.out_yr, c.out_mn, c.out_dy, c.out_ut, c.out_tjt, c.out_t2000};
+    for (int i = 0; i < 6; ++i) {
+      EXPECT_EQ(got[i], want[i]) << "choice " << c.chc << ", output " << i;
+    }
+  }
 }
 
 }  // namespace

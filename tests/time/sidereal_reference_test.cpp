@@ -8,6 +8,7 @@
 #include <iomanip>
 
 #include "common/constants.hpp"
+#include "support/reference_models.hpp"
 #include "time/sidereal.hpp"
 
 namespace hz {
@@ -20,19 +21,8 @@ namespace {
 // 2200); against mean sidereal time alone it would be 1.29 s.
 constexpr double gst_tol_s = 1.8;
 
-// IAU 1982 mean sidereal time at Greenwich for an instant, seconds, with T in
-// Julian centuries of UT1 from J2000.0 (the time of day included in T).
-double gmst_iau1982_s(double t) {
-  return 67310.54841 + (876600.0 * 3600 + 8640184.812866) * t + 0.093104 * t * t -
-         6.2e-6 * t * t * t;
-}
-
-// The equation of the equinoxes, leading term: dpsi cos(eps) / 15, with
-// dpsi = -17.1996" sin(node) and the node of the Moon's mean orbit.
-double equation_of_equinoxes_s(double t) {
-  const double node = (125.04452 - 1934.136261 * t) * rd;
-  return -17.1996 * std::sin(node) * std::cos(23.4393 * rd) / 15;
-}
+using reference::equation_of_equinoxes_s;
+using reference::gmst_iau1982_s;
 
 TEST(SiderealReference, GrnFollowsTheIauExpressionFrom1800To2200) {
   struct Case {

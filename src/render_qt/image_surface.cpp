@@ -1,4 +1,4 @@
-#include "render/image_surface.hpp"
+#include "render_qt/image_surface.hpp"
 
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -8,9 +8,9 @@
 #include <utility>
 #include <vector>
 
-#include "render/fonts.hpp"
 #include "render/raster.hpp"
-#include "render/vector_state.hpp"
+#include "render_qt/fonts.hpp"
+#include "render_qt/vector_state.hpp"
 
 namespace hz {
 
@@ -115,7 +115,7 @@ void ImageSurface::print(std::string_view utf8) {
   const double y = cur_y_;
   if (QGuiApplication::instance() == nullptr) {
     cur_x_ = 0;
-    cur_y_ = y + 12;  // the font's pixel size: the best guess without metrics
+    cur_y_ = y + surface_font_pixels;  // the best guess without metrics
     return;
   }
   const QFont font = surface_font();

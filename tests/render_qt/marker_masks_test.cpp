@@ -18,8 +18,8 @@
 #include <vector>
 
 #include "common/constants.hpp"
-#include "render/image_surface.hpp"
 #include "render/markers.hpp"
+#include "render_qt/image_surface.hpp"
 #include "test_surface.hpp"
 
 namespace hz {

@@ -1,4 +1,4 @@
-#include "render/fonts.hpp"
+#include "render_qt/fonts.hpp"
 
 #include <QString>
 #include <QStringList>
@@ -14,14 +14,14 @@ void substitute(const QString& name, const QString& by) {
 }  // namespace
 
 void install_font_substitutes() {
-  substitute(QStringLiteral("ＭＳ ゴシック"), QStringLiteral("IPAGothic"));
-  substitute(QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"));
+  substitute(QString::fromUtf8(gothic_face), QStringLiteral("IPAGothic"));
+  substitute(QString::fromUtf8(pgothic_face), QStringLiteral("IPAPGothic"));
 }
 
 QFont surface_font() {
   install_font_substitutes();
-  QFont f(QStringLiteral("ＭＳ ゴシック"));
-  f.setPixelSize(12);  // 9 pt at 96 dpi
+  QFont f(QString::fromUtf8(gothic_face));
+  f.setPixelSize(surface_font_pixels);
   f.setWeight(QFont::Normal);
   f.setStyleStrategy(QFont::NoAntialias);
   f.setHintingPreference(QFont::PreferFullHinting);

@@ -7,7 +7,7 @@
 #include <set>
 #include <utility>
 
-#include "render/image_surface.hpp"
+#include "render_qt/image_surface.hpp"
 #include "test_surface.hpp"
 
 namespace hz {

@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "render/image_surface.hpp"
+#include "render_qt/image_surface.hpp"
 
 namespace hz::test {
 

@@ -6,8 +6,8 @@
 #include <cstdlib>
 
 #include "common/constants.hpp"
-#include "render/image_surface.hpp"
 #include "render/markers.hpp"
+#include "render_qt/image_surface.hpp"
 #include "test_surface.hpp"
 
 namespace hz {

@@ -1,6 +1,6 @@
 // A Qt application for programs that draw frames without a display: the
-// renderer, the benchmarks and the tools. The captions' fonts need one, a
-// screen never.
+// renderer, the benchmarks, the tools and the session fuzz target. The
+// captions' fonts need one, a screen never.
 #pragma once
 
 #include <QtGlobal>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "render/japanese_font.hpp"
+#include "render_qt/japanese_font.hpp"
 
 #include <QFontDatabase>
 #include <QStringList>

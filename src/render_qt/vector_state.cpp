@@ -1,4 +1,4 @@
-#include "render/vector_state.hpp"
+#include "render_qt/vector_state.hpp"
 
 #if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
 #include <immintrin.h>

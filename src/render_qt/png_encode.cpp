@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "render/png_encode.hpp"
+#include "render_qt/png_encode.hpp"
 
 #include <QBuffer>
 #include <QImageWriter>
 
-#include "render/png_image.hpp"
+#include "render_qt/png_image.hpp"
 
 namespace hz {
 

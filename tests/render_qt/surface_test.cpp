@@ -4,8 +4,8 @@
 #include <cmath>
 #include <limits>
 
-#include "render/fonts.hpp"
-#include "render/image_surface.hpp"
+#include "render_qt/fonts.hpp"
+#include "render_qt/image_surface.hpp"
 #include "test_surface.hpp"
 
 namespace hz {

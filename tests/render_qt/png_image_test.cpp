@@ -1,4 +1,4 @@
-#include "render/png_image.hpp"
+#include "render_qt/png_image.hpp"
 
 #include <gtest/gtest.h>
 
