@@ -1,12 +1,14 @@
 // hoshizora: the planetarium window.
 #include <QApplication>
 
+#include "output/std_streams.hpp"
 #include "window/app_identity.hpp"
 #include "window/form1.hpp"
 #include "window/japanese.hpp"
 #include "window/start_checks.hpp"
 
 int main(int argc, char** argv) {
+  hz::prepare_output();
   // Answered before any window or display is opened.
   if (const auto status = hz::answer_command_line(argc, argv)) return *status;
   if (!hz::desktop_or_say_why()) return 1;
