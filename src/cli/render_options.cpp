@@ -121,7 +121,9 @@ window, as if Start were pressed --frames times.
 
 The window's fields. Each value is read exactly as the window reads what is
 typed: blanks are ignored, the leading decimal number is taken, anything else
-reads as 0. Write --name=VALUE to give a negative number or an empty text.
+reads as 0. A value is the next argument, a negative number too, unless that
+is another option (--...); write --name=VALUE for a value that begins with
+-- or for an empty text.
 )";
   for (const FieldInfo& f : field_table) {
     usage += usage_entry(std::string(f.option) + ' ' + f.value_name, f.help_en,
