@@ -1,0 +1,50 @@
+#include "almanac/body_place.hpp"
+
+#include <cmath>
+
+#include "common/constants.hpp"
+#include "ephem/moon.hpp"
+#include "ephem/planets.hpp"
+#include "time/sidereal.hpp"
+
+namespace hz {
+
+namespace {
+
+// plpl's body number of each almanac body (the Moon has none).
+constexpr int plpl_number[almanac_body_count] = {0, -1, 1, 2, 4, 5, 6, 7, 8, 9};
+
+}  // namespace
+
+BodyPlace body_place(AlmanacBody b, double t2000) {
+  if (b == AlmanacBody::moon) {
+    const MoonPlace m = moon(t2000);
+    return {m.ra, m.dc, m.r_mon, 0};
+  }
+  const Geocentric g = plpl(plpl_number[static_cast<int>(b)], t2000);
+  return {g.ra, g.dc, 0, g.d};
+}
+
+Horizon seen_from(const BodyPlace& p, const Observer& o, double t2000, double ut) {
+  Horizon h = altaz(p.ra, p.dc, o.lat, o.lon, t2000, ut);
+  if (p.sin_par != 0) {
+    // Move the eye from the centre one Earth radius up the vertical; the
+    // distance in Earth radii is 1 / sin_par, so scale everything by sin_par.
+    h.alt = std::atan2(std::sin(h.alt) - p.sin_par, std::cos(h.alt));
+  }
+  return h;
+}
+
+double rise_set_altitude(AlmanacBody b, const BodyPlace& p, double refraction) {
+  if (b == AlmanacBody::sun) {
+    const double semi_diameter = sun_semi_diameter_1au / p.distance / 3600 * rd;
+    return -(refraction + semi_diameter);
+  }
+  return -refraction;
+}
+
+double hour_angle(const BodyPlace& p, const Observer& o, double t2000, double ut) {
+  return o.lon + 15 * grn(t2000, ut) * rd - p.ra;
+}
+
+}  // namespace hz
