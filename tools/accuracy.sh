@@ -1,7 +1,8 @@
 #!/bin/sh
 # Prints, as Markdown, how far the built-in sky lies from Swiss Ephemeris:
 # the Sun, the Moon and the planets (geocentric apparent places), Greenwich
-# sidereal time and the precessed star places; see tools/accuracy_table.cpp.
+# sidereal time and the precessed star places (tools/accuracy_table.cpp),
+# then the almanac's event times (tools/almanac_accuracy.cpp).
 # Run by hand, never by the tests:
 #
 #   sh tools/accuracy.sh > docs/accuracy.md
@@ -9,8 +10,8 @@
 #
 # The star list defaults to shared/data/bright-stars.tsv beside the
 # repository. Installs Debian's swetest when it is missing and builds the
-# accuracy-table target in build/ (the release preset); everything but the
-# table goes to standard error.
+# accuracy-table and almanac-accuracy targets in build/ (the release
+# preset); everything but the tables goes to standard error.
 set -eu
 
 top=$(cd "$(dirname "$0")/.." && pwd)
@@ -25,5 +26,7 @@ fi
 
 cd "$top"
 [ -f build/CMakeCache.txt ] || cmake --preset release >&2
-cmake --build --preset release --target accuracy-table >&2
-exec "$top/build/tools/accuracy-table" "$stars"
+cmake --build --preset release --target accuracy-table almanac-accuracy >&2
+"$top/build/tools/accuracy-table" "$stars"
+# The almanac's events, the last section (tools/almanac_accuracy.sh alone).
+exec "$top/build/tools/almanac-accuracy"

@@ -70,7 +70,8 @@ struct AlmanacDay {
 // Returned:                    the day; nullopt when the calendar refuses the
 //                              month.
 // Notes:    every event is found by bracketing between meridian passages and
-//           false position, to 0.05 s of the theory's own sky.
+//           false position, to 0.05 s on each body's track through the day
+//           (body_track.hpp: the theory's places at 0, 8, 16 and 24 h).
 std::optional<AlmanacDay> almanac_day(double lon_deg, double lat_deg, double yr, double mn,
                                       double dy, double refraction = standard_refraction);
 
