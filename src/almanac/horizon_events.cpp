@@ -47,17 +47,16 @@ std::vector<HorizonEvent> meridian_passages(const BodyTrack& tr, const Observer&
     // The hour angle is close to linear: the mean-rate guess is within
     // minutes, and the ends of the day bracket the passage.
     const double guess = (target - h0) / rate;
-    const double lo = std::max(0.0, guess - 0.5);
-    const double hi = std::min(24.0, guess + 0.5);
-    double a = lo, b2 = hi;
-    double fa = f(a), fb = f(b2);
-    if ((fa > 0) == (fb > 0)) {  // guess too far off: take the whole day
-      a = 0;
-      b2 = 24;
-      fa = h0 - target;
-      fb = h24 - target;
+    double lo = std::max(0.0, guess - 0.5);
+    double hi = std::min(24.0, guess + 0.5);
+    double f_lo = f(lo), f_hi = f(hi);
+    if ((f_lo > 0) == (f_hi > 0)) {  // guess too far off: take the whole day
+      lo = 0;
+      hi = 24;
+      f_lo = h0 - target;
+      f_hi = h24 - target;
     }
-    const double hours = bracket_root(f, a, b2, fa, fb, event_tolerance_hours);
+    const double hours = bracket_root(f, lo, hi, f_lo, f_hi, event_tolerance_hours);
     if (hours >= 24) continue;
     out.push_back(event_at(tr, o, day, hours));
   }
@@ -79,20 +78,18 @@ Crossings altitude_crossings(const BodyTrack& tr, const Observer& o, const JstDa
   std::sort(nodes.begin(), nodes.end());
 
   Crossings out;
-  double a = nodes[0];
-  double fa = above(a);
+  double lo = nodes[0];
+  double f_lo = above(lo);
   for (std::size_t i = 1; i < nodes.size(); ++i) {
-    const double b2 = nodes[i];
-    if (b2 <= a) continue;
-    const double fb = above(b2);
-    const bool up_a = fa > 0;
-    const bool up_b = fb > 0;
-    if (up_a != up_b) {
-      const double hours = bracket_root(above, a, b2, fa, fb, event_tolerance_hours);
-      if (hours < 24) (up_b ? out.up : out.down).push_back(event_at(tr, o, day, hours));
+    const double hi = nodes[i];
+    if (hi <= lo) continue;
+    const double f_hi = above(hi);
+    if ((f_lo > 0) != (f_hi > 0)) {
+      const double hours = bracket_root(above, lo, hi, f_lo, f_hi, event_tolerance_hours);
+      if (hours < 24) (f_hi > 0 ? out.up : out.down).push_back(event_at(tr, o, day, hours));
     }
-    a = b2;
-    fa = fb;
+    lo = hi;
+    f_lo = f_hi;
   }
   return out;
 }

@@ -54,6 +54,21 @@ TEST(AlmanacRules, MoonriseAndMoonsetAsTheNationalObservatoryPrintsThem) {
   }
 }
 
+TEST(AlmanacRules, AnEventsMomentReadsBackAsItsJstDateAndHour) {
+  // The late moonrise of 2006-01-21 is 14:16 UT: the JST date must not slip
+  // back to the UT one.
+  const std::optional<AlmanacDay> d = almanac_day(tokyo_lon, tokyo_lat, 2006, 1, 21);
+  ASSERT_TRUE(d);
+  const std::optional<AlmanacEvent> e = find_event(*d, AlmanacBody::moon, AlmanacEventKind::rise);
+  ASSERT_TRUE(e);
+  const std::optional<JstMoment> m = jst_moment(e->t2000);
+  ASSERT_TRUE(m);
+  EXPECT_EQ(m->date.yr, 2006);
+  EXPECT_EQ(m->date.mn, 1);
+  EXPECT_EQ(m->date.dy, 21);
+  EXPECT_NEAR(m->hours, e->hours, 1e-6);
+}
+
 struct PolarDay {
   int mn, dy;
   bool sun_up;          // all day above the horizon (else all day below)
