@@ -70,6 +70,13 @@ TEST(ConstellationAt, NamedStarsPolesAndZeroHours) {
   }
 }
 
+// A name is written inside its own constellation.
+TEST(ConstellationAt, LabelPointsInTheirOwnConstellation) {
+  for (const Constellation& c : constellations) {
+    EXPECT_EQ(abbreviation_at(c.label_ra_h, c.label_dec_deg), c.abbreviation);
+  }
+}
+
 // Every direction lies in some constellation: no gap between regions,
 // along the poles' rows and both sides of 0 h included.
 TEST(ConstellationAt, CoversTheWholeSky) {

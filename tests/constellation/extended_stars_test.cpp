@@ -18,7 +18,8 @@ namespace {
 
 // The package's positions are Hipparcos J2000.0 places, like the list's.
 constexpr double position_tol_deg = 0.005;
-// Its magnitudes are Hipparcos Hp, up to 0.2 brighter than V for red stars.
+// Its magnitudes come from other photometry than the list's V: red stars
+// differ by up to 0.2.
 constexpr double magnitude_tol = 0.25;
 // Closer than this to a built-in star is the same dot (a tenth of a pixel).
 constexpr double same_dot_deg = 0.02;
