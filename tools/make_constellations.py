@@ -125,7 +125,10 @@ def read_package(path):
             "constellations.bounds.json",
         ]:  # fmt: skip
             files[name] = json.load(tar.extractfile(f"package/data/{name}"))
-        files["LICENSE"] = tar.extractfile("package/LICENSE").read().decode()
+        notice = tar.extractfile("package/LICENSE").read().decode().replace("\r\n", "\n")
+    # data/copyright quotes this notice; a new one must be quoted anew.
+    if not notice.startswith("Copyright (c) 2015, Olaf Frohn\n"):
+        fail("the package's copyright notice has changed: update data/copyright")
     return files
 
 
