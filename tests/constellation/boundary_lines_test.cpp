@@ -10,6 +10,7 @@
 #include "common/constants.hpp"
 #include "constellation/boundary_table.hpp"
 #include "constellation/constellation_at.hpp"
+#include "support/reference_models.hpp"
 
 namespace hz {
 namespace {
@@ -19,6 +20,8 @@ namespace {
 constexpr double piece_max_deg = 1.0 + 1e-5;
 // How far beside a border its two sides are probed, degrees.
 constexpr double probe_deg = 0.01;
+// The rotation against the reference precession, arcseconds.
+constexpr double rotation_tol_arcsec = 0.001;
 
 using Vec = std::array<double, 3>;
 
@@ -48,14 +51,25 @@ RaDec polar(const Vec& v) {
   return {ra, std::atan2(v[2], std::hypot(v[0], v[1])) / rd};
 }
 
-double separation_deg(const Vec& a, const Vec& b) {
-  return 2 * std::asin(std::hypot(a[0] - b[0], a[1] - b[1], a[2] - b[2]) / 2) / rd;
-}
-
 // Which constellation holds the B1875 direction (ra, dec), degrees.
 std::optional<int> at_b1875(double ra_deg, double dec_deg) {
   const RaDec j = polar(rotate(unit(ra_deg, dec_deg), false));
   return constellation_at(j.ra_deg / 15, j.dec_deg);
+}
+
+// The rotation to B1875.0 is the IAU 1976 precession, as the reference
+// model gives it, to well below the boundaries' arcsecond.
+TEST(BoundaryLines, RotationToB1875IsThePrecession) {
+  const double b1875_centuries = (2405889.258550475 - 2451545.0) / 36525;  // JD of B1875.0
+  const RaDec places[] = {{0, 0}, {83.8, -5.4}, {201.3, -11.2}, {37.9, 89.26}, {300, -89.9}};
+  for (const RaDec& j : places) {
+    const RaDec b = polar(rotate(unit(j.ra_deg, j.dec_deg), true));
+    const reference::Place r =
+        reference::precess_iau1976({j.ra_deg * rd, j.dec_deg * rd}, b1875_centuries);
+    EXPECT_LT(reference::separation(b.ra_deg * rd, b.dec_deg * rd, r.ra, r.dc),
+              rotation_tol_arcsec * reference::arcsec)
+        << j.ra_deg << " " << j.dec_deg;
+  }
 }
 
 // Each piece is short, and at its middle (taken in B1875, where the border
@@ -68,8 +82,11 @@ TEST(BoundaryLines, ShortPiecesOnTheBorders) {
     for (std::uint32_t k = line.first; k + 1 < line.first + line.count; ++k) {
       const SkyPoint& p = boundary_points[k];
       const SkyPoint& q = boundary_points[k + 1];
+      const double piece_deg = reference::separation(p.ra_h * 15 * rd, p.dec_deg * rd,
+                                                     q.ra_h * 15 * rd, q.dec_deg * rd) /
+                               rd;
+      EXPECT_LE(piece_deg, piece_max_deg) << "point " << k;
       const Vec u = unit(p.ra_h * 15, p.dec_deg), v = unit(q.ra_h * 15, q.dec_deg);
-      EXPECT_LE(separation_deg(u, v), piece_max_deg) << "point " << k;
 
       const RaDec a = polar(rotate(u, true)), b = polar(rotate(v, true));
       double step = b.ra_deg - a.ra_deg;

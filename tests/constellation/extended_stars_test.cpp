@@ -12,6 +12,7 @@
 #include <string_view>
 
 #include "common/constants.hpp"
+#include "support/reference_models.hpp"
 
 namespace hz {
 namespace {
@@ -25,10 +26,7 @@ constexpr double magnitude_tol = 0.25;
 constexpr double same_dot_deg = 0.02;
 
 double separation_deg(double ra1_h, double dec1, double ra2_h, double dec2) {
-  const double a1 = ra1_h * 15 * rd, a2 = ra2_h * 15 * rd;
-  const double d1 = dec1 * rd, d2 = dec2 * rd;
-  const double c = std::sin(d1) * std::sin(d2) + std::cos(d1) * std::cos(d2) * std::cos(a1 - a2);
-  return std::acos(std::min(1.0, c)) / rd;
+  return reference::separation(ra1_h * 15 * rd, dec1 * rd, ra2_h * 15 * rd, dec2 * rd) / rd;
 }
 
 std::optional<int> row_designated(std::string_view designation) {
