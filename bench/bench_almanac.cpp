@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Timing of the almanac: a whole year of days for one place, every body and
 // event (rising, setting, transit, twilights, phases, the Moon's age), as
 // the almanac window or a year of --almanac output asks for it. Target:

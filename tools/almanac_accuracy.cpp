@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How far the almanac's events lie from Swiss Ephemeris: prints, as a
 // Markdown section, the errors of rising, setting and transit of the Sun,
 // the Moon and the planets and of the Moon's phases. Run by hand, through

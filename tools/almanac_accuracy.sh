@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Prints, as a Markdown section, how far the almanac's rising, setting,
 # transit and phase times lie from Swiss Ephemeris at 200 random places in
 # Japan from 1900 to 2100; see tools/almanac_accuracy.cpp. Run by hand, never

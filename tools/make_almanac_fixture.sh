@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Writes the reference rising, setting and transit times of the Sun and the
 # Moon that tests/almanac/almanac_reference_test.cpp compares the almanac
 # with, taken from Debian's swetest (Swiss Ephemeris, built-in Moshier

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One JST day of the almanac for a place: rising, setting and transit of the
 // Sun, the Moon and the planets, the twilights, the Moon's phases and age,
 // by the rules of Japanese almanacs:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The place of a body as the almanac needs it: the program's own geocentric
 // place, and for the Moon its parallax, turned into altitude and azimuth for
 // an observer. Drawn positions never come from here.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A body's place through one JST day, interpolated from a few places of the
 // theory, so that a search for events costs a handful of lunar or planetary
 // computations instead of one at every step.

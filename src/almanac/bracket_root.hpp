@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Zero of a function of one variable inside a bracket, for event times.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A body's meridian passages and its crossings of an altitude during one JST
 // day, found by bracketing and root finding on the program's own places.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A calendar day of Japan Standard Time on the program's time scales: the
 // almanac's days run from 0:00 to 24:00 JST, whatever the observer's place.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Moon's phases and age from the program's own Sun and Moon.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rising, setting and transit of the Sun and the Moon against Swiss
 // Ephemeris: the times Debian's swetest gives at a dozen places and dates
 // (1800 to 2200, both hemispheres, the equator, 70 N in midnight sun and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The almanac's rules on the days that show them: the national
 // observatory's printed moonrise and moonset for Tokyo (the Moon's centre,
 // topocentric, refraction 35'), a day without moonrise, and the Sun at 70 N

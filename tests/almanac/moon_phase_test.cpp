@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Moon's phases and age: each phase found where the elongation is its
 // multiple of 90 deg, in the month that follows the moment asked, and the age
 // counted from the new moon before it.
