@@ -183,16 +183,29 @@ def transpose(m):
 
 
 def to_b1875(p, lon, lat):
-    """A J2000 vertex in B1875, snapped to the boundaries' own grid (seconds
-    of time in right ascension, arcminutes in declination) when it lies on it."""
+    """A J2000 corner in B1875, snapped to the boundaries' own grid (seconds
+    of time in right ascension, arcminutes in declination); None for a point
+    off that grid."""
     ra, dec = polar(apply(p, unit(ra_deg_of(lon), lat)))
     sec = ra * 240
-    if abs(sec - round(sec)) < 0.1:
-        ra = (round(sec) % 86400) / 240
     arcmin = dec * 60
-    if abs(arcmin - round(arcmin)) < 0.06:
-        dec = round(arcmin) / 60
-    return ra, dec
+    if abs(sec - round(sec)) >= 0.1 or abs(arcmin - round(arcmin)) >= 0.06:
+        return None
+    return (round(sec) % 86400) / 240, round(arcmin) / 60
+
+
+def corners(p, ring, what):
+    """A ring or line of J2000 corners in B1875. The package adds a few points
+    off the grid inside the polar cap's long parallel (+88 deg from 23 h to
+    8 h), a chord in J2000: they are dropped, so the edge is the parallel."""
+    out = []
+    for lon, lat in ring:
+        c = to_b1875(p, lon, lat)
+        if c is None:
+            print(f"{what}: dropped the point {lon} {lat}, off the B1875 grid")
+        else:
+            out.append(c)
+    return out
 
 
 def fmt(x, places):
@@ -443,7 +456,7 @@ def boundary_polygons(pkg, p, index_of):
         ring = f["geometry"]["coordinates"][0]
         if ring[0] == ring[-1]:
             ring = ring[:-1]
-        pts = [to_b1875(p, lon, lat) for lon, lat in ring]
+        pts = corners(p, ring, f["id"])
         turn = 0.0
         for (r1, _), (r2, _) in zip(pts, pts[1:] + pts[:1]):
             dr = (r2 - r1 + 180) % 360 - 180
@@ -464,7 +477,7 @@ def boundary_lines(pkg, p):
     lines, points = [], []
     for f in pkg["constellations.borders.json"]["features"]:
         for line in f["geometry"]["coordinates"]:
-            b = [to_b1875(p, lon, lat) for lon, lat in line]
+            b = corners(p, line, f["ids"])
             pts = [b[0]]
             for (r1, d1), (r2, d2) in zip(b, b[1:]):
                 dr = (r2 - r1 + 180) % 360 - 180
@@ -594,7 +607,7 @@ def write_boundaries(path, p, polygons, vertices, lines, points):
 // The boundaries run along parallels and hour circles of B1875.0. Polygons
 // (one per constellation, two for Serpens) hold their corners in B1875.0
 // (right ascension and declination in degrees, on the boundaries' own grid of
-// seconds of time and arcminutes where they lie on it), and whether they
+// seconds of time and arcminutes), and whether they
 // enclose the north pole. The drawn lines are the shared borders in J2000.0
 // (hours, degrees), cut into pieces of at most {PIECE_DEG:g} degree along B1875.0.
 #include "constellation/boundary_table.hpp"

@@ -8,7 +8,7 @@
 // The boundaries run along parallels and hour circles of B1875.0. Polygons
 // (one per constellation, two for Serpens) hold their corners in B1875.0
 // (right ascension and declination in degrees, on the boundaries' own grid of
-// seconds of time and arcminutes where they lie on it), and whether they
+// seconds of time and arcminutes), and whether they
 // enclose the north pole. The drawn lines are the shared borders in J2000.0
 // (hours, degrees), cut into pieces of at most 1 degree along B1875.0.
 #include "constellation/boundary_table.hpp"
@@ -42,76 +42,76 @@ const std::array<BoundaryPolygon, boundary_polygon_count> boundary_polygons = {{
     {16, false, 283, 21},  // Car
     {17, false, 304, 31},  // Cas
     {18, false, 335, 20},  // Cen
-    {19, false, 355, 42},  // Cep
-    {20, false, 397, 14},  // Cet
-    {21, false, 411, 6},  // Cha
-    {22, false, 417, 16},  // Cir
-    {23, false, 433, 7},  // Col
-    {24, false, 440, 12},  // Com
-    {25, false, 452, 5},  // CrA
-    {26, false, 457, 10},  // CrB
-    {27, false, 467, 6},  // Crv
-    {28, false, 473, 9},  // Crt
-    {29, false, 482, 4},  // Cru
-    {30, false, 486, 33},  // Cyg
-    {31, false, 519, 15},  // Del
-    {32, false, 534, 22},  // Dor
-    {33, false, 556, 50},  // Dra
-    {34, false, 606, 9},  // Equ
-    {35, false, 615, 46},  // Eri
-    {36, false, 661, 11},  // For
-    {37, false, 672, 24},  // Gem
-    {38, false, 696, 9},  // Gru
-    {39, false, 705, 33},  // Her
-    {40, false, 738, 23},  // Hor
-    {41, false, 761, 39},  // Hya
-    {42, false, 800, 14},  // Hyi
-    {43, false, 814, 12},  // Ind
-    {44, false, 826, 17},  // Lac
-    {45, false, 843, 20},  // Leo
-    {46, false, 863, 17},  // LMi
-    {47, false, 880, 9},  // Lep
-    {48, false, 889, 14},  // Lib
-    {49, false, 903, 14},  // Lup
-    {50, false, 917, 23},  // Lyn
-    {51, false, 940, 17},  // Lyr
-    {52, false, 957, 10},  // Men
-    {53, false, 967, 5},  // Mic
-    {54, false, 972, 19},  // Mon
-    {55, false, 991, 9},  // Mus
-    {56, false, 1000, 12},  // Nor
-    {57, false, 1012, 11},  // Oct
-    {58, false, 1023, 39},  // Oph
-    {59, false, 1062, 28},  // Ori
-    {60, false, 1090, 9},  // Pav
-    {61, false, 1099, 41},  // Peg
-    {62, false, 1140, 28},  // Per
-    {63, false, 1168, 13},  // Phe
-    {64, false, 1181, 22},  // Pic
-    {65, false, 1203, 26},  // Psc
-    {66, false, 1229, 6},  // PsA
-    {67, false, 1235, 13},  // Pup
-    {68, false, 1248, 8},  // Pyx
-    {69, false, 1256, 11},  // Ret
-    {70, false, 1267, 14},  // Sge
-    {71, false, 1281, 13},  // Sgr
-    {72, false, 1294, 20},  // Sco
-    {73, false, 1314, 8},  // Scl
-    {74, false, 1322, 6},  // Sct
-    {75, false, 1328, 15},  // Ser
-    {75, false, 1343, 25},  // Ser
-    {76, false, 1368, 7},  // Sex
-    {77, false, 1375, 27},  // Tau
-    {78, false, 1402, 5},  // Tel
-    {79, false, 1407, 16},  // Tri
-    {80, false, 1423, 18},  // TrA
-    {81, false, 1441, 11},  // Tuc
-    {82, false, 1452, 32},  // UMa
-    {83, true, 1484, 25},  // UMi
-    {84, false, 1509, 14},  // Vel
-    {85, false, 1523, 19},  // Vir
-    {86, false, 1542, 7},  // Vol
-    {87, false, 1549, 21},  // Vul
+    {19, false, 355, 39},  // Cep
+    {20, false, 394, 14},  // Cet
+    {21, false, 408, 6},  // Cha
+    {22, false, 414, 16},  // Cir
+    {23, false, 430, 7},  // Col
+    {24, false, 437, 12},  // Com
+    {25, false, 449, 5},  // CrA
+    {26, false, 454, 10},  // CrB
+    {27, false, 464, 6},  // Crv
+    {28, false, 470, 9},  // Crt
+    {29, false, 479, 4},  // Cru
+    {30, false, 483, 33},  // Cyg
+    {31, false, 516, 15},  // Del
+    {32, false, 531, 22},  // Dor
+    {33, false, 553, 50},  // Dra
+    {34, false, 603, 9},  // Equ
+    {35, false, 612, 46},  // Eri
+    {36, false, 658, 11},  // For
+    {37, false, 669, 24},  // Gem
+    {38, false, 693, 9},  // Gru
+    {39, false, 702, 33},  // Her
+    {40, false, 735, 23},  // Hor
+    {41, false, 758, 39},  // Hya
+    {42, false, 797, 14},  // Hyi
+    {43, false, 811, 12},  // Ind
+    {44, false, 823, 17},  // Lac
+    {45, false, 840, 20},  // Leo
+    {46, false, 860, 17},  // LMi
+    {47, false, 877, 9},  // Lep
+    {48, false, 886, 14},  // Lib
+    {49, false, 900, 14},  // Lup
+    {50, false, 914, 23},  // Lyn
+    {51, false, 937, 17},  // Lyr
+    {52, false, 954, 10},  // Men
+    {53, false, 964, 5},  // Mic
+    {54, false, 969, 19},  // Mon
+    {55, false, 988, 9},  // Mus
+    {56, false, 997, 12},  // Nor
+    {57, false, 1009, 11},  // Oct
+    {58, false, 1020, 39},  // Oph
+    {59, false, 1059, 28},  // Ori
+    {60, false, 1087, 9},  // Pav
+    {61, false, 1096, 41},  // Peg
+    {62, false, 1137, 28},  // Per
+    {63, false, 1165, 13},  // Phe
+    {64, false, 1178, 22},  // Pic
+    {65, false, 1200, 26},  // Psc
+    {66, false, 1226, 6},  // PsA
+    {67, false, 1232, 13},  // Pup
+    {68, false, 1245, 8},  // Pyx
+    {69, false, 1253, 11},  // Ret
+    {70, false, 1264, 14},  // Sge
+    {71, false, 1278, 13},  // Sgr
+    {72, false, 1291, 20},  // Sco
+    {73, false, 1311, 8},  // Scl
+    {74, false, 1319, 6},  // Sct
+    {75, false, 1325, 15},  // Ser
+    {75, false, 1340, 25},  // Ser
+    {76, false, 1365, 7},  // Sex
+    {77, false, 1372, 27},  // Tau
+    {78, false, 1399, 5},  // Tel
+    {79, false, 1404, 16},  // Tri
+    {80, false, 1420, 18},  // TrA
+    {81, false, 1438, 11},  // Tuc
+    {82, false, 1449, 32},  // UMa
+    {83, true, 1481, 22},  // UMi
+    {84, false, 1503, 14},  // Vel
+    {85, false, 1517, 19},  // Vir
+    {86, false, 1536, 7},  // Vol
+    {87, false, 1543, 21},  // Vul
 }};
 
 const std::array<B1875Vertex, boundary_vertex_count> boundary_vertices = {{
@@ -483,9 +483,6 @@ const std::array<B1875Vertex, boundary_vertex_count> boundary_vertices = {{
     {315.0, 86.16666666666667},
     {345.0, 86.16666666666667},
     {345.0, 88.0},
-    {359.2981232604317, 87.91310552914582},
-    {16.055842714652595, 87.70264572505593},
-    {42.27589083459591, 87.5553163291905},
     {120.0, 88.0},
     {120.0, 86.5},
     {120.0, 85.0},
@@ -1615,9 +1612,6 @@ const std::array<B1875Vertex, boundary_vertex_count> boundary_vertices = {{
     {315.0, 86.16666666666667},
     {345.0, 86.16666666666667},
     {345.0, 88.0},
-    {359.2981232604317, 87.91310552914582},
-    {16.055842714652595, 87.70264572505593},
-    {42.27589083459591, 87.5553163291905},
     {120.0, 88.0},
     {120.0, 86.5},
     {217.5, 86.5},
@@ -1794,157 +1788,157 @@ const std::array<BoundaryLine, boundary_line_count> boundary_lines = {{
     {2015, 40},  // Cen,Lup
     {2055, 59},  // Cen,Hya
     {2114, 38},  // Cep,Dra
-    {2152, 16},  // Cep,UMi
-    {2168, 15},  // Cep,Lac
-    {2183, 31},  // Cep,Cyg
-    {2214, 51},  // Cet,Psc
-    {2265, 13},  // Cet,Tau
-    {2278, 34},  // Cet,Eri
-    {2312, 17},  // Cet,For
-    {2329, 26},  // Cet,Scl
-    {2355, 13},  // Cha,Oct
-    {2368, 11},  // Cha,Mus
-    {2379, 7},  // Cha,Vol
-    {2386, 9},  // Cha,Men
-    {2395, 9},  // Cir,Mus
-    {2404, 17},  // Cir,TrA
-    {2421, 9},  // Cir,Nor
-    {2430, 6},  // Cir,Lup
-    {2436, 16},  // Col,Lep
-    {2452, 18},  // Col,Pup
-    {2470, 12},  // Col,Pic
-    {2482, 16},  // Com,Leo
-    {2498, 8},  // Com,UMa
-    {2506, 27},  // Com,Vir
-    {2533, 26},  // CrA,Sgr
-    {2559, 14},  // CrA,Tel
-    {2573, 10},  // CrA,Sco
-    {2583, 27},  // CrB,Her
-    {2610, 13},  // CrB,Ser
-    {2623, 27},  // Crv,Vir
-    {2650, 15},  // Crv,Crt
-    {2665, 19},  // Crv,Hya
-    {2684, 6},  // Crt,Sex
-    {2690, 31},  // Crt,Hya
-    {2721, 11},  // Crt,Vir
-    {2732, 13},  // Crt,Leo
-    {2745, 8},  // Cru,Mus
-    {2753, 29},  // Cyg,Lyr
-    {2782, 22},  // Cyg,Dra
-    {2804, 21},  // Cyg,Lac
-    {2825, 16},  // Cyg,Peg
-    {2841, 34},  // Cyg,Vul
-    {2875, 8},  // Del,Sge
-    {2883, 14},  // Del,Vul
-    {2897, 9},  // Del,Peg
-    {2906, 15},  // Del,Equ
-    {2921, 24},  // Dor,Ret
-    {2945, 4},  // Dor,Hyi
-    {2949, 12},  // Dor,Men
-    {2961, 7},  // Dor,Vol
-    {2968, 35},  // Dor,Pic
-    {3003, 11},  // Dor,Hor
-    {3014, 64},  // Dra,UMi
-    {3078, 10},  // Dra,Lyr
-    {3088, 29},  // Dra,Her
-    {3117, 51},  // Dra,UMa
-    {3168, 18},  // Equ,Peg
-    {3186, 24},  // Eri,Tau
-    {3210, 20},  // Eri,Ori
-    {3230, 23},  // Eri,Lep
-    {3253, 45},  // Eri,Hor
-    {3298, 8},  // Eri,Hyi
-    {3306, 33},  // Eri,Phe
-    {3339, 52},  // Eri,For
-    {3391, 9},  // For,Phe
-    {3400, 16},  // For,Scl
-    {3416, 20},  // Gem,Ori
-    {3436, 7},  // Gem,Tau
-    {3443, 12},  // Gem,Lyn
-    {3455, 14},  // Gem,Mon
-    {3469, 10},  // Gru,Mic
-    {3479, 20},  // Gru,Ind
-    {3499, 12},  // Gru,Tuc
-    {3511, 18},  // Gru,Phe
-    {3529, 8},  // Gru,Scl
-    {3537, 21},  // Gru,PsA
-    {3558, 31},  // Her,Ser
-    {3589, 35},  // Her,Lyr
-    {3624, 6},  // Her,Vul
-    {3630, 4},  // Her,Sge
-    {3634, 53},  // Her,Oph
-    {3687, 22},  // Hor,Ret
-    {3709, 16},  // Hor,Hyi
-    {3725, 6},  // Hya,Leo
-    {3731, 37},  // Hya,Sex
-    {3768, 21},  // Hya,Vir
-    {3789, 19},  // Hya,Lib
-    {3808, 24},  // Hya,Pyx
-    {3832, 12},  // Hya,Pup
-    {3844, 12},  // Hya,Mon
-    {3856, 19},  // Hyi,Men
-    {3875, 16},  // Hyi,Oct
-    {3891, 26},  // Hyi,Tuc
-    {3917, 9},  // Hyi,Ret
-    {3926, 9},  // Ind,Oct
-    {3935, 28},  // Ind,Tuc
-    {3963, 12},  // Ind,Mic
-    {3975, 13},  // Ind,Tel
-    {3988, 27},  // Ind,Pav
-    {4015, 17},  // Lac,Peg
-    {4032, 32},  // Leo,Sex
-    {4064, 42},  // Leo,LMi
-    {4106, 13},  // Leo,UMa
-    {4119, 27},  // Leo,Vir
-    {4146, 15},  // LMi,Lyn
-    {4161, 32},  // LMi,UMa
-    {4193, 6},  // Lep,Mon
-    {4199, 13},  // Lep,Ori
-    {4212, 37},  // Lib,Vir
-    {4249, 11},  // Lib,Lup
-    {4260, 27},  // Lib,Sco
-    {4287, 6},  // Lib,Oph
-    {4293, 18},  // Lib,Ser
-    {4311, 25},  // Lup,Nor
-    {4336, 19},  // Lup,Sco
-    {4355, 36},  // Lyn,UMa
-    {4391, 9},  // Lyr,Vul
-    {4400, 13},  // Men,Oct
-    {4413, 11},  // Men,Vol
-    {4424, 10},  // Mic,PsA
-    {4434, 19},  // Mic,Sgr
-    {4453, 32},  // Mon,Ori
-    {4485, 12},  // Mon,Pup
-    {4497, 10},  // Nor,TrA
-    {4507, 10},  // Nor,Sco
-    {4517, 14},  // Oct,Pav
-    {4531, 4},  // Oct,Tuc
-    {4535, 15},  // Oph,Ser
-    {4550, 71},  // Oph,Ser
-    {4621, 15},  // Oph,Sgr
-    {4636, 54},  // Oph,Sco
-    {4690, 56},  // Ori,Tau
-    {4746, 21},  // Pav,Tel
-    {4767, 16},  // Peg,Vul
-    {4783, 45},  // Peg,Psc
-    {4828, 11},  // Per,Tri
-    {4839, 16},  // Per,Tau
-    {4855, 19},  // Phe,Tuc
-    {4874, 28},  // Phe,Scl
-    {4902, 3},  // Pic,Vol
-    {4905, 9},  // Pic,Pup
-    {4914, 13},  // Psc,Tri
-    {4927, 13},  // PsA,Scl
-    {4940, 21},  // Pup,Vel
-    {4961, 21},  // Pup,Pyx
-    {4982, 14},  // Pyx,Vel
-    {4996, 28},  // Sge,Vul
-    {5024, 14},  // Sgr,Sct
-    {5038, 11},  // Sgr,Ser
-    {5049, 12},  // Sgr,Sco
-    {5061, 14},  // Sgr,Tel
-    {5075, 18},  // Sct,Ser
-    {5093, 9},  // Ser,Vir
+    {2152, 14},  // Cep,UMi
+    {2166, 15},  // Cep,Lac
+    {2181, 31},  // Cep,Cyg
+    {2212, 51},  // Cet,Psc
+    {2263, 13},  // Cet,Tau
+    {2276, 34},  // Cet,Eri
+    {2310, 17},  // Cet,For
+    {2327, 26},  // Cet,Scl
+    {2353, 13},  // Cha,Oct
+    {2366, 11},  // Cha,Mus
+    {2377, 7},  // Cha,Vol
+    {2384, 9},  // Cha,Men
+    {2393, 9},  // Cir,Mus
+    {2402, 17},  // Cir,TrA
+    {2419, 9},  // Cir,Nor
+    {2428, 6},  // Cir,Lup
+    {2434, 16},  // Col,Lep
+    {2450, 18},  // Col,Pup
+    {2468, 12},  // Col,Pic
+    {2480, 16},  // Com,Leo
+    {2496, 8},  // Com,UMa
+    {2504, 27},  // Com,Vir
+    {2531, 26},  // CrA,Sgr
+    {2557, 14},  // CrA,Tel
+    {2571, 10},  // CrA,Sco
+    {2581, 27},  // CrB,Her
+    {2608, 13},  // CrB,Ser
+    {2621, 27},  // Crv,Vir
+    {2648, 15},  // Crv,Crt
+    {2663, 19},  // Crv,Hya
+    {2682, 6},  // Crt,Sex
+    {2688, 31},  // Crt,Hya
+    {2719, 11},  // Crt,Vir
+    {2730, 13},  // Crt,Leo
+    {2743, 8},  // Cru,Mus
+    {2751, 29},  // Cyg,Lyr
+    {2780, 22},  // Cyg,Dra
+    {2802, 21},  // Cyg,Lac
+    {2823, 16},  // Cyg,Peg
+    {2839, 34},  // Cyg,Vul
+    {2873, 8},  // Del,Sge
+    {2881, 14},  // Del,Vul
+    {2895, 9},  // Del,Peg
+    {2904, 15},  // Del,Equ
+    {2919, 24},  // Dor,Ret
+    {2943, 4},  // Dor,Hyi
+    {2947, 12},  // Dor,Men
+    {2959, 7},  // Dor,Vol
+    {2966, 35},  // Dor,Pic
+    {3001, 11},  // Dor,Hor
+    {3012, 64},  // Dra,UMi
+    {3076, 10},  // Dra,Lyr
+    {3086, 29},  // Dra,Her
+    {3115, 51},  // Dra,UMa
+    {3166, 18},  // Equ,Peg
+    {3184, 24},  // Eri,Tau
+    {3208, 20},  // Eri,Ori
+    {3228, 23},  // Eri,Lep
+    {3251, 45},  // Eri,Hor
+    {3296, 8},  // Eri,Hyi
+    {3304, 33},  // Eri,Phe
+    {3337, 52},  // Eri,For
+    {3389, 9},  // For,Phe
+    {3398, 16},  // For,Scl
+    {3414, 20},  // Gem,Ori
+    {3434, 7},  // Gem,Tau
+    {3441, 12},  // Gem,Lyn
+    {3453, 14},  // Gem,Mon
+    {3467, 10},  // Gru,Mic
+    {3477, 20},  // Gru,Ind
+    {3497, 12},  // Gru,Tuc
+    {3509, 18},  // Gru,Phe
+    {3527, 8},  // Gru,Scl
+    {3535, 21},  // Gru,PsA
+    {3556, 31},  // Her,Ser
+    {3587, 35},  // Her,Lyr
+    {3622, 6},  // Her,Vul
+    {3628, 4},  // Her,Sge
+    {3632, 53},  // Her,Oph
+    {3685, 22},  // Hor,Ret
+    {3707, 16},  // Hor,Hyi
+    {3723, 6},  // Hya,Leo
+    {3729, 37},  // Hya,Sex
+    {3766, 21},  // Hya,Vir
+    {3787, 19},  // Hya,Lib
+    {3806, 24},  // Hya,Pyx
+    {3830, 12},  // Hya,Pup
+    {3842, 12},  // Hya,Mon
+    {3854, 19},  // Hyi,Men
+    {3873, 16},  // Hyi,Oct
+    {3889, 26},  // Hyi,Tuc
+    {3915, 9},  // Hyi,Ret
+    {3924, 9},  // Ind,Oct
+    {3933, 28},  // Ind,Tuc
+    {3961, 12},  // Ind,Mic
+    {3973, 13},  // Ind,Tel
+    {3986, 27},  // Ind,Pav
+    {4013, 17},  // Lac,Peg
+    {4030, 32},  // Leo,Sex
+    {4062, 42},  // Leo,LMi
+    {4104, 13},  // Leo,UMa
+    {4117, 27},  // Leo,Vir
+    {4144, 15},  // LMi,Lyn
+    {4159, 32},  // LMi,UMa
+    {4191, 6},  // Lep,Mon
+    {4197, 13},  // Lep,Ori
+    {4210, 37},  // Lib,Vir
+    {4247, 11},  // Lib,Lup
+    {4258, 27},  // Lib,Sco
+    {4285, 6},  // Lib,Oph
+    {4291, 18},  // Lib,Ser
+    {4309, 25},  // Lup,Nor
+    {4334, 19},  // Lup,Sco
+    {4353, 36},  // Lyn,UMa
+    {4389, 9},  // Lyr,Vul
+    {4398, 13},  // Men,Oct
+    {4411, 11},  // Men,Vol
+    {4422, 10},  // Mic,PsA
+    {4432, 19},  // Mic,Sgr
+    {4451, 32},  // Mon,Ori
+    {4483, 12},  // Mon,Pup
+    {4495, 10},  // Nor,TrA
+    {4505, 10},  // Nor,Sco
+    {4515, 14},  // Oct,Pav
+    {4529, 4},  // Oct,Tuc
+    {4533, 15},  // Oph,Ser
+    {4548, 71},  // Oph,Ser
+    {4619, 15},  // Oph,Sgr
+    {4634, 54},  // Oph,Sco
+    {4688, 56},  // Ori,Tau
+    {4744, 21},  // Pav,Tel
+    {4765, 16},  // Peg,Vul
+    {4781, 45},  // Peg,Psc
+    {4826, 11},  // Per,Tri
+    {4837, 16},  // Per,Tau
+    {4853, 19},  // Phe,Tuc
+    {4872, 28},  // Phe,Scl
+    {4900, 3},  // Pic,Vol
+    {4903, 9},  // Pic,Pup
+    {4912, 13},  // Psc,Tri
+    {4925, 13},  // PsA,Scl
+    {4938, 21},  // Pup,Vel
+    {4959, 21},  // Pup,Pyx
+    {4980, 14},  // Pyx,Vel
+    {4994, 28},  // Sge,Vul
+    {5022, 14},  // Sgr,Sct
+    {5036, 11},  // Sgr,Ser
+    {5047, 12},  // Sgr,Sco
+    {5059, 14},  // Sgr,Tel
+    {5073, 18},  // Sct,Ser
+    {5091, 9},  // Ser,Vir
 }};
 
 const std::array<SkyPoint, boundary_point_count> boundary_points = {{
@@ -4107,12 +4101,10 @@ const std::array<SkyPoint, boundary_point_count> boundary_points = {{
     {22.9007102, 86.836889},
     {22.816575, 87.751673},
     {22.6174039, 88.663876},
-    {0.06322, 88.6092},
-    {1.64718, 88.3564},
-    {2.7924778, 88.198178},
-    {3.8443133, 88.0063},
-    {5.8259275, 87.852567},
-    {7.5417264, 87.686072},
+    {1.3504426, 88.66983},
+    {3.834004, 88.468569},
+    {5.8623287, 88.159481},
+    {7.5562162, 87.839236},
     {9.0554879, 87.568922},
     {8.8324628, 86.83659},
     {8.6935094, 86.097546},

@@ -11,8 +11,8 @@ namespace hz {
 constexpr int extended_star_count = 4741;
 constexpr int figure_line_count = 743;
 constexpr int boundary_polygon_count = 89;
-constexpr int boundary_vertex_count = 1570;
+constexpr int boundary_vertex_count = 1564;
 constexpr int boundary_line_count = 257;
-constexpr int boundary_point_count = 5102;
+constexpr int boundary_point_count = 5100;
 
 }  // namespace hz
