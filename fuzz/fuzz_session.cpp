@@ -160,8 +160,8 @@ struct Session {
   hz::FrameDriver driver{fields, timer, picture1, picture2};
 
   explicit Session(const Script& s) {
-    fields.option1_ = s.option1;
-    fields.option3_ = s.option3;
+    fields.options_.grid = s.option1;
+    fields.options_.stars_by_day = s.option3;
     for (std::size_t i = 0; i < kFields.size(); ++i) fields.set(kFields[i], s.texts[i]);
   }
 };

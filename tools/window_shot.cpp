@@ -29,10 +29,11 @@ int main(int argc, char** argv) {
     form.findChild<QLineEdit*>(hz::field_info(field).object_name)
         ->setText(QString::fromStdString(text));
   }
-  form.findChild<QRadioButton*>(options->option1 ? hz::grid_group.on_name : hz::grid_group.off_name)
+  form.findChild<QRadioButton*>(options->frame.grid ? hz::grid_group.on_name
+                                                    : hz::grid_group.off_name)
       ->setChecked(true);
-  form.findChild<QRadioButton*>(options->option3 ? hz::day_stars_group.on_name
-                                                 : hz::day_stars_group.off_name)
+  form.findChild<QRadioButton*>(options->frame.stars_by_day ? hz::day_stars_group.on_name
+                                                            : hz::day_stars_group.off_name)
       ->setChecked(true);
   form.show();
   auto* start = form.findChild<QPushButton*>("Command1");

@@ -70,7 +70,7 @@ std::variant<RenderOptions, std::string> parse_render_options(
     }
     if (name == grid_group.option || name == day_stars_group.option) {
       if (value) return name + " takes no value";
-      (name == grid_group.option ? o.option1 : o.option3) = true;
+      (name == grid_group.option ? o.frame.grid : o.frame.stars_by_day) = true;
       continue;
     }
 

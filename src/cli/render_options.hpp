@@ -13,8 +13,7 @@ namespace hz {
 // The headless renderer's command line.
 struct RenderOptions {
   std::map<Field, std::string> texts;  // the window's fields, as text
-  bool option1 = false;                // --grid
-  bool option3 = false;                // --daytime-stars
+  FrameOptions frame;                  // --grid, --daytime-stars ...
   long frames = 1;                     // --frames
   std::optional<std::string> png;      // --png FILE
   std::optional<std::string> table;    // --table FILE, "-" for standard output
@@ -33,8 +32,7 @@ class OptionFields : public FieldReader {
  public:
   explicit OptionFields(const RenderOptions& o) : options_(o) {}
   std::string text(Field f) const override { return options_.texts.at(f); }
-  bool option1() const override { return options_.option1; }
-  bool option3() const override { return options_.option3; }
+  FrameOptions options() const override { return options_.frame; }
 
  private:
   const RenderOptions& options_;

@@ -55,7 +55,7 @@ void FrameDriver::set_up(const StartMoment& start) {
   timer_.set_enabled(true);
 }
 
-// The line of sight, the two options and the timer interval, read afresh.
+// The line of sight, the display options and the timer interval, read afresh.
 void FrameDriver::read_view(FrameReport& report) {
   const double alt = read_number(fields_.text(Field::Text8));
   const double az = read_number(fields_.text(Field::Text9));
@@ -63,8 +63,7 @@ void FrameDriver::read_view(FrameReport& report) {
   if (std::isfinite(az)) view_az_ = az;
   report.view_alt = view_alt_;
   report.view_az = view_az_;
-  report.grid_on = fields_.option1();
-  report.stars_by_day = fields_.option3();
+  report.options = fields_.options();
   timer_.set_interval(interval_ms(read_number(fields_.text(Field::Text11))));
 }
 

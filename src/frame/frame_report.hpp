@@ -8,6 +8,7 @@
 #include "common/constants.hpp"
 #include "common/object_layout.hpp"
 #include "frame/caption.hpp"
+#include "frame/frame_options.hpp"
 
 namespace hz {
 
@@ -24,7 +25,7 @@ struct FrameReport {
   double ut_now = 0;  // its time of day, hours UT, before normalisation
   int is_day = 0;
   double view_alt = 90, view_az = 180;  // degrees, as used
-  bool grid_on = false, stars_by_day = false;
+  FrameOptions options;                 // as read for this frame
   Rgb sky = col_night;
   CaptionLines caption;
   std::array<ObjectRow, object_table_size> objects{};

@@ -12,11 +12,11 @@ double star_dot_size(double mag) {
 void draw_dome_and_stars(Surface& pic, DomeCache& dome, const FrameView& view,
                          const ObjectArray& ra_obj, const ObjectArray& dc_obj,
                          const StarTables& stars, FrameReport& report) {
-  const Rgb grid = report.grid_on ? col_grid : report.sky;
+  const Rgb grid = report.options.grid ? col_grid : report.sky;
   dome.sph(pic, view.view_alt, view.view_az, xc_sky, yc_sky, r_sky, scl_sky, grid, col_hor,
            col_text);
 
-  const bool show = report.is_day == 0 || report.stars_by_day;
+  const bool show = report.is_day == 0 || report.options.stars_by_day;
   for (int i = first_star; i <= last_star; ++i) {
     ObjectRow& row = report.objects[i];
     const auto p = place_in_field(view, ra_obj[i], dc_obj[i], row);

@@ -255,9 +255,11 @@ std::string Form1::text(Field f) const {
   return findChild<QLineEdit*>(field_info(f).object_name)->text().toStdString();
 }
 
-bool Form1::option1() const { return findChild<QRadioButton*>(grid_group.on_name)->isChecked(); }
-bool Form1::option3() const {
-  return findChild<QRadioButton*>(day_stars_group.on_name)->isChecked();
+FrameOptions Form1::options() const {
+  FrameOptions o;
+  o.grid = findChild<QRadioButton*>(grid_group.on_name)->isChecked();
+  o.stars_by_day = findChild<QRadioButton*>(day_stars_group.on_name)->isChecked();
+  return o;
 }
 
 }  // namespace hz

@@ -37,8 +37,7 @@ class Form1 : public QWidget, private FieldReader {
 
  private:
   std::string text(Field f) const override;
-  bool option1() const override;
-  bool option3() const override;
+  FrameOptions options() const override;
 
   void build_controls();
   void show_refusal(const StartRefusal& refusal);

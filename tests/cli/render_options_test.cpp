@@ -20,7 +20,7 @@ TEST(RenderOptions, DefaultsAreTheWindowsFieldsAtStart) {
   EXPECT_EQ(o.texts.at(Field::Text9), "180");
   EXPECT_EQ(o.texts.at(Field::Text11), " 10");
   EXPECT_EQ(o.frames, 1);
-  EXPECT_FALSE(o.option1 || o.option3 || o.png || o.table);
+  EXPECT_FALSE(o.frame.grid || o.frame.stars_by_day || o.png || o.table);
 }
 
 TEST(RenderOptions, ValuesAreKeptAsTextForTheNumberRule) {
@@ -33,7 +33,7 @@ TEST(RenderOptions, ValuesAreKeptAsTextForTheNumberRule) {
   EXPECT_EQ(o.texts.at(Field::Text7), "") << "an empty text can be given";
   EXPECT_EQ(o.texts.at(Field::Text3), "-3") << "the next argument is the value, even with a dash";
   EXPECT_EQ(o.texts.at(Field::Text5), "2026abc");
-  EXPECT_TRUE(o.option1 && o.option3);
+  EXPECT_TRUE(o.frame.grid && o.frame.stars_by_day);
   EXPECT_EQ(o.frames, 12);
   EXPECT_EQ(*o.png, "a.png");
   EXPECT_EQ(*o.table, "-");
