@@ -4,11 +4,13 @@
 
 #include <array>
 #include <optional>
+#include <vector>
 
 #include "common/constants.hpp"
 #include "common/object_layout.hpp"
 #include "frame/caption.hpp"
 #include "frame/frame_options.hpp"
+#include "render/sky_rotation.hpp"
 
 namespace hz {
 
@@ -18,6 +20,27 @@ struct ObjectRow {
   std::optional<double> d, xp, yp;      // projection, only for objects above the horizon
   bool drawn = false;                   // a dot or mark was drawn
 };
+
+// A star of the extended table in a frame.
+struct ExtendedRow {
+  double ra_h = 0, dec_deg = 0;     // of the stars' epoch, hours and degrees
+  Vec3 horizon{0, 0, 0};            // east, north, zenith (alt_az_of gives altitude and azimuth)
+  std::optional<double> d, xp, yp;  // projection, only above the horizon
+  bool drawn = false;
+};
+
+// A constellation's label point in a frame.
+struct LabelRow {
+  double alt = 0, az = 0;        // radians
+  std::optional<double> xp, yp;  // where the name is centred, when in the field
+  bool drawn = false;            // the name was drawn
+};
+
+struct FrameReport;
+
+// Row i of a frame's object table, the extended stars' (from first_extended
+// on) in the same form; an empty row for an index the frame does not have.
+ObjectRow object_row(const FrameReport& frame, int i);
 
 struct FrameReport {
   double t2000 = 0;   // the frame's moment, Julian centuries from J2000.0
@@ -29,6 +52,12 @@ struct FrameReport {
   Rgb sky = col_night;
   CaptionLines caption;
   std::array<ObjectRow, object_table_size> objects{};
+  double lat_obs = 0, lon_obs = 0;  // the place, radians
+  // Every row of the extended table, row k at extended[k - 1], when the frame
+  // has a magnitude limit; empty otherwise.
+  std::vector<ExtendedRow> extended;
+  // The label point of every constellation, in the order of constellations.
+  std::vector<LabelRow> labels;
 };
 
 }  // namespace hz

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "constellation/extended_stars.hpp"
 #include "frame/dms.hpp"
 #include "frame/object_names.hpp"
 #include "render/moon_phase_angle.hpp"
@@ -10,13 +11,21 @@
 namespace hz {
 namespace {
 
+// A star's magnitude, built-in or extended.
+double star_magnitude(const StarTables& stars, int i) {
+  if (i <= last_star) return stars.mag_st[i];
+  return extended_stars[static_cast<std::size_t>(i - first_extended)].mag;
+}
+
 // Brightness order of the hit test: smaller is brighter.
 double brightness_rank(const StarTables& stars, int i) {
   if (i == sun_index) return -300;
   if (i == moon_index) return -200;
-  if (i > last_star) return -100 + (i - sun_index);
-  return stars.mag_st[i];
+  if (i >= sun_index && i <= moon_index) return -100 + (i - sun_index);
+  return star_magnitude(stars, i);
 }
+
+bool is_star(int i) { return i <= last_star || i >= first_extended; }
 
 std::string printf_text(const char* format, auto... args) {
   char buf[96];
@@ -46,10 +55,15 @@ std::optional<int> object_at(const FrameReport& frame, const StarTables& stars, 
                              double radius) {
   std::optional<int> best;
   double best_d = 0;
-  for (int i = 1; i < object_table_size; ++i) {
-    const ObjectRow& r = frame.objects[i];
-    if (!r.drawn || !r.xp || !r.yp || i == earth_index) continue;
-    const double d = std::hypot(*r.xp - x, *r.yp - y);
+  const int end = first_extended + static_cast<int>(frame.extended.size());
+  for (int i = 1; i < end; ++i) {
+    // Only the place matters here: the faint stars' altitudes are not worked out.
+    const bool faint = i >= object_table_size;
+    const auto& xp = faint ? frame.extended[i - first_extended].xp : frame.objects[i].xp;
+    const auto& yp = faint ? frame.extended[i - first_extended].yp : frame.objects[i].yp;
+    const bool drawn = faint ? frame.extended[i - first_extended].drawn : frame.objects[i].drawn;
+    if (!drawn || !xp || !yp || i == earth_index) continue;
+    const double d = std::hypot(*xp - x, *yp - y);
     if (!(d <= radius)) continue;
     const bool nearer = !best || d < best_d - 1;
     const bool as_near = best && std::fabs(d - best_d) <= 1;
@@ -68,7 +82,7 @@ MoonPhase moon_phase(double mphase) {
 
 std::string describe_object(const FrameReport& frame, const StarTables& stars, int i) {
   const ObjectName name = object_name(i);
-  const ObjectRow& r = frame.objects[i];
+  const ObjectRow r = object_row(frame, i);
   std::string title = !name.japanese.empty() ? name.japanese : name.designation;
   std::string english = name.english;
   if (title.empty()) {
@@ -77,9 +91,9 @@ std::string describe_object(const FrameReport& frame, const StarTables& stars, i
   }
   std::string out = title;
   if (!english.empty()) out += " (" + english + ")";
-  if (i <= last_star) {
+  if (is_star(i)) {
     if (!name.japanese.empty() && !name.designation.empty()) out += "\n" + name.designation;
-    out += printf_text("\n%.1f 等", stars.mag_st[i]);
+    out += printf_text("\n%.1f 等", star_magnitude(stars, i));
   }
   if (r.alt && r.az) {
     out += "\n高度 " + degrees(*r.alt / rd, true) + "  方位 " + degrees(*r.az / rd, false);

@@ -33,7 +33,8 @@ struct MoonPhase {
 };
 MoonPhase moon_phase(double mphase);
 
-// The tool tip for object i of the frame, UTF-8, one item a line: the
+// The tool tip for object i of the frame (an extended star from
+// first_extended on), UTF-8, one item a line: the
 // Japanese name (or the designation) with the English name in parentheses,
 // the magnitude for stars, altitude and azimuth in degrees and minutes, right
 // ascension and declination of date, and for the Moon the lit fraction and
