@@ -20,6 +20,24 @@ namespace {
 // The pixels are the same at every level.
 constexpr int png_quality = 80;
 
+// Writes a text output to its file, or to standard output for "-".
+template <class Write>
+int write_text(const std::string& path, Write write) {
+  if (path == "-") {
+    write(std::cout);
+    std::cout.flush();
+    return std::cout ? 0 : 1;
+  }
+  std::ofstream file(path);
+  write(file);
+  file.close();
+  if (!file) {
+    std::cerr << "hoshizora-render: cannot write " << path << '\n';
+    return 1;
+  }
+  return 0;
+}
+
 int write_outputs(const hz::RenderOptions& o, const hz::HeadlessFrames& frames) {
   const hz::FrameDriver& driver = frames.driver();
   if (o.png && !hz::png_ready(frames.drawn().image())
@@ -27,20 +45,15 @@ int write_outputs(const hz::RenderOptions& o, const hz::HeadlessFrames& frames) 
     std::cerr << "hoshizora-render: cannot write " << *o.png << '\n';
     return 1;
   }
-  if (o.table) {
-    if (*o.table == "-") {
-      hz::write_object_table(std::cout, driver.last_frame(), driver.stars());
-      std::cout.flush();
-      if (!std::cout) return 1;
-    } else {
-      std::ofstream file(*o.table);
-      hz::write_object_table(file, driver.last_frame(), driver.stars());
-      file.close();
-      if (!file) {
-        std::cerr << "hoshizora-render: cannot write " << *o.table << '\n';
-        return 1;
-      }
-    }
+  if (o.table && write_text(*o.table, [&](std::ostream& out) {
+                   hz::write_object_table(out, driver.last_frame(), driver.stars());
+                 }) != 0) {
+    return 1;
+  }
+  if (o.constellation_table && write_text(*o.constellation_table, [&](std::ostream& out) {
+                                 hz::write_constellation_table(out, driver.last_frame());
+                               }) != 0) {
+    return 1;
   }
   return 0;
 }

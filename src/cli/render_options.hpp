@@ -12,11 +12,12 @@ namespace hz {
 
 // The headless renderer's command line.
 struct RenderOptions {
-  std::map<Field, std::string> texts;  // the window's fields, as text
-  FrameOptions frame;                  // --grid, --daytime-stars ...
-  long frames = 1;                     // --frames
-  std::optional<std::string> png;      // --png FILE
-  std::optional<std::string> table;    // --table FILE, "-" for standard output
+  std::map<Field, std::string> texts;              // the window's fields, as text
+  FrameOptions frame;                              // --grid, --daytime-stars ...
+  long frames = 1;                                 // --frames
+  std::optional<std::string> png;                  // --png FILE
+  std::optional<std::string> table;                // --table FILE, "-" for standard output
+  std::optional<std::string> constellation_table;  // --constellation-table FILE
   bool help = false;
   bool version = false;  // --version
 };

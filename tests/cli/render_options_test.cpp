@@ -39,10 +39,35 @@ TEST(RenderOptions, ValuesAreKeptAsTextForTheNumberRule) {
   EXPECT_EQ(*o.table, "-");
 }
 
+TEST(RenderOptions, TheConstellationSwitchesSetTheFrameOptions) {
+  const RenderOptions o =
+      parse_ok({"--constellation-lines", "--constellation-names", "--constellation-boundaries",
+                "--magnitude-limit", "-1.5", "--constellation-table", "c.tsv"});
+  EXPECT_TRUE(o.frame.constellation_lines && o.frame.constellation_names &&
+              o.frame.constellation_boundaries);
+  EXPECT_EQ(o.frame.magnitude_limit, -1.5);
+  EXPECT_EQ(o.constellation_table, "c.tsv");
+  EXPECT_FALSE(parse_ok({}).frame.magnitude_limit) << "the built-in 300 only, by default";
+}
+
 TEST(RenderOptions, BadUsageIsAnError) {
   const std::vector<std::vector<std::string>> bad = {
-      {"--frames", "0"}, {"--frames", "-2"}, {"--frames", "x"}, {"--frames"},
-      {"--bogus"},       {"--longitude"},    {"--grid=1"},      {"--png="},
+      {"--frames", "0"},
+      {"--frames", "-2"},
+      {"--frames", "x"},
+      {"--frames"},
+      {"--bogus"},
+      {"--longitude"},
+      {"--grid=1"},
+      {"--png="},
+      {"--magnitude-limit", "x"},
+      {"--magnitude-limit", "6.01"},
+      {"--magnitude-limit=-2.5"},
+      {"--magnitude-limit", "5abc"},
+      {"--magnitude-limit", "nan"},
+      {"--magnitude-limit"},
+      {"--constellation-lines=1"},
+      {"--constellation-table"},
   };
   for (const auto& args : bad) {
     EXPECT_TRUE(std::holds_alternative<std::string>(parse_render_options(args))) << args[0];
@@ -51,9 +76,27 @@ TEST(RenderOptions, BadUsageIsAnError) {
 
 TEST(RenderOptions, HelpNamesEveryOption) {
   const std::string usage = render_usage();
-  for (const char* name : {"--longitude", "--latitude", "--year", "--month", "--day", "--hour",
-                           "--minute", "--view-altitude", "--view-azimuth", "--interval", "--grid",
-                           "--daytime-stars", "--frames", "--png", "--table", "--help"}) {
+  for (const char* name : {"--longitude",
+                           "--latitude",
+                           "--year",
+                           "--month",
+                           "--day",
+                           "--hour",
+                           "--minute",
+                           "--view-altitude",
+                           "--view-azimuth",
+                           "--interval",
+                           "--grid",
+                           "--daytime-stars",
+                           "--frames",
+                           "--png",
+                           "--table",
+                           "--help",
+                           "--constellation-lines",
+                           "--constellation-names",
+                           "--constellation-boundaries",
+                           "--magnitude-limit",
+                           "--constellation-table"}) {
     EXPECT_NE(usage.find(name), std::string::npos) << name;
   }
   EXPECT_NE(usage.find("mag code name;"), std::string::npos) << "the table's last column";
