@@ -15,7 +15,7 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${HOSHIZORA_MAINTAINER})
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-ipafont-gothic)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_PACKAGE_DESCRIPTION "星空プラネタリウム (hoshizora) shows the sky as an observer on the Earth sees
 it and lets it turn: 300 bright stars, the Sun, the planets from Mercury to

@@ -4,10 +4,13 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
+#include <cerrno>
 #include <cstdlib>
 #include <iostream>
 
+#include "output/safe_write.hpp"
 #include "render_qt/offscreen_app.hpp"
+#include "render_qt/png_encode.hpp"
 
 namespace {
 
@@ -47,5 +50,9 @@ int main(int argc, char** argv) {
   disc(p, {92, 36, 14, night});
   for (const Disc& s : kStars) disc(p, s);
   p.end();
-  return image.save(QString::fromLocal8Bit(argv[2]), "PNG") ? 0 : 1;
+  const auto png = hz::png_encode(image);
+  const auto e = png ? hz::write_file(argv[2], std::string_view(png->constData(), png->size()))
+                     : hz::WriteError{argv[2], EINVAL};
+  if (e) std::cerr << "draw-icon: " << hz::write_error_text(*e) << '\n';
+  return e ? 1 : 0;
 }

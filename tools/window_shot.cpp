@@ -11,7 +11,9 @@
 
 #include "cli/render_options.hpp"
 #include "frame/field_table.hpp"
+#include "output/safe_write.hpp"
 #include "render_qt/offscreen_app.hpp"
+#include "render_qt/png_encode.hpp"
 #include "window/form1.hpp"
 
 int main(int argc, char** argv) {
@@ -43,5 +45,15 @@ int main(int argc, char** argv) {
     std::cerr << "window-shot: the window refused the start moment\n";
     return 2;
   }
-  return form.grab().save(QString::fromStdString(*options->png), "PNG") ? 0 : 1;
+  const auto png = hz::png_encode(form.grab().toImage());
+  if (!png) {
+    std::cerr << "window-shot: cannot encode the window as PNG\n";
+    return 1;
+  }
+  if (const auto e =
+          hz::write_file(*options->png, std::string_view(png->constData(), png->size()))) {
+    std::cerr << "window-shot: " << hz::write_error_text(*e) << '\n';
+    return 1;
+  }
+  return 0;
 }

@@ -1,21 +1,18 @@
 #include "cli/object_table.hpp"
 
-#include <cstdio>
 #include <optional>
 #include <string>
 
 #include "constellation/constellations.hpp"
 #include "constellation/extended_stars.hpp"
+#include "frame/decimal_text.hpp"
 #include "frame/object_names.hpp"
 
 namespace hz {
 namespace {
 
-std::string number(double v) {
-  char buf[40];
-  std::snprintf(buf, sizeof buf, "%.17g", v);
-  return buf;
-}
+// 17 significant digits, with a decimal point under any locale.
+std::string number(double v) { return general_text(v, 17); }
 
 std::string cell(const std::optional<double>& v) { return v ? number(*v) : std::string(); }
 

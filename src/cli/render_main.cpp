@@ -1,17 +1,21 @@
 // hoshizora-render: the planetarium's frames without a window.
 #include <QGuiApplication>
 #include <QImage>
-#include <fstream>
 #include <iostream>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "cli/headless_frames.hpp"
 #include "cli/object_table.hpp"
+#include "cli/progress_line.hpp"
 #include "cli/render_options.hpp"
+#include "output/safe_write.hpp"
+#include "output/std_streams.hpp"
 #include "render_qt/fonts.hpp"
+#include "render_qt/japanese_font.hpp"
 #include "render_qt/offscreen_app.hpp"
-#include "render_qt/png_image.hpp"
+#include "render_qt/png_encode.hpp"
 
 namespace {
 
@@ -20,73 +24,74 @@ namespace {
 // The pixels are the same at every level.
 constexpr int png_quality = 80;
 
-// Writes a text output to its file, or to standard output for "-".
-template <class Write>
-int write_text(const std::string& path, Write write) {
-  if (path == "-") {
-    write(std::cout);
-    std::cout.flush();
-    return std::cout ? 0 : 1;
-  }
-  std::ofstream file(path);
-  write(file);
-  file.close();
-  if (!file) {
-    std::cerr << "hoshizora-render: cannot write " << path << '\n';
-    return 1;
-  }
-  return 0;
+// Says why a file could not be written; false then.
+bool written(const std::optional<hz::WriteError>& error) {
+  if (!error) return true;
+  std::cerr << "hoshizora-render: " << hz::write_error_text(*error) << '\n';
+  return false;
 }
 
+// Each output is made whole in memory, then written by the one writer; one
+// that fails does not keep the other from being written.
 int write_outputs(const hz::RenderOptions& o, const hz::HeadlessFrames& frames) {
-  const hz::FrameDriver& driver = frames.driver();
-  if (o.png && !hz::png_ready(frames.drawn().image())
-                    .save(QString::fromStdString(*o.png), "PNG", png_quality)) {
-    std::cerr << "hoshizora-render: cannot write " << *o.png << '\n';
-    return 1;
+  bool ok = true;
+  if (o.png) {
+    const auto png = hz::png_encode(frames.drawn().image(), png_quality);
+    if (!png) {
+      std::cerr << "hoshizora-render: cannot write " << *o.png << ": the image cannot be encoded\n";
+      ok = false;
+    } else {
+      ok = written(hz::write_file(*o.png, std::string_view(png->constData(), png->size()))) && ok;
+    }
   }
-  if (o.table && write_text(*o.table, [&](std::ostream& out) {
-                   hz::write_object_table(out, driver.last_frame(), driver.stars());
-                 }) != 0) {
-    return 1;
+  if (o.table) {
+    const hz::FrameDriver& driver = frames.driver();
+    std::ostringstream table;
+    hz::write_object_table(table, driver.last_frame(), driver.stars());
+    ok = written(hz::write_file(*o.table, table.view())) && ok;
   }
-  if (o.constellation_table && write_text(*o.constellation_table, [&](std::ostream& out) {
-                                 hz::write_constellation_table(out, driver.last_frame());
-                               }) != 0) {
-    return 1;
+  if (o.constellation_table) {
+    std::ostringstream table;
+    hz::write_constellation_table(table, frames.driver().last_frame());
+    ok = written(hz::write_file(*o.constellation_table, table.view())) && ok;
   }
-  return 0;
+  return ok ? 0 : 1;
 }
+
+// Standard output for --help and --version, checked like any output.
+int print(const std::string& text) { return written(hz::write_file("-", text)) ? 0 : 1; }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+  hz::prepare_output();
   const std::vector<std::string> args(argv + 1, argv + argc);
   const auto parsed = hz::parse_render_options(args);
-  if (const auto* error = std::get_if<std::string>(&parsed)) {
+  const auto* options = std::get_if<hz::RenderOptions>(&parsed);
+  const std::optional<std::string> error =
+      options ? hz::output_clash(*options) : std::get<std::string>(parsed);
+  if (error) {
     std::cerr << "hoshizora-render: " << *error << "\n(see hoshizora-render --help)\n";
     return 2;
   }
-  const auto& options = std::get<hz::RenderOptions>(parsed);
-  if (options.help) {
-    std::cout << hz::render_usage();
-    return 0;
-  }
-  if (options.version) {
-    std::cout << "hoshizora-render " HOSHIZORA_VERSION "\n";
-    return 0;
-  }
+  if (options->help) return print(hz::render_usage());
+  if (options->version) return print("hoshizora-render " HOSHIZORA_VERSION "\n");
 
   hz::OffscreenApp<QGuiApplication> app(argv[0]);
   hz::install_font_substitutes();
+  hz::warn_without_japanese_font("hoshizora-render");
 
-  hz::OptionFields fields(options);
+  hz::OptionFields fields(*options);
   hz::HeadlessFrames frames(fields);
-  for (long n = 0; n < options.frames; ++n) {
-    if (const auto refusal = frames.driver().command1_click()) {
-      std::cerr << "hoshizora-render: cannot start: " << refusal->message_en << '\n';
-      return 2;
+  {
+    hz::ProgressLine progress(options->frames);
+    for (long n = 0; n < options->frames; ++n) {
+      if (const auto refusal = frames.driver().command1_click()) {
+        std::cerr << "hoshizora-render: cannot start: " << refusal->message_en << '\n';
+        return 2;
+      }
+      progress.frame_done(n + 1);
     }
   }
-  return write_outputs(options, frames);
+  return write_outputs(*options, frames);
 }

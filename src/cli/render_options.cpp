@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "frame/field_table.hpp"
+#include "output/same_output.hpp"
 
 namespace hz {
 namespace {
@@ -34,6 +35,10 @@ std::string usage_entry(const std::string& option, std::string_view help,
   }
   return out;
 }
+
+// An argument that is an option, not a value: "--..." and "-h". A lone "-"
+// (standard output) and a negative number are values.
+bool is_option(const std::string& arg) { return arg.rfind("--", 0) == 0 || arg == "-h"; }
 
 std::optional<long> parse_frames(const std::string& s) {
   if (s.empty() || s.size() > 9) return std::nullopt;
@@ -69,24 +74,25 @@ std::variant<RenderOptions, std::string> parse_render_options(
       value = name.substr(eq + 1);
       name = name.substr(0, eq);
     }
-    // The value of an option: after '=' or the next argument, whatever it is.
+    // The value of an option: after '=', whatever it is, or the next
+    // argument unless that is another option ("-3" is a value).
     auto take_value = [&]() -> std::optional<std::string> {
       if (value) return value;
-      if (i + 1 < args.size()) return args[++i];
+      if (i + 1 < args.size() && !is_option(args[i + 1])) return args[++i];
       return std::nullopt;
     };
 
-    if (name == "--help" || name == "-h") {
-      o.help = true;
-      continue;
-    }
-    if (name == "--version") {
-      o.version = true;
-      continue;
-    }
-    if (name == grid_group.option || name == day_stars_group.option) {
+    if (name == "--help" || name == "-h" || name == "--version" || name == grid_group.option ||
+        name == day_stars_group.option) {
       if (value) return name + " takes no value";
-      (name == grid_group.option ? o.frame.grid : o.frame.stars_by_day) = true;
+      if (name == "--version")
+        o.version = true;
+      else if (name == grid_group.option)
+        o.frame.grid = true;
+      else if (name == day_stars_group.option)
+        o.frame.stars_by_day = true;
+      else
+        o.help = true;
       continue;
     }
 
@@ -122,17 +128,33 @@ std::variant<RenderOptions, std::string> parse_render_options(
       o.frame.magnitude_limit = *m;
     } else if (name == "--constellation-table") {
       const auto v = take_value();
-      if (!v || v->empty()) return name + " needs a file name";
+      if (!v || v->empty()) return name + " needs a file";
       o.constellation_table = *v;
     } else if (name == "--png" || name == "--table") {
       const auto v = take_value();
-      if (!v || v->empty()) return name + " needs a file name";
+      if (!v || v->empty()) return name + " needs a file";
       (name == "--png" ? o.png : o.table) = *v;
     } else {
       return "unknown option: " + args[i];
     }
   }
   return o;
+}
+
+std::optional<std::string> output_clash(const RenderOptions& o) {
+  const std::pair<const char*, const std::optional<std::string>*> outputs[] = {
+      {"--png", &o.png}, {"--table", &o.table}, {"--constellation-table", &o.constellation_table}};
+  for (std::size_t a = 0; a < std::size(outputs); ++a) {
+    for (std::size_t b = a + 1; b < std::size(outputs); ++b) {
+      const auto& first = *outputs[a].second;
+      const auto& second = *outputs[b].second;
+      if (first && second && same_output(*first, *second)) {
+        return std::string(outputs[a].first) + " and " + outputs[b].first +
+               " name the same file: " + *second;
+      }
+    }
+  }
+  return std::nullopt;
 }
 
 std::string render_usage() {
@@ -143,7 +165,9 @@ window, as if Start were pressed --frames times.
 
 The window's fields. Each value is read exactly as the window reads what is
 typed: blanks are ignored, the leading decimal number is taken, anything else
-reads as 0. Write --name=VALUE to give a negative number or an empty text.
+reads as 0. A value is the next argument, a negative number too, unless that
+is another option (--...); write --name=VALUE for a value that begins with
+-- or for an empty text.
 )";
   for (const FieldInfo& f : field_table) {
     usage += usage_entry(std::string(f.option) + ' ' + f.value_name, f.help_en,
@@ -171,7 +195,8 @@ default, hidden by day like the stars unless --daytime-stars is given:
   usage += R"(
 Running and output:
   --frames N            run N frames, each one simulated minute   (default 1)
-  --png FILE            write the last drawn frame (641 x 665) as PNG
+  --png FILE            write the last drawn frame (641 x 665) as PNG ("-"
+                        for standard output)
   --table FILE          write the last frame's object table as TSV ("-" for
                         standard output): '#' lines with t2000, tjt, ut_now,
                         is_day and the two caption lines, a header line, then
@@ -188,7 +213,13 @@ Running and output:
 
 A start moment that cannot be used (a month outside 0 to 13, a number that is
 not finite, a moment more than 999999 years from year 0) is refused: the reason
-goes to standard error and the exit status is 2. Bad usage also exits with 2.
+goes to standard error and the exit status is 2. Bad usage also exits with 2,
+before any file is touched; so do --png and --table naming the same file.
+
+A file is replaced whole or not at all: it is written beside the old one and
+renamed over it only when every byte is on disk. When a file cannot be written
+(a full disk, no permission), the message names it and the system's reason,
+the old file is kept as it was, and the exit status is 1.
 )";
   return usage;
 }

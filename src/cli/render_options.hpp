@@ -15,7 +15,7 @@ struct RenderOptions {
   std::map<Field, std::string> texts;              // the window's fields, as text
   FrameOptions frame;                              // --grid, --daytime-stars ...
   long frames = 1;                                 // --frames
-  std::optional<std::string> png;                  // --png FILE
+  std::optional<std::string> png;                  // --png FILE, "-" for standard output
   std::optional<std::string> table;                // --table FILE, "-" for standard output
   std::optional<std::string> constellation_table;  // --constellation-table FILE
   bool help = false;
@@ -24,6 +24,12 @@ struct RenderOptions {
 
 // Parses the arguments after the program name; an error text on bad usage.
 std::variant<RenderOptions, std::string> parse_render_options(const std::vector<std::string>& args);
+
+// Why the outputs cannot be written as asked: two of --png, --table and
+// --constellation-table naming one file (by name, or the same file by
+// another name); nothing when they can.
+// Looks at the file system, and changes nothing there.
+std::optional<std::string> output_clash(const RenderOptions& o);
 
 // The --help text.
 std::string render_usage();

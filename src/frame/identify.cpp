@@ -1,9 +1,9 @@
 #include "frame/identify.hpp"
 
 #include <cmath>
-#include <cstdio>
 
 #include "constellation/extended_stars.hpp"
+#include "frame/decimal_text.hpp"
 #include "frame/dms.hpp"
 #include "frame/object_names.hpp"
 #include "render/moon_phase_angle.hpp"
@@ -27,17 +27,24 @@ double brightness_rank(const StarTables& stars, int i) {
 
 bool is_star(int i) { return i <= last_star || i >= first_extended; }
 
-std::string printf_text(const char* format, auto... args) {
-  char buf[96];
-  std::snprintf(buf, sizeof buf, format, args...);
-  return buf;
+// "12°34′": whole degrees and whole minutes.
+std::string degrees_minutes(const Dms& d) {
+  return fixed_text(d.deg, 0) + "°" + fixed_text(d.min, 0, 2) + "′";
 }
 
-// "+12°34′": degrees and whole minutes.
-std::string degrees(double deg, bool sign) {
+// "+12°34′": signed degrees and whole minutes.
+std::string degrees(double deg) {
   const Dms d = *dms(deg, "min", 0);
-  const char* s = sign ? (d.sgn == '-' ? "-" : "+") : (d.sgn == '-' ? "-" : "");
-  return printf_text("%s%.0f°%02.0f′", s, d.deg, d.min);
+  std::string s(1, d.sgn);
+  return s += degrees_minutes(d);
+}
+
+// An azimuth, 0 <= az < 360, in degrees and whole minutes: a hair west of
+// north rounds up to 360°00′, which is north, 0°00′.
+std::string azimuth(double deg) {
+  Dms d = *dms(deg, "min", 0);
+  if (d.deg >= 360) d.deg -= 360;
+  return degrees_minutes(d);
 }
 
 // "6h45.2m": hours and minutes to a tenth.
@@ -46,7 +53,7 @@ std::string hours(double h) {
   if (h < 0) h += 24;
   Dms d = *dms(h, "min", 1);
   if (d.deg >= 24) d.deg -= 24;
-  return printf_text("%.0fh%04.1fm", d.deg, d.min);
+  return fixed_text(d.deg, 0) + "h" + fixed_text(d.min, 1, 4) + "m";
 }
 
 }  // namespace
@@ -93,19 +100,19 @@ std::string describe_object(const FrameReport& frame, const StarTables& stars, i
   if (!english.empty()) out += " (" + english + ")";
   if (is_star(i)) {
     if (!name.japanese.empty() && !name.designation.empty()) out += "\n" + name.designation;
-    out += printf_text("\n%.1f 等", star_magnitude(stars, i));
+    (out += '\n') += fixed_text(star_magnitude(stars, i), 1) + " 等";
   }
   if (r.alt && r.az) {
-    out += "\n高度 " + degrees(*r.alt / rd, true) + "  方位 " + degrees(*r.az / rd, false);
+    out += "\n高度 " + degrees(*r.alt / rd) + "  方位 " + azimuth(*r.az / rd);
   }
   if (r.ra_h && r.dec_deg) {
-    out += "\n赤経 " + hours(*r.ra_h) + "  赤緯 " + degrees(*r.dec_deg, true);
+    out += "\n赤経 " + hours(*r.ra_h) + "  赤緯 " + degrees(*r.dec_deg);
   }
   const ObjectRow& sun = frame.objects[sun_index];
   if (i == moon_index && sun.ra_h && r.ra_h) {
     const MoonPhase p = moon_phase(*sun.ra_h - *r.ra_h);
-    out +=
-        printf_text("\n輝面 %.0f%%  %s", 100 * p.lit, p.waxing ? "満ちていく月" : "欠けていく月");
+    (out += "\n輝面 ") += fixed_text(100 * p.lit, 0);
+    (out += "%  ") += p.waxing ? "満ちていく月" : "欠けていく月";
   }
   return out;
 }

@@ -1,7 +1,8 @@
 #include "frame/number_format.hpp"
 
 #include <cmath>
-#include <cstdio>
+
+#include "frame/decimal_text.hpp"
 
 namespace hz {
 namespace {
@@ -9,11 +10,7 @@ namespace {
 bool is_placeholder(char c) { return c == '#' || c == '0'; }
 
 // The decimal digits of a whole, non-negative number of any size.
-std::string whole_digits(double whole) {
-  char buf[400];
-  std::snprintf(buf, sizeof buf, "%.0f", whole);
-  return buf;
-}
+std::string whole_digits(double whole) { return fixed_text(whole, 0); }
 
 }  // namespace
 

@@ -1,26 +1,24 @@
 // hoshizora: the planetarium window.
 #include <QApplication>
-#include <cstring>
-#include <iostream>
 
+#include "output/std_streams.hpp"
 #include "window/app_identity.hpp"
 #include "window/form1.hpp"
+#include "window/japanese.hpp"
+#include "window/start_checks.hpp"
 
 int main(int argc, char** argv) {
+  hz::prepare_output();
   // Answered before any window or display is opened.
-  for (int i = 1; i < argc; ++i) {
-    if (std::strcmp(argv[i], "--version") == 0) {
-      std::cout << "hoshizora " HOSHIZORA_VERSION "\n";
-      return 0;
-    }
-    if (std::strcmp(argv[i], "--help") == 0) {
-      std::cout << "Usage: hoshizora [--version | --help]\n"
-                   "Opens the planetarium window. Without a window: hoshizora-render --help\n";
-      return 0;
-    }
-  }
+  if (const auto status = hz::answer_command_line(argc, argv)) return *status;
+  if (!hz::desktop_or_say_why()) return 1;
 
-  QApplication app(argc, argv);
+  // Qt is given only the program's name: every other argument was refused.
+  int qt_argc = 1;
+  hz::catch_platform_failure();
+  QApplication app(qt_argc, argv);
+  hz::release_platform_failure();
+  hz::speak_japanese(app);
   hz::set_app_identity();
   hz::Form1 form;
   form.show();

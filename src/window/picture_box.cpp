@@ -3,21 +3,25 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QDir>
+#include <QEnterEvent>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QImageWriter>
 #include <QMenu>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QToolTip>
+#include <string>
+#include <string_view>
 
 #include "frame/frame_driver.hpp"
 #include "frame/identify.hpp"
-#include "render_qt/png_image.hpp"
+#include "output/safe_write.hpp"
+#include "render_qt/png_encode.hpp"
+#include "window/save_reason.hpp"
 
 namespace hz {
 
@@ -65,6 +69,15 @@ void PictureBox::mouseMoveEvent(QMouseEvent* event) {
   QWidget::mouseMoveEvent(event);
 }
 
+// The pointer comes onto the sky, also when the tip it had moved onto (a tip
+// stands just below and right of the pointer, over the sky) goes away under
+// it: the object there is named without waiting for the pointer to move.
+void PictureBox::enterEvent(QEnterEvent* event) {
+  pointer_ = event->position();
+  show_tip();
+  QWidget::enterEvent(event);
+}
+
 void PictureBox::leaveEvent(QEvent* event) {
   pointer_.reset();
   tip_.clear();
@@ -78,23 +91,17 @@ void PictureBox::paintEvent(QPaintEvent*) {
 }
 
 QString PictureBox::save_visible_frame(const QString& path) const {
-  const QFileInfo info(path);
   const QString failed = QStringLiteral("「%1」に保存できませんでした。\n").arg(path);
-  if (info.isDir()) return failed + QStringLiteral("同じ名前のフォルダがあります。");
-  if (!info.dir().exists()) return failed + QStringLiteral("保存先のフォルダがありません。");
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) {
-    return failed + QStringLiteral("ファイルを作れません（%1）。").arg(file.errorString());
-  }
-  QImageWriter writer(&file, "png");
-  if (!writer.write(png_ready(surface_.image()))) {
-    file.cancelWriting();
-    return failed + QStringLiteral("画像を書き込めません（%1）。").arg(writer.errorString());
-  }
-  if (!file.commit()) {
-    return failed + QStringLiteral("書き込みを終えられません（%1）。").arg(file.errorString());
-  }
-  return {};
+  const auto png = png_encode(surface_.image());
+  if (!png) return failed + QStringLiteral("画像を PNG にできませんでした。");
+  // The name as the file system spells it; the file is replaced whole or not at all.
+  const std::string name = QFile::encodeName(path).toStdString();
+  const bool had_file = QFileInfo(path).isFile();
+  const auto error = write_file(name, std::string_view(png->constData(), png->size()));
+  if (!error) return {};
+  QString why = failed + save_reason_ja(error->error) + QStringLiteral("。");
+  if (had_file) why += QStringLiteral("\n前からあったファイルはそのまま残っています。");
+  return why;
 }
 
 QString PictureBox::suggested_file_name() const {

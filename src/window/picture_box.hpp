@@ -35,7 +35,8 @@ class PictureBox : public QWidget {
   const QString& tip() const { return tip_; }
 
   // Saves the image on screen as PNG; returns why it could not, in Japanese,
-  // or an empty text. A failed save leaves no file behind.
+  // or an empty text. A failed save leaves no file behind and an old file of
+  // that name as it was.
   QString save_visible_frame(const QString& path) const;
   // A file name for the frame on screen, from its JST date and time.
   QString suggested_file_name() const;
@@ -45,6 +46,7 @@ class PictureBox : public QWidget {
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
+  void enterEvent(QEnterEvent* event) override;
   void leaveEvent(QEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
 

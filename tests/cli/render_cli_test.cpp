@@ -1,11 +1,16 @@
 // hoshizora-render run as a user runs it: exit status, outputs, messages.
+#include <dirent.h>
 #include <gtest/gtest.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <array>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -42,6 +47,27 @@ std::vector<std::string> lines_of(const std::string& s) {
   std::istringstream in(s);
   for (std::string l; std::getline(in, l);) v.push_back(l);
   return v;
+}
+
+// A fresh folder under the test's temporary folder, ending in '/'.
+std::string temp_dir() {
+  std::string t = ::testing::TempDir() + "hz_cli_XXXXXX";
+  EXPECT_NE(::mkdtemp(t.data()), nullptr);
+  return t + "/";
+}
+
+// The names in a folder, sorted.
+std::vector<std::string> entries(const std::string& dir) {
+  std::vector<std::string> names;
+  DIR* d = ::opendir(dir.c_str());
+  while (const dirent* e = d ? ::readdir(d) : nullptr) {
+    if (std::strcmp(e->d_name, ".") != 0 && std::strcmp(e->d_name, "..") != 0) {
+      names.push_back(e->d_name);
+    }
+  }
+  if (d) ::closedir(d);
+  std::sort(names.begin(), names.end());
+  return names;
 }
 
 const char* const kNight =
@@ -124,16 +150,6 @@ TEST(RenderCli, UnusableStartIsRefusedWithStatusTwo) {
   }
 }
 
-TEST(RenderCli, ABadMagnitudeLimitIsRefusedWithStatusTwoAndWhy) {
-  for (const char* bad : {"x", "6.5", "-3", "4.5abc"}) {
-    const CliRun r = run(std::string(kNight) + " --table - --magnitude-limit=" + bad);
-    EXPECT_EQ(r.status, 2) << bad;
-    EXPECT_NE(r.out.find("--magnitude-limit needs a number from -2 to 6"), std::string::npos)
-        << bad << ": " << r.out;
-    EXPECT_EQ(r.out.find("index\t"), std::string::npos) << bad << ": no table written";
-  }
-}
-
 TEST(RenderCli, FaintStarsFollowTheMoonInTheTable) {
   const CliRun r = run(std::string(kNight) + " --magnitude-limit 4 --table -");
   ASSERT_EQ(r.status, 0) << r.out;
@@ -173,9 +189,125 @@ TEST(RenderCli, ConstellationTableHasEveryConstellation) {
   EXPECT_TRUE(orion);
 }
 
-TEST(RenderCli, BadUsageIsStatusTwo) {
-  EXPECT_EQ(run("--frames 0").status, 2);
-  EXPECT_EQ(run("--no-such-option").status, 2);
+// Without a desktop the window program says so in one line and exits with 1:
+// with no display named at all, and with a display that does not answer.
+TEST(RenderCli, TheWindowWithoutADesktopSaysWhyAndExitsOne) {
+  for (const char* env : {"env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM",
+                          "env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY=:97"}) {
+    const CliRun r = run_command(std::string(env) + " '" + HOSHIZORA_WINDOW + "'");
+    EXPECT_EQ(r.status, 1) << env << ": " << r.out;
+    const auto lines = lines_of(r.out);
+    ASSERT_FALSE(lines.empty()) << env;
+    EXPECT_NE(lines.back().find("needs a graphical desktop; hoshizora-render draws without one"),
+              std::string::npos)
+        << env << ": " << r.out;
+  }
+}
+
+// Bad usage: status 2, a message that names the fault, and no file touched.
+TEST(RenderCli, BadUsageIsRefusedBeforeAnyFileIsTouched) {
+  const std::string dir = temp_dir();
+  const std::string same = "'" + dir + "same'";
+  const std::string same_by_another_name = "'" + dir + "./same'";
+  const struct {
+    const char* program;
+    std::string args, message;
+  } cases[] = {
+      {HOSHIZORA_RENDER, "--frames 0", "--frames needs a whole number"},
+      {HOSHIZORA_RENDER, "--no-such-option", "unknown option: --no-such-option"},
+      {HOSHIZORA_RENDER, "--png --table " + same, "--png needs a file"},
+      {HOSHIZORA_RENDER, "--table", "--table needs a file"},
+      {HOSHIZORA_RENDER, "--png=", "--png needs a file"},
+      {HOSHIZORA_RENDER, "--longitude --grid", "--longitude needs a value"},
+      {HOSHIZORA_RENDER, "--help=1", "--help takes no value"},
+      {HOSHIZORA_RENDER, "--grid=yes", "--grid takes no value"},
+      {HOSHIZORA_RENDER, "--png " + same + " --table " + same, "name the same file"},
+      {HOSHIZORA_RENDER, "--png " + same + " --table " + same_by_another_name,
+       "name the same file"},
+      {HOSHIZORA_RENDER, "--png - --table /dev/stdout", "name the same file"},
+      {HOSHIZORA_RENDER, "--table " + same + " --constellation-table " + same,
+       "--table and --constellation-table name the same file"},
+      {HOSHIZORA_RENDER, "--magnitude-limit x", "--magnitude-limit needs a number from -2 to 6"},
+      {HOSHIZORA_RENDER, "--magnitude-limit 6.5", "--magnitude-limit needs a number from -2 to 6"},
+      {HOSHIZORA_RENDER, "--magnitude-limit=-3", "--magnitude-limit needs a number from -2 to 6"},
+      {HOSHIZORA_RENDER, "--magnitude-limit 4.5abc", "--magnitude-limit needs a number"},
+      {HOSHIZORA_WINDOW, "--bogus", "unknown option: --bogus"},
+      {HOSHIZORA_WINDOW, "--help=1", "unknown option: --help=1"},
+  };
+  for (const auto& c : cases) {
+    const CliRun r = run_command(std::string("'") + c.program + "' " + c.args);
+    EXPECT_EQ(r.status, 2) << c.args << ": " << r.out;
+    EXPECT_NE(r.out.find(c.message), std::string::npos) << c.args << ": " << r.out;
+  }
+  EXPECT_TRUE(entries(dir).empty()) << "nothing written";
+}
+
+// A write that fails (a full disk: the file-size limit; a full device; a
+// closed standard output) says why, keeps the old file and exits with 1.
+TEST(RenderCli, AFailedWriteSaysWhyAndKeepsTheOldFile) {
+  const std::string dir = temp_dir();
+  const struct {
+    const char* why;
+    std::string command, message;
+  } cases[] = {
+      {"PNG on a full disk", "ulimit -f 4; R --png " + dir + "old",
+       "cannot write " + dir + "old: File too large"},
+      {"table on a full disk", "ulimit -f 1; R --table " + dir + "old",
+       "cannot write " + dir + "old: File too large"},
+      {"PNG onto a full device", "R --png /dev/full", "cannot write /dev/full: No space left"},
+      {"table into a full standard output", "R --table - >/dev/full",
+       "cannot write standard output: No space left"},
+      {"table into a closed standard output", "R --table - >&-",
+       "cannot write standard output: Bad file descriptor"},
+  };
+  for (const auto& c : cases) {
+    std::ofstream(dir + "old") << "old bytes";
+    std::string command = c.command;
+    command.replace(command.find('R'), 1, std::string("'") + HOSHIZORA_RENDER + "'");
+    const CliRun r = run_command("(" + command + ")");
+    EXPECT_EQ(r.status, 1) << c.why << ": " << r.out;
+    EXPECT_NE(r.out.find(c.message), std::string::npos) << c.why << ": " << r.out;
+    std::ifstream old(dir + "old");
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(old), {}), "old bytes") << c.why;
+    EXPECT_EQ(entries(dir), std::vector<std::string>{"old"}) << c.why << ": no temporary file";
+  }
+}
+
+// A file name is bytes: one that is not UTF-8 is used exactly as given.
+TEST(RenderCli, AFileNameThatIsNotUtf8IsKeptAsGiven) {
+  const std::string dir = temp_dir();
+  const CliRun r = run("--png '" + dir + "sky-\xff.png' --table '" + dir + "sky-\xff.tsv'");
+  ASSERT_EQ(r.status, 0) << r.out;
+  EXPECT_EQ(entries(dir), (std::vector<std::string>{"sky-\xff.png", "sky-\xff.tsv"}));
+}
+
+// The table does not follow the locale: byte for byte the same under C,
+// ja_JP and de_DE (decimal commas), the locales made here with localedef.
+TEST(RenderCli, TheTableIsTheSameUnderEveryLocale) {
+  const std::string sources = "/usr/share/i18n/locales/";
+  if (run_command("command -v localedef").status != 0 || !std::ifstream(sources + "de_DE") ||
+      !std::ifstream(sources + "ja_JP")) {
+    GTEST_SKIP() << "localedef or the locale sources (Debian's locales) are missing";
+  }
+  const std::string locpath = temp_dir();
+  for (const char* name : {"de_DE", "ja_JP"}) {
+    const CliRun made = run_command(std::string("localedef -i ") + name + " -f UTF-8 '" + locpath +
+                                    name + ".UTF-8'");
+    ASSERT_EQ(made.status, 0) << made.out;
+  }
+  const std::string env = "LOCPATH='" + locpath + "' LANG= LC_ALL=";
+  const CliRun comma = run_command(env + "de_DE.UTF-8 /usr/bin/printf %.1f 0.5");
+  ASSERT_EQ(comma.out, "0,5") << "the German locale writes a decimal comma";
+
+  const std::string args = std::string(kNight) + " --table - 2>/dev/null";
+  const CliRun c = run_command("LC_ALL=C '" + std::string(HOSHIZORA_RENDER) + "' " + args);
+  ASSERT_EQ(c.status, 0);
+  ASSERT_NE(c.out.find("# t2000\t0.26"), std::string::npos) << c.out.substr(0, 40);
+  for (const char* locale : {"ja_JP.UTF-8", "de_DE.UTF-8"}) {
+    const CliRun r = run_command(env + locale + " '" + std::string(HOSHIZORA_RENDER) + "' " + args);
+    EXPECT_EQ(r.status, 0) << locale;
+    EXPECT_TRUE(r.out == c.out) << locale << ": " << r.out.substr(0, 40);
+  }
 }
 
 }  // namespace

@@ -7,11 +7,14 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
 
 #include "window/app_id.hpp"
 #include "window/app_identity.hpp"
 #include "window/form1.hpp"
+#include "window/japanese.hpp"
 
 namespace hz {
 namespace {
@@ -131,6 +134,14 @@ TEST(AppIdentity, DesktopNameAndAnIconEvenWithoutAnInstalledTheme) {
   const QImage icon = QApplication::windowIcon().pixmap(48, 48).toImage();
   ASSERT_FALSE(icon.isNull()) << "the built-in icon is missing";
   EXPECT_NE(icon.pixel(24, 24), icon.pixel(0, 0)) << "a picture, not a blank";
+}
+
+// Qt's own texts (the save dialog, the standard buttons) in Japanese too.
+TEST(AppIdentity, QtsOwnButtonsSpeakJapanese) {
+  ASSERT_TRUE(speak_japanese(*QCoreApplication::instance()))
+      << "Qt's translations (qt6-translations-l10n) are missing";
+  QMessageBox box(QMessageBox::Question, "", "", QMessageBox::Save | QMessageBox::Cancel);
+  EXPECT_EQ(box.button(QMessageBox::Cancel)->text(), QString::fromUtf8("キャンセル"));
 }
 
 }  // namespace

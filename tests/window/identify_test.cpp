@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QEnterEvent>
 #include <QFile>
 #include <QImage>
 #include <QLineEdit>
@@ -117,6 +118,24 @@ TEST(Identify, AfterATickTheTipDescribesTheNewFrameOnScreen) {
   EXPECT_NE(box->tip(), before) << "a minute later Sirius stands elsewhere";
 }
 
+// From the Moon straight onto Saturn, 23 pixels below and right of it: the
+// pointer runs onto the Moon's tip (which stands below and right of the
+// pointer), so the box sees it leave, and come back onto Saturn when that tip
+// goes away. Saturn is named then, without waiting for the pointer to move.
+TEST(Identify, TheTipFollowsThePointerFromOneObjectOntoTheNext) {
+  Form1 form;
+  start_at(form, {"2026", "12", "18", "21"});
+  PictureBox* box = visible_box(form);
+  const QPointF moon = place(form, moon_index), saturn = place(form, sun_index + 6);
+  EXPECT_TRUE(hover(form, moon.x(), moon.y()).startsWith(QString::fromUtf8("月")));
+  QEvent leave(QEvent::Leave);
+  QApplication::sendEvent(box, &leave);
+  EXPECT_EQ(box->tip(), QString());
+  QEnterEvent enter(saturn, saturn, box->mapToGlobal(saturn));
+  QApplication::sendEvent(box, &enter);
+  EXPECT_TRUE(box->tip().startsWith(QString::fromUtf8("土星"))) << box->tip().toStdString();
+}
+
 TEST(Identify, SavingWritesTheFrameOnScreenOrSaysWhyNot) {
   Form1 form;
   start_at(form, kWinter);
@@ -131,9 +150,18 @@ TEST(Identify, SavingWritesTheFrameOnScreenOrSaysWhyNot) {
   EXPECT_TRUE(box->suggested_file_name().startsWith("hoshizora-2026-01-15-23"))
       << box->suggested_file_name().toStdString();
 
-  for (const QString& bad : {dir.filePath("no such folder/sky.png"), dir.path()}) {
-    const QString why = box->save_visible_frame(bad);
+  const struct {
+    QString path;
+    const char* reason;
+  } bad[] = {
+      {dir.filePath("no such folder/sky.png"), "保存先のフォルダがありません"},
+      {dir.path(), "同じ名前のフォルダがあります"},
+      {QStringLiteral("/dev/full"), "ディスクに空きがありません"},
+  };
+  for (const auto& b : bad) {
+    const QString why = box->save_visible_frame(b.path);
     EXPECT_TRUE(why.contains(QString::fromUtf8("保存できませんでした"))) << why.toStdString();
+    EXPECT_TRUE(why.contains(QString::fromUtf8(b.reason))) << why.toStdString();
   }
   EXPECT_EQ(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
             QStringList{"sky.png"})
