@@ -4,6 +4,7 @@
 // is on screen, and saves the whole window as PNG:
 //   window-shot --png docs/window.png --longitude 139.7 ... --grid
 #include <QApplication>
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -37,6 +38,13 @@ int main(int argc, char** argv) {
   form.findChild<QRadioButton*>(options->frame.stars_by_day ? hz::day_stars_group.on_name
                                                             : hz::day_stars_group.off_name)
       ->setChecked(true);
+  // The 表示 group: 6等星まで for any magnitude limit.
+  const std::pair<const char*, bool> display[] = {
+      {"ConstellationLines", options->frame.constellation_lines},
+      {"ConstellationNames", options->frame.constellation_names},
+      {"ConstellationBoundaries", options->frame.constellation_boundaries},
+      {"FaintStars", options->frame.magnitude_limit.has_value()}};
+  for (const auto& [name, on] : display) form.findChild<QCheckBox*>(name)->setChecked(on);
   form.show();
   auto* start = form.findChild<QPushButton*>("Command1");
   for (long n = 0; n <= options->frames; ++n) start->click();

@@ -1,5 +1,7 @@
 #include "frame/constellation_layer.hpp"
 
+#include <algorithm>
+
 #include "constellation/boundary_table.hpp"
 #include "constellation/constellations.hpp"
 #include "constellation/extended_stars.hpp"
@@ -14,6 +16,8 @@ namespace {
 static_assert(r_sky == 90);
 
 constexpr FieldGeometry field{xc_sky, yc_sky, scl_sky};
+// A line of the surface's font, pixels.
+constexpr double name_height = 12;
 
 // The view direction of a built-in or extended star.
 ViewVec star_view(const StarRef& s, const std::vector<ViewVec>& builtin,
@@ -36,17 +40,35 @@ void draw_boundaries(Surface& pic, ConstellationSky& sky, const SkyRotation& rot
   }
 }
 
+struct Box {
+  double left, top, width, height;
+  bool overlaps(const Box& o) const {
+    return left < o.left + o.width && o.left < left + width && top < o.top + o.height &&
+           o.top < top + height;
+  }
+};
+
+// Each name centred on its label point, or a line lower or higher when
+// another name is there already; left out when it finds no free place in
+// the field.
 void draw_names(Surface& pic, const SkyRotation& rot, bool drawn_now, FrameReport& report) {
   pic.set_fore_color(col_name);
+  std::vector<Box> taken;
   for (std::size_t k = 0; k < constellations.size(); ++k) {
     LabelRow& row = report.labels[k];
-    if (!row.xp || !row.yp) continue;
+    if (!drawn_now || !row.xp || !row.yp) continue;
     const double width = text_width(constellations[k].japanese);
-    const double left = *row.xp - width / 2, top = *row.yp - 6;
-    if (!drawn_now || !box_inside(field, rot, left, top, width, 12)) continue;
-    pic.set_current(left, top);
-    pic.print(constellations[k].japanese);
-    row.drawn = true;
+    for (double shift : {0.0, name_height, -name_height}) {
+      const Box box{*row.xp - width / 2, *row.yp - name_height / 2 + shift, width, name_height};
+      if (std::any_of(taken.begin(), taken.end(), [&](const Box& b) { return b.overlaps(box); }))
+        continue;
+      if (!box_inside(field, rot, box.left, box.top, box.width, box.height)) continue;
+      pic.set_current(box.left, box.top);
+      pic.print(constellations[k].japanese);
+      taken.push_back(box);
+      row.drawn = true;
+      break;
+    }
   }
 }
 

@@ -113,6 +113,7 @@ void FrameDriver::draw_frame() {
 void FrameDriver::draw_sky(Surface& pic, FrameReport& report) {
   report.lat_obs = lat_obs_;
   report.lon_obs = lon_obs_;
+  report.stars_epoch = epoch_t2000_;
   const FrameView view{report.t2000, report.ut_now,   lat_obs_,
                        lon_obs_,     report.view_alt, report.view_az};
   const BodiesState bodies = compute_bodies(view, ra_obj_, dc_obj_);

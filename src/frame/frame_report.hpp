@@ -53,6 +53,7 @@ struct FrameReport {
   CaptionLines caption;
   std::array<ObjectRow, object_table_size> objects{};
   double lat_obs = 0, lon_obs = 0;  // the place, radians
+  double stars_epoch = 0;           // the stars' epoch, Julian centuries from J2000.0
   // Every row of the extended table, row k at extended[k - 1], when the frame
   // has a magnitude limit; empty otherwise.
   std::vector<ExtendedRow> extended;

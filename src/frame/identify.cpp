@@ -2,11 +2,16 @@
 
 #include <cmath>
 
+#include "catalog/precession.hpp"
+#include "constellation/constellation_at.hpp"
+#include "constellation/constellations.hpp"
 #include "constellation/extended_stars.hpp"
 #include "frame/decimal_text.hpp"
 #include "frame/dms.hpp"
 #include "frame/object_names.hpp"
 #include "render/moon_phase_angle.hpp"
+#include "render/sky_rotation.hpp"
+#include "time/sidereal.hpp"
 
 namespace hz {
 namespace {
@@ -80,6 +85,27 @@ std::optional<int> object_at(const FrameReport& frame, const StarTables& stars, 
     }
   }
   return best;
+}
+
+std::optional<int> constellation_under(const FrameReport& frame, double x, double y) {
+  const auto p = unproject(x, y, xc_sky, yc_sky, scl_sky);
+  if (!p || p->z < 0) return std::nullopt;  // beyond the field's 90 degrees
+  const double theta = frame.lon_obs + 15 * grn(frame.t2000, frame.ut_now) * rd;
+  const SkyRotation rot(theta, frame.lat_obs, rd * frame.view_alt, rd * frame.view_az);
+  const Vec3 e = rot.equator_of_view(*p);
+  if (rot.horizon(e).z < 0) return std::nullopt;
+
+  // The place of the stars' epoch, carried back to J2000.0 by the same
+  // precession run backwards (within a second of arc over centuries).
+  const double ra_h = std::atan2(e.y, e.x) / rd / 15;
+  const double dec_deg = std::atan2(e.z, std::hypot(e.x, e.y)) / rd;
+  const EquatorialPlace j2000 = precess_place(ra_h, dec_deg, -100 * frame.stars_epoch);
+  return constellation_at(j2000.ra_h, j2000.dec_deg);
+}
+
+std::string describe_constellation(int k) {
+  const Constellation& c = constellations[static_cast<std::size_t>(k)];
+  return std::string(c.japanese) + " (" + c.latin + ")";
 }
 
 MoonPhase moon_phase(double mphase) {
