@@ -1,6 +1,7 @@
 #include "frame/constellation_layer.hpp"
 
 #include <algorithm>
+#include <cmath>
 
 #include "constellation/boundary_table.hpp"
 #include "constellation/constellations.hpp"
@@ -19,25 +20,33 @@ constexpr FieldGeometry field{xc_sky, yc_sky, scl_sky};
 // A line of the surface's font, pixels.
 constexpr double name_height = 12;
 
-// The view direction of a built-in or extended star.
-ViewVec star_view(const StarRef& s, const std::vector<ViewVec>& builtin,
-                  const std::vector<ViewVec>& extended) {
-  return s.table == StarTable::builtin ? builtin[s.row] : extended[s.row - 1];
-}
-
 void draw_boundaries(Surface& pic, ConstellationSky& sky, const SkyRotation& rot,
-                     std::vector<ViewVec>& points) {
+                     ConstellationScratch& scratch) {
   const std::vector<Vec3>& e = sky.boundaries();
+  std::vector<ViewVec>& points = scratch.boundary;
+  std::vector<std::optional<Point>>& screen = scratch.boundary_screen;
   points.resize(e.size());
-  for (std::size_t k = 0; k < e.size(); ++k) points[k] = rot.view(e[k]);
+  screen.resize(e.size());
+  // Each point projected once; a piece with an end near or beyond the
+  // horizon or the field's edge is cut by draw_sky_arc.
+  for (std::size_t k = 0; k < e.size(); ++k) {
+    points[k] = rot.view(e[k]);
+    screen[k].reset();
+    if (!well_inside(field, points[k])) continue;
+    const ScreenPoint s = project_view(points[k], field.x0, field.y0, field.scl);
+    screen[k] = Point{s.xp, s.yp};
+  }
   DottedPen pen(boundary_dot_spacing);
   for (const BoundaryLine& line : boundary_lines) {
     pen.lift();
-    for (std::uint32_t k = 1; k < line.count; ++k) {
-      draw_sky_arc(pic, field, points[line.first + k - 1], points[line.first + k], col_boundary,
-                   figure_piece, &pen);
+    for (std::uint32_t k = line.first + 1; k < line.first + line.count; ++k) {
+      if (screen[k - 1] && screen[k])
+        pen.stroke(*screen[k - 1], *screen[k]);
+      else
+        draw_sky_arc(pic, field, points[k - 1], points[k], col_boundary, figure_piece, &pen);
     }
   }
+  pic.pset_all(pen.dots(), col_boundary);
 }
 
 struct Box {
@@ -52,8 +61,8 @@ struct Box {
 // another name is there already; left out when it finds no free place in
 // the field.
 void draw_names(Surface& pic, const SkyRotation& rot, bool drawn_now, FrameReport& report) {
-  pic.set_fore_color(col_name);
   std::vector<Box> taken;
+  std::vector<PlacedText> texts;
   for (std::size_t k = 0; k < constellations.size(); ++k) {
     LabelRow& row = report.labels[k];
     if (!drawn_now || !row.xp || !row.yp) continue;
@@ -63,40 +72,62 @@ void draw_names(Surface& pic, const SkyRotation& rot, bool drawn_now, FrameRepor
       if (std::any_of(taken.begin(), taken.end(), [&](const Box& b) { return b.overlaps(box); }))
         continue;
       if (!box_inside(field, rot, box.left, box.top, box.width, box.height)) continue;
-      pic.set_current(box.left, box.top);
-      pic.print(constellations[k].japanese);
+      texts.push_back({box.left, box.top, constellations[k].japanese});
       taken.push_back(box);
       row.drawn = true;
       break;
     }
   }
+  pic.set_fore_color(col_name);
+  pic.print_all(texts);
 }
 
-// The extended stars to the limit, as the built-in stars are drawn.
-void draw_extended_stars(Surface& pic, ConstellationSky& sky, const std::vector<ViewVec>& views,
-                         const SkyRotation& rot, bool drawn_now, FrameReport& report) {
+// The pixels of a star's dot about its rounded centre: the digital disc
+// that circle draws for that radius (filled in the outline's colour).
+std::vector<Point> dot_offsets(double radius) {
+  std::vector<Point> offsets;
+  const int n = static_cast<int>(std::ceil(radius));
+  for (int dy = -n; dy <= n; ++dy) {
+    for (int dx = -n; dx <= n; ++dx) {
+      const double fx = dx / radius, fy = dy / radius;
+      if (fx * fx + fy * fy <= 1) offsets.push_back({double(dx), double(dy)});
+    }
+  }
+  return offsets;
+}
+
+// The extended stars to the limit, sized and coloured as the built-in stars
+// are; their dots gathered by colour and put down at once.
+void draw_extended_stars(Surface& pic, ConstellationSky& sky, const SkyRotation& rot,
+                         bool drawn_now, ConstellationScratch& scratch, FrameReport& report) {
   const double limit = *report.options.magnitude_limit;
   report.extended.resize(extended_stars.size());
   const std::vector<Vec3>& e = sky.extended();
+  const std::vector<double>& ra = sky.extended_ra();
+  const std::vector<double>& dec = sky.extended_dec();
+  static const std::vector<Point> sizes[] = {dot_offsets(1), dot_offsets(1.5), dot_offsets(2)};
+  for (auto& dots : scratch.dots) dots.clear();
+
   for (std::size_t k = 0; k < extended_stars.size(); ++k) {
     ExtendedRow& row = report.extended[k];
     row = ExtendedRow{};
-    row.ra_h = sky.extended_ra()[k];
-    row.dec_deg = sky.extended_dec()[k];
+    row.ra_h = ra[k];
+    row.dec_deg = dec[k];
     row.horizon = rot.horizon(e[k]);
     if (row.horizon.z < 0) continue;
-    const ScreenPoint s = project_view(views[k], field.x0, field.y0, field.scl);
+    const ScreenPoint s = project_view(rot.view(e[k]), field.x0, field.y0, field.scl);
     row.d = s.d;
     row.xp = s.xp;
     row.yp = s.yp;
     const StarRow& star = extended_stars[k];
     if (s.d / rd > r_sky || !drawn_now || !(star.mag <= limit)) continue;
-    const Rgb colour = col_tbl[star.code];
-    pic.set_fill_style(FillStyle::solid);
-    pic.set_fill_color(colour);
-    pic.circle(s.xp, s.yp, star_dot_size(star.mag), colour);
+    const double size = star_dot_size(star.mag);
+    const std::vector<Point>& disc = sizes[size == 1 ? 0 : size == 1.5 ? 1 : 2];
+    const double cx = std::nearbyint(s.xp), cy = std::nearbyint(s.yp);
+    for (const Point& d : disc) scratch.dots[star.code].push_back({cx + d.x, cy + d.y});
     row.drawn = true;
   }
+  for (int code = 1; code < 8; ++code) pic.pset_all(scratch.dots[code], col_tbl[code]);
 }
 
 }  // namespace
@@ -141,28 +172,20 @@ void draw_constellations(Surface& pic, ConstellationSky& sky, const FrameView& v
   const Rgb fill = pic.fill_color();
   const double cur_x = pic.current_x(), cur_y = pic.current_y();
 
-  if (o.constellation_boundaries && drawn_now) draw_boundaries(pic, sky, rot, scratch.boundary);
+  if (o.constellation_boundaries && drawn_now) draw_boundaries(pic, sky, rot, scratch);
 
-  // The extended stars' view directions, for the figures' faint ends and
-  // the faint stars' dots alike.
-  std::vector<ViewVec>& extended = scratch.extended;
-  if (o.constellation_lines || o.magnitude_limit) {
-    const std::vector<Vec3>& e = sky.extended();
-    extended.resize(e.size());
-    for (std::size_t k = 0; k < e.size(); ++k) extended[k] = rot.view(e[k]);
-  }
   if (o.constellation_lines && drawn_now) {
-    const std::vector<Vec3>& b = sky.builtin(ra_obj, dc_obj);
-    std::vector<ViewVec>& builtin = scratch.builtin;
-    builtin.resize(b.size());
-    for (std::size_t k = 0; k < b.size(); ++k) builtin[k] = rot.view(b[k]);
+    const std::vector<Vec3>& builtin = sky.builtin(ra_obj, dc_obj);
+    const std::vector<Vec3>& extended = sky.extended();
+    const auto end = [&](const StarRef& s) {
+      return rot.view(s.table == StarTable::builtin ? builtin[s.row] : extended[s.row - 1]);
+    };
     for (const FigureLine& line : figure_lines) {
-      draw_sky_arc(pic, field, star_view(line.from, builtin, extended),
-                   star_view(line.to, builtin, extended), col_figure, figure_piece);
+      draw_sky_arc(pic, field, end(line.from), end(line.to), col_figure, figure_piece);
     }
   }
   if (o.constellation_names) draw_names(pic, rot, drawn_now, report);
-  if (o.magnitude_limit) draw_extended_stars(pic, sky, extended, rot, drawn_now, report);
+  if (o.magnitude_limit) draw_extended_stars(pic, sky, rot, drawn_now, scratch, report);
 
   pic.set_fore_color(fore);
   pic.set_fill_style(fill_style);

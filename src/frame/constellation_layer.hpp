@@ -28,7 +28,9 @@ double text_width(const char* utf8);
 
 // View directions of one frame, kept to be reused by the next.
 struct ConstellationScratch {
-  std::vector<ViewVec> builtin, extended, boundary;
+  std::vector<ViewVec> boundary;
+  std::vector<Point> dots[8];                         // the faint stars' pixels by colour code
+  std::vector<std::optional<Point>> boundary_screen;  // boundary points well inside, projected
 };
 
 // Draws what the frame's options ask for and records the extended stars and

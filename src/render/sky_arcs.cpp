@@ -34,13 +34,13 @@ bool clip(double fa, double fb, double m, double& t0, double& t1) {
 
 }  // namespace
 
-void DottedPen::stroke(Surface& pic, Point a, Point b, Rgb c) {
+void DottedPen::stroke(Point a, Point b) {
   const double dx = b.x - a.x, dy = b.y - a.y;
   const double len = std::sqrt(dx * dx + dy * dy);
   double s = left_;
   for (; s <= len; s += spacing_) {
     const double t = len > 0 ? s / len : 0;
-    pic.pset(a.x + dx * t, a.y + dy * t, c);
+    dots_.push_back({a.x + dx * t, a.y + dy * t});
   }
   left_ = s - len;
 }
@@ -65,7 +65,7 @@ bool draw_sky_arc(Surface& pic, const FieldGeometry& g, const ViewVec& a, const 
     const ScreenPoint s = project_view(lerp(a, b, t0 + (t1 - t0) * k / pieces), g.x0, g.y0, g.scl);
     const Point next{s.xp, s.yp};
     if (pen)
-      pen->stroke(pic, prev, next, c);
+      pen->stroke(prev, next);
     else
       pic.line(prev.x, prev.y, next.x, next.y, c);
     prev = next;

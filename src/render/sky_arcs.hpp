@@ -4,6 +4,8 @@
 // edge, so neither line is touched and nothing pokes out.
 #pragma once
 
+#include <vector>
+
 #include "render/sky_rotation.hpp"
 #include "render/surface.hpp"
 
@@ -17,23 +19,27 @@ struct FieldGeometry {
 };
 
 // Dots along a line at even spacing, the spacing carried over from one
-// piece to the next, so a polyline comes out as one dotted line.
+// piece to the next, so a polyline comes out as one dotted line. The dots
+// are gathered, to be drawn at once (Surface::pset_all).
 class DottedPen {
  public:
   explicit DottedPen(double spacing) : spacing_(spacing) {}
   // Starts a new line: its first dot comes at its start.
   void lift() { left_ = 0; }
-  void stroke(Surface& pic, Point a, Point b, Rgb c);
+  void stroke(Point a, Point b);
+  const std::vector<Point>& dots() const { return dots_; }
 
  private:
   double spacing_;
   double left_ = 0;  // distance to go before the next dot
+  std::vector<Point> dots_;
 };
 
 // Draws the arc from a to b (less than 180 degrees apart) where it is at
 // least one pixel above the horizon and one pixel inside the field, in
-// straight pieces of at most max_piece radians. With a pen the pieces are
-// dotted, otherwise solid lines. Returns whether anything was drawn.
+// straight pieces of at most max_piece radians. With a pen the pieces go to
+// its dots (and c is not used), otherwise they are drawn as solid lines. Returns whether anything
+// was drawn.
 bool draw_sky_arc(Surface& pic, const FieldGeometry& g, const ViewVec& a, const ViewVec& b, Rgb c,
                   double max_piece, DottedPen* pen = nullptr);
 

@@ -50,15 +50,6 @@ Vec3 SkyRotation::equator_of_view(const Vec3& p) const {
           m_[0][2] * p.x + m_[1][2] * p.y + m_[2][2] * p.z};
 }
 
-ScreenPoint project_view(const ViewVec& p, double x0, double y0, double scl) {
-  const double s = std::sqrt(p.u * p.u + p.v * p.v);
-  const double d = std::atan2(s, p.w);
-  if (s == 0) return {x0, y0, d};
-  // prj's rho cos(t.p) and rho sin(t.p), with t.p measured from v toward u.
-  const double rho = scl * d / rd;
-  return {x0 + rho * (p.v / s), y0 - rho * (p.u / s), d};
-}
-
 std::optional<Vec3> unproject(double xp, double yp, double x0, double y0, double scl) {
   const double dx = xp - x0, dy = y0 - yp;
   const double rho = std::sqrt(dx * dx + dy * dy);

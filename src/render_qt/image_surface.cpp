@@ -111,35 +111,46 @@ void ImageSurface::set_current(double x, double y) {
 }
 
 void ImageSurface::print(std::string_view utf8) {
-  const double x = cur_x_;
-  const double y = cur_y_;
+  const PlacedText one{cur_x_, cur_y_, utf8};
+  print_all(std::span(&one, 1));
+}
+
+void ImageSurface::print_all(std::span<const PlacedText> texts) {
+  if (texts.empty()) return;
   if (QGuiApplication::instance() == nullptr) {
     cur_x_ = 0;
-    cur_y_ = y + surface_font_pixels;  // the best guess without metrics
+    cur_y_ = texts.back().y + surface_font_pixels;  // the best guess without metrics
     return;
   }
   const QFont font = surface_font();
   const QFontMetrics fm(font);
-  cur_x_ = 0;
-  cur_y_ = y + fm.height();
+  std::optional<QPainter> painter;
+  for (const PlacedText& t : texts) {
+    cur_x_ = 0;
+    cur_y_ = t.y + fm.height();
 
-  const auto px = pixel_of(x);
-  const auto py = pixel_of(y);
-  if (!px || !py) return;
-  // Text wholly off the image draws nothing; this also keeps the int
-  // conversions below in range.
-  if (*px > surface_width || *py > surface_height || *px < -100000 || *py < -100000) return;
+    const auto px = pixel_of(t.x);
+    const auto py = pixel_of(t.y);
+    if (!px || !py) continue;
+    // Text wholly off the image draws nothing; this also keeps the int
+    // conversions below in range.
+    if (*px > surface_width || *py > surface_height || *px < -100000 || *py < -100000) continue;
 
-  QPainter painter(&drawn_on());
-  painter.setRenderHint(QPainter::Antialiasing, false);
-  painter.setRenderHint(QPainter::TextAntialiasing, false);
-  painter.setFont(font);
-  painter.setPen(QColor(to_qrgb(fore_)));
-  // The baseline lies one ascent below the top of the text.
-  painter.drawText(QPoint(static_cast<int>(*px), static_cast<int>(*py) + fm.ascent()),
-                   QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
-  painter.end();
-  clear_upper_vector_state();
+    if (!painter) {
+      painter.emplace(&drawn_on());
+      painter->setRenderHint(QPainter::Antialiasing, false);
+      painter->setRenderHint(QPainter::TextAntialiasing, false);
+      painter->setFont(font);
+      painter->setPen(QColor(to_qrgb(fore_)));
+    }
+    // The baseline lies one ascent below the top of the text.
+    painter->drawText(QPoint(static_cast<int>(*px), static_cast<int>(*py) + fm.ascent()),
+                      QString::fromUtf8(t.utf8.data(), static_cast<qsizetype>(t.utf8.size())));
+  }
+  if (painter) {
+    painter->end();
+    clear_upper_vector_state();
+  }
 }
 
 void ImageSurface::circle(double x, double y, double radius, Rgb outline,
@@ -168,6 +179,12 @@ void ImageSurface::polyline(std::span<const Point> points, Rgb c) {
 void ImageSurface::pset(double x, double y, Rgb c) {
   ImageGrid g(drawn_on());
   raster_point(g, x, y, c);
+}
+
+void ImageSurface::pset_all(std::span<const Point> points, Rgb c) {
+  if (points.empty()) return;
+  ImageGrid g(drawn_on());
+  for (const Point& p : points) raster_point(g, p.x, p.y, c);
 }
 
 std::optional<Rgb> ImageSurface::point(double x, double y) const {

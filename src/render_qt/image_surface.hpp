@@ -38,6 +38,7 @@ class ImageSurface : public Surface {
   // Needs a QGuiApplication for the font; without one nothing is drawn (the
   // current position still moves on).
   void print(std::string_view utf8) override;
+  void print_all(std::span<const PlacedText> texts) override;
 
   using Surface::circle;
   void circle(double x, double y, double radius, Rgb outline, std::optional<ArcAngles> arc,
@@ -45,6 +46,7 @@ class ImageSurface : public Surface {
   void line(double x1, double y1, double x2, double y2, Rgb c) override;
   void polyline(std::span<const Point> points, Rgb c) override;
   void pset(double x, double y, Rgb c) override;
+  void pset_all(std::span<const Point> points, Rgb c) override;
   std::optional<Rgb> point(double x, double y) const override;
 
   // Records the pixels that differ from the background colour.

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <optional>
 
-#include "constellation/table_sizes.hpp"
+#include "constellation/extended_stars.hpp"
 #include "frame/frame_driver.hpp"
 #include "frame/manual_timer.hpp"
 #include "render_qt/image_surface.hpp"
@@ -124,6 +124,28 @@ TEST(ConstellationFrame, TheMagnitudeLimitDecidesWhichStarsAreDrawn) {
     const FrameReport& f = r.driver.last_frame();
     int faint = 0;
     for (const ExtendedRow& e : f.extended) faint += e.drawn;
+    // A faint star with nothing drawn near it is the dot circle draws: from
+    // magnitude 2.6 on, 5 pixels in a plus.
+    const auto alone = [&](const ExtendedRow& e) {
+      for (const ExtendedRow& o : f.extended) {
+        if (&o != &e && o.drawn && std::hypot(*o.xp - *e.xp, *o.yp - *e.yp) < 8) return false;
+      }
+      for (const ObjectRow& o : f.objects) {
+        if (o.drawn && std::hypot(*o.xp - *e.xp, *o.yp - *e.yp) < 8) return false;
+      }
+      return true;
+    };
+    for (std::size_t k = 0; k < f.extended.size(); ++k) {
+      const ExtendedRow& e = f.extended[k];
+      if (!e.drawn || extended_stars[k].mag < 2.6 || !alone(e)) continue;
+      const Rgb colour = col_tbl[extended_stars[k].code];
+      const int cx = static_cast<int>(std::nearbyint(*e.xp));
+      const int cy = static_cast<int>(std::nearbyint(*e.yp));
+      EXPECT_EQ(count_colour(r.drawn(), colour, cx - 3, cy - 3, cx + 4, cy + 4), 5) << k;
+      EXPECT_EQ(r.drawn().point(cx + 1, cy), colour) << k;
+      EXPECT_EQ(r.drawn().point(cx, cy - 1), colour) << k;
+      break;
+    }
     EXPECT_GE(faint, c.faint_min) << c.limit.value_or(99);
     EXPECT_LE(faint, c.faint_max) << c.limit.value_or(99);
     for (int i = first_star; i <= last_star; ++i) {
