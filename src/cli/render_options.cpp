@@ -54,8 +54,9 @@ std::optional<long> parse_frames(const std::string& s) {
 // A magnitude limit: a whole decimal number within the limits.
 std::optional<double> parse_limit(const std::string& s) {
   double v = 0;
+  const char* begin = s.data() + (s.rfind('+', 0) == 0 ? 1 : 0);  // "+5" as 5
   const char* end = s.data() + s.size();
-  const auto [ptr, ec] = std::from_chars(s.data(), end, v);
+  const auto [ptr, ec] = std::from_chars(begin, end, v);
   if (ec != std::errc() || ptr != end || !std::isfinite(v)) return std::nullopt;
   if (v > kFaintestLimit || v < kBrightestLimit) return std::nullopt;
   return v;

@@ -48,6 +48,7 @@ TEST(RenderOptions, TheConstellationSwitchesSetTheFrameOptions) {
   EXPECT_EQ(o.frame.magnitude_limit, -1.5);
   EXPECT_EQ(o.constellation_table, "c.tsv");
   EXPECT_FALSE(parse_ok({}).frame.magnitude_limit) << "the built-in 300 only, by default";
+  EXPECT_EQ(parse_ok({"--magnitude-limit=+6"}).frame.magnitude_limit, 6.0);
 }
 
 TEST(RenderOptions, BadUsageIsAnError) {
