@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Timing of the numeric core: the calendar, the horizon conversion, the
 // planets and the Moon, and everything one frame computes for its bodies.
 #include <benchmark/benchmark.h>

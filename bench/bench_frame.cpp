@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Timing of whole frames as the window draws them: the bodies, the dome and
 // grid, 300 stars, the marks and the caption, on an image surface; and with
 // every display option on. Tokyo on a

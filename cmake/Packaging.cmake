@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package: cpack -G DEB in the build folder writes
 # hoshizora_<version>_<arch>.deb there.
 # HOSHIZORA_MAINTAINER is set in data/, where the changelog names it too.

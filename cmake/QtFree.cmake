@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The drawing core and the frame are plain C++: the window, the renderer and
 # any later front end reach Qt through render_qt, never through them. This
 # fails the configure step if a library in the list, or anything it links,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calendar conversions over every moment the program can reach: a century
 // value, a day number or a typed date goes to the other scales and back, and
 // every conversion returns (day_to_date's year search is bounded, and must not

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the fuzz targets share: reading their input bytes as values, and
 // stopping loudly when a check fails. Plain C++, so that the ordinary test
 // suite can build the targets without libFuzzer and replay their corpora.

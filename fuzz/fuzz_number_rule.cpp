@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The number rule on any text a field can hold, UTF-8 or not: never NaN, and
 // blanks (spaces, tabs and line feeds, wherever they are) change nothing.
 #include <cmath>

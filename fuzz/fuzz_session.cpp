@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A whole session at the window, driven by the input: the texts of the ten
 // fields, the two option buttons, then up to 30 actions (Start, Pause/Resume,
 // a tick of the timer, an edit of a field). After every action:

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Prints, as Markdown, how far the built-in sky lies from Swiss Ephemeris:
 # the Sun, the Moon and the planets (geocentric apparent places), Greenwich
 # sidereal time and the precessed star places; see tools/accuracy_table.cpp.

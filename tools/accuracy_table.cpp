@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How far the program's sky lies from Swiss Ephemeris: prints a Markdown
 // table of the angular errors of the Sun, the Moon and the planets, of
 // Greenwich sidereal time and of the precessed star places. Run by hand,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // draw-icon: hoshizora's icon as a PNG of the given size, the same picture as
 // data/icons/jp.hoshizora.Hoshizora.svg (a 128-unit square):
 //   draw-icon 256 data/icons/256/jp.hoshizora.Hoshizora.png

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fuzzes every target in fuzz/ for SECONDS each (default 60) and prints, per
 # target, the executions, the coverage (cov and ft of libFuzzer's last stats
 # line) and the crashes found.

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian 12 packages that hoshizora needs, when any is missing:
 #   install-deps.sh run    to build and run the planetarium
 #   install-deps.sh test   to build and run the tests and benchmarks as well

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Writes the reference places of the Sun, the Moon and the planets that
 # tests/ephem/ephemeris_reference_test.cpp compares the program with, taken
 # from Debian's swetest (Swiss Ephemeris, built-in Moshier theory, no files).

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Cold start and memory of hoshizora-render and of the window, as a user runs
 # them:
 #   sh tools/measure-start.sh [RUNS]

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds the planetarium and opens its window.
 set -eu
 top=$(cd "$(dirname "$0")/.." && pwd)

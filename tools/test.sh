@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, checks the formatting, then builds with warnings
 # as errors and runs the whole test suite headless twice: the release build
 # (build/) and the build with AddressSanitizer, leak detection on, and

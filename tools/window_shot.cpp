@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // window-shot: a picture of the planetarium window, for the README.
 // Takes the renderer's options (--longitude ... --grid --frames N), types them
 // into the window's fields, presses Start N + 1 times so that the N-th frame

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // window-start: the planetarium window started as hoshizora starts it, up to
 // its first paint. Prints the wall-clock time (nanoseconds since the epoch)
 // at which that paint is done, and quits; tools/measure-start.sh takes the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The star table's precession of one place, shared by the built-in 300 and
 // every other star or point carried with them.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loading the star table, precessed to an epoch.
 #pragma once
 

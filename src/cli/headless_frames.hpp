@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The frame driver with no window: a timer that never ticks by itself and two
 // image surfaces. The renderer, the benchmarks and the tests draw with it
 // exactly what the window draws.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // hoshizora-render: the planetarium's frames without a window.
 #include <QGuiApplication>
 #include <QImage>

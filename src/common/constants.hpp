@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Constants shared by every subsystem: the angle factors, the colours, the
 // geometry of the sky field and its text, and the time zone. Plain C++, no Qt.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The object table's layout: which index holds which object in ra_obj and
 // dc_obj, in the frame report and in the renderer's --table output.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Kepler's equation and its root finder, shared by the planets and the Moon.
 #pragma once
 

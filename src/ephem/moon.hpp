@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Geocentric place of the Moon from a small lunar theory.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A body on a Keplerian ellipse, as seen from the focus: the step shared by
 // the planets and the Moon.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Heliocentric and geocentric places of the Sun and the planets from mean
 // orbital elements that change linearly with time.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The constellations of a frame: boundaries, figure lines and names, and the
 // stars of the extended table, drawn after the dome and before the built-in
 // stars, so the stars and bodies lie on top. All of it is hidden by day, as

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The constellations and the extended stars carried to the stars' epoch, as
 // unit vectors of the equator of date, each part made when a frame first
 // needs it: a frame with every new option off never makes any.

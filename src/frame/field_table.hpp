@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's fields, one row each: what a field means and how the window,
 // hoshizora-render and the refusal messages name it. Every front end reads
 // its names and start texts from here.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the frame driver reads from the window: the text boxes and the display
 // options, and the timer it drives. The window supplies
 // them from its widgets; the headless renderer from its command line.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The frame driver: the Start button's handler, which the timer's ticks call
 // too. Each call shows the frame drawn by the previous call, draws the next
 // one on the hidden surface and moves the simulated clock on by one minute.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The display options of a frame, read afresh every frame as one value: from
 // the window's option buttons and check boxes, or from hoshizora-render's
 // switches. Everything off is the sky as it always was.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What one frame computed, object by object: the content of the renderer's
 // object table, and what tests look at.
 #pragma once

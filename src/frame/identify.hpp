@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which object of a frame lies under a point, and what to say of it: the hover
 // tool tip of the window. No widgets.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The names of the objects of the table: the stars' from the star table, the
 // Sun's, the planets' and the Moon's built in.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "frame/solar_system.hpp"
 
 #include "ephem/moon.hpp"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Boundary fill of a region of the drawing surface.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The frame of reference of the view: grid, horizon, field boundary, legend
 // and cardinal points.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The dome drawn once per view and drawn back on later frames.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A quick polar distance for the dome's grid nodes, where the library's atan
 // and the divisions around it were the largest cost of drawing a view afresh.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Markers of the Sun, the planets and the Moon.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Moon's phase as an angle: what its mark draws and what the hover tip
 // reports, from one fold.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The view projection: horizon directions onto the drawing surface.
 #pragma once
 

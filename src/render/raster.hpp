@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pixel-exact rasterising of the surface's shapes on a plain grid of pixels:
 // no antialiasing, so a colour read back is exactly the colour drawn.
 #pragma once

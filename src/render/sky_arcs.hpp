@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lines along the sky drawn into the field: a figure line or a piece of a
 // boundary runs along a great circle; what lies below the horizon or outside
 // the field is cut off, one pixel short of the horizon and of the field's

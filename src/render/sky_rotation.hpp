@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Directions on the sky as unit vectors, and the one rotation per frame that
 // takes them from the equator of date to the horizon and to the line of
 // sight. The figures, boundaries and faint stars are drawn through it: 4,741

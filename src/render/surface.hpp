@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The drawing surface the sky is drawn on: the few operations of a picture
 // box that the frame uses. Coordinates are pixels, origin at the top-left,
 // x to the right and y downward; fractional coordinates are rounded to whole

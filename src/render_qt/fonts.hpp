@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fonts of the drawing surfaces. The window font "ＭＳ ゴシック" (and its
 // proportional sibling) are not known to fontconfig, so they are mapped onto
 // the IPA Gothic faces.

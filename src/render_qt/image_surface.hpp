@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A drawing surface held in memory as an image of the picture box's size.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A Qt application for programs that draw frames without a display: the
 // renderer, the benchmarks, the tools and the session fuzz target. The
 // captions' fonts need one, a screen never.

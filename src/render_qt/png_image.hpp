@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The frame as it goes into a PNG file.
 #pragma once
 

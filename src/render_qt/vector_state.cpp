@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "render_qt/vector_state.hpp"
 
 #if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Qt's AVX2 fill and blend routines can return with the upper halves of the
 // vector registers still in use. On such a processor the program's SSE2
 // arithmetic, mixed with that state, ran at half speed until the next call

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Gregorian calendar arithmetic and the program's two time scales: the day
 // number (1600-01-01 = day 1) and centuries from J2000.0.
 #pragma once

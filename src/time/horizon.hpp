@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Equatorial to horizon coordinates for an observer on the Earth.
 #pragma once
 

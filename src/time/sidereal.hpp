@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Apparent sidereal time at Greenwich.
 #pragma once
 

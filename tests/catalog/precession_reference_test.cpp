@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Precessed places of five bright stars against the rigorous IAU 1976
 // precession (Lieske et al. 1977, A&A 58, 1): the rotation by zeta, theta and
 // z from the mean equator and equinox of J2000.0 to those of the epoch.

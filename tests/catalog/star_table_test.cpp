@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The make-up of the built-in star table: every count and every fixed row
 // that the star field relies on. The table is generated once and committed,
 // so these tests catch a hand edit (or a bad regeneration) that breaks it.

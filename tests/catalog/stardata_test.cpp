@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loading and precessing the star table.
 #include "catalog/stardata.hpp"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Frames drawn from many moments, places and views, each reduced to the
 // SHA-256 of its pixels and of its object table. The committed fixture was
 // made from the program as it drew before any speed-up or reorganisation;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // make-golden-frames: prints the golden frame hashes, one line a frame, for
 // tests/data/golden_frames.tsv. Run it only to make the fixture anew on
 // purpose, when a visible change to the frames is intended.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every golden frame is drawn as it was when the fixture was made.
 #include "cli/golden_frames.hpp"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // hoshizora-render run as a user runs it: exit status, outputs, messages.
 #include <dirent.h>
 #include <gtest/gtest.h>

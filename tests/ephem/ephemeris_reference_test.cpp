@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Sun, the Moon and the planets against an external ephemeris: the places
 // that Debian's swetest (Moshier's analytic theory) gives at a dozen moments
 // from 1800 to 2200, written once to data/ephemeris_reference.tsv by

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A surface that passes every call on to a real image surface and counts the
 // calls that hand it a coordinate or size that is not a finite number.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Frames with the constellations and the faint stars: what they add, and
 // what they must leave alone.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Day or night is decided by the sign of the Sun's altitude: a threshold off
 // by even a few thousandths of a radian changes the sky colour at sunrise.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Frames looked at pixel by pixel: stars and bodies as the frame draws them.
 #include <gtest/gtest.h>
 

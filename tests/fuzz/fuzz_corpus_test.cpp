@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every stored input of every fuzz target's seed corpus, run through the
 // target: a crash or a failed check found once stays found.
 #include <gtest/gtest.h>

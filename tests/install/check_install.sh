@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The installed program as a desktop sees it: an install into a scratch
 # DESTDIR holds exactly the expected files, the desktop entry and AppStream
 # metadata validate, both manual pages render, and lintian finds no error in

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The marks of the Sun, the planets and the Moon, pixel by pixel, against
 // masks drawn by hand from the shapes the marks are made of and the raster
 // rules of render/raster.hpp:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Helpers for the surface tests: pixel sets and a surface that records the
 // texts printed on it.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fields typed by a test, as a user would type them into the window.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Outside models the program's sky is measured against: the rigorous IAU 1976
 // precession, the angular separation of two directions and the IAU 1982
 // sidereal time. Written once here, for the reference tests and for

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Greenwich sidereal time against the IAU 1982 expression for mean sidereal
 // time (Aoki et al. 1982, A&A 105, 359), plus the leading term of the
 // equation of the equinoxes from the IAU 1980 nutation series, since grn

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the window looks like: a picture of it on the offscreen platform,
 // taken after a longitude is typed, read pixel by pixel.
 #include <gtest/gtest.h>

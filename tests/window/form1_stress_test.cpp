@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window under stress: Start pressed as fast as events allow, Pause and
 // Resume between ticks, the frame interval changed while running, and the
 // window closed at awkward moments. Throughout, the clock must have moved on

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Driving the window as a user does, for the window tests.
 #pragma once
 
