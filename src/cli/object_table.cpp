@@ -6,6 +6,7 @@
 
 #include "constellation/constellations.hpp"
 #include "constellation/extended_stars.hpp"
+#include "frame/constellation_layer.hpp"
 #include "frame/decimal_text.hpp"
 #include "frame/object_names.hpp"
 
@@ -53,9 +54,10 @@ void write_object_table(std::ostream& out, const FrameReport& frame, const StarT
 
 void write_constellation_table(std::ostream& out, const FrameReport& frame) {
   out << "abbr\tja\tlatin\talt_rad\taz_rad\txp\typ\tdrawn\n";
-  for (std::size_t k = 0; k < constellations.size() && k < frame.labels.size(); ++k) {
+  const std::vector<LabelRow> labels = label_rows(frame);
+  for (std::size_t k = 0; k < constellations.size(); ++k) {
     const Constellation& c = constellations[k];
-    const LabelRow& r = frame.labels[k];
+    const LabelRow& r = labels[k];
     out << c.abbreviation << '\t' << c.japanese << '\t' << c.latin << '\t' << number(r.alt) << '\t'
         << number(r.az) << '\t' << cell(r.xp) << '\t' << cell(r.yp) << '\t' << (r.drawn ? 1 : 0)
         << '\n';

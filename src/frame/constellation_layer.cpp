@@ -50,6 +50,29 @@ void draw_boundaries(Surface& pic, ConstellationSky& sky, const SkyRotation& rot
   pic.pset_all(pen.dots(), col_boundary);
 }
 
+// The one rotation of a frame.
+SkyRotation frame_rotation(const FrameView& view) {
+  const double theta = view.lon_obs + 15 * grn(view.t2000, view.ut_now) * rd;
+  return SkyRotation(theta, view.lat_obs, rd * view.view_alt, rd * view.view_az);
+}
+
+// The label points, for the label vectors of the stars' epoch.
+std::vector<LabelRow> label_rows_of(const SkyRotation& rot, const std::vector<Vec3>& labels) {
+  std::vector<LabelRow> rows(labels.size());
+  for (std::size_t k = 0; k < labels.size(); ++k) {
+    LabelRow& row = rows[k];
+    const AltAz h = alt_az_of(rot.horizon(labels[k]));
+    row.alt = h.alt;
+    row.az = h.az;
+    const ViewVec p = rot.view(labels[k]);
+    if (!well_inside(field, p)) continue;
+    const ScreenPoint s = project_view(p, field.x0, field.y0, field.scl);
+    row.xp = s.xp;
+    row.yp = s.yp;
+  }
+  return rows;
+}
+
 struct Box {
   double left, top, width, height;
   bool overlaps(const Box& o) const {
@@ -61,11 +84,13 @@ struct Box {
 // Each name centred on its label point, or a line lower or higher when
 // another name is there already; left out when it finds no free place in
 // the field.
-void draw_names(Surface& pic, const SkyRotation& rot, bool drawn_now, FrameReport& report) {
+void draw_names(Surface& pic, ConstellationSky& sky, const SkyRotation& rot, bool drawn_now,
+                FrameReport& report) {
   std::vector<Box> taken;
   std::vector<PlacedText> texts;
+  const std::vector<LabelRow> rows = label_rows_of(rot, sky.labels());
   for (std::size_t k = 0; k < constellations.size(); ++k) {
-    LabelRow& row = report.labels[k];
+    const LabelRow& row = rows[k];
     if (!drawn_now || !row.xp || !row.yp) continue;
     const double width = text_width(constellations[k].japanese);
     for (double shift : {0.0, name_height, -name_height}) {
@@ -75,7 +100,7 @@ void draw_names(Surface& pic, const SkyRotation& rot, bool drawn_now, FrameRepor
       if (!box_inside(field, rot, box.left, box.top, box.width, box.height)) continue;
       texts.push_back({box.left, box.top, constellations[k].japanese});
       taken.push_back(box);
-      row.drawn = true;
+      report.names_drawn.push_back(static_cast<int>(k));
       break;
     }
   }
@@ -133,6 +158,15 @@ void draw_extended_stars(Surface& pic, ConstellationSky& sky, const SkyRotation&
 
 }  // namespace
 
+std::vector<LabelRow> label_rows(const FrameReport& frame) {
+  const FrameView view{frame.t2000,   frame.ut_now,   frame.lat_obs,
+                       frame.lon_obs, frame.view_alt, frame.view_az};
+  ConstellationSky sky(frame.stars_epoch);
+  std::vector<LabelRow> rows = label_rows_of(frame_rotation(view), sky.labels());
+  for (int k : frame.names_drawn) rows[static_cast<std::size_t>(k)].drawn = true;
+  return rows;
+}
+
 double text_width(const char* utf8) {
   double width = 0;
   for (const char* c = utf8; *c; ++c) {
@@ -149,23 +183,11 @@ void draw_constellations(Surface& pic, ConstellationSky& sky, const FrameView& v
                          const ObjectArray& ra_obj, const ObjectArray& dc_obj,
                          ConstellationScratch& scratch, FrameReport& report) {
   const FrameOptions& o = report.options;
-  const double theta = view.lon_obs + 15 * grn(view.t2000, view.ut_now) * rd;
-  const SkyRotation rot(theta, view.lat_obs, rd * view.view_alt, rd * view.view_az);
+  const SkyRotation rot = frame_rotation(view);
   const bool drawn_now = report.is_day == 0 || o.stars_by_day;
 
   if (!o.magnitude_limit) report.extended.clear();
-  report.labels.assign(constellations.size(), LabelRow{});
-  for (std::size_t k = 0; k < constellations.size(); ++k) {
-    LabelRow& row = report.labels[k];
-    const AltAz h = alt_az_of(rot.horizon(sky.labels()[k]));
-    row.alt = h.alt;
-    row.az = h.az;
-    const ViewVec p = rot.view(sky.labels()[k]);
-    if (!well_inside(field, p)) continue;
-    const ScreenPoint s = project_view(p, field.x0, field.y0, field.scl);
-    row.xp = s.xp;
-    row.yp = s.yp;
-  }
+  report.names_drawn.clear();
   if (!o.any_constellation() && !o.magnitude_limit) return;
 
   const Rgb fore = pic.fore_color();
@@ -185,7 +207,7 @@ void draw_constellations(Surface& pic, ConstellationSky& sky, const FrameView& v
       draw_sky_arc(pic, field, end(line.from), end(line.to), col_figure, figure_piece);
     }
   }
-  if (o.constellation_names) draw_names(pic, rot, drawn_now, report);
+  if (o.constellation_names) draw_names(pic, sky, rot, drawn_now, report);
   if (o.magnitude_limit) draw_extended_stars(pic, sky, rot, drawn_now, scratch, report);
 
   pic.set_fore_color(fore);

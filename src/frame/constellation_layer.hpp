@@ -27,6 +27,18 @@ constexpr double boundary_dot_spacing = 4;
 // width.
 double text_width(const char* utf8);
 
+// A constellation's label point in a frame.
+struct LabelRow {
+  double alt = 0, az = 0;        // radians
+  std::optional<double> xp, yp;  // where the name is centred, when in the field
+  bool drawn = false;            // the name was drawn
+};
+
+// The label point of every constellation in a frame, in the order of
+// constellations: worked out from the frame's moment, place and view when
+// asked (the renderer's table), the very places the names were drawn at.
+std::vector<LabelRow> label_rows(const FrameReport& frame);
+
 // View directions of one frame, kept to be reused by the next.
 struct ConstellationScratch {
   std::vector<ViewVec> boundary;

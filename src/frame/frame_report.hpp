@@ -30,13 +30,6 @@ struct ExtendedRow {
   bool drawn = false;
 };
 
-// A constellation's label point in a frame.
-struct LabelRow {
-  double alt = 0, az = 0;        // radians
-  std::optional<double> xp, yp;  // where the name is centred, when in the field
-  bool drawn = false;            // the name was drawn
-};
-
 struct FrameReport;
 
 // Row i of a frame's object table, the extended stars' (from first_extended
@@ -58,8 +51,8 @@ struct FrameReport {
   // Every row of the extended table, row k at extended[k - 1], when the frame
   // has a magnitude limit; empty otherwise.
   std::vector<ExtendedRow> extended;
-  // The label point of every constellation, in the order of constellations.
-  std::vector<LabelRow> labels;
+  // The constellations (indices of constellations) whose names were drawn.
+  std::vector<int> names_drawn;
 };
 
 }  // namespace hz
