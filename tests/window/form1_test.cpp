@@ -93,7 +93,7 @@ TEST(Form1, DisplayKeysOnTheSkyAndAChangeWhilePausedShowsAtOnce) {
                      {"sky", Qt::Key_B, "ConstellationBoundaries"},
                      {"sky", Qt::Key_X, nullptr}};
   for (const Case& c : cases) {
-    const std::string on = c.focus + std::string(" ") + QTest::toString(c.key);
+    const std::string on = c.focus + std::string(" ") + static_cast<char>(c.key);
     QWidget* target = nullptr;
     if (std::string(c.focus) == "sky") {
       for (PictureBox* p : form.findChildren<PictureBox*>()) {
