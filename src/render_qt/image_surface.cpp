@@ -204,6 +204,9 @@ void ImageSurface::print_all(std::span<const PlacedText> texts) {
       }
     }
   }
+  // The font's and the metrics' code leaves the vector registers' upper
+  // halves in use, as Qt's text drawing does.
+  clear_upper_vector_state();
 }
 
 void ImageSurface::circle(double x, double y, double radius, Rgb outline,
