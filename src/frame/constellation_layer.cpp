@@ -131,7 +131,12 @@ void draw_extended_stars(Surface& pic, ConstellationSky& sky, const SkyRotation&
   const std::vector<Vec3>& e = sky.extended();
   const std::vector<double>& ra = sky.extended_ra();
   const std::vector<double>& dec = sky.extended_dec();
-  static const std::vector<Point> sizes[] = {dot_offsets(1), dot_offsets(1.5), dot_offsets(2)};
+  std::vector<Point>(&sizes)[3] = scratch.discs;
+  if (sizes[0].empty()) {
+    sizes[0] = dot_offsets(1);
+    sizes[1] = dot_offsets(1.5);
+    sizes[2] = dot_offsets(2);
+  }
   for (auto& dots : scratch.dots) dots.clear();
 
   for (std::size_t k = 0; k < extended_stars.size(); ++k) {

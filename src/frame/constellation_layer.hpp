@@ -42,7 +42,8 @@ std::vector<LabelRow> label_rows(const FrameReport& frame);
 // View directions of one frame, kept to be reused by the next.
 struct ConstellationScratch {
   std::vector<ViewVec> boundary;
-  std::vector<Point> dots[8];                         // the faint stars' pixels by colour code
+  std::vector<Point> dots[8];   // the faint stars' pixels by colour code
+  std::vector<Point> discs[3];  // a dot's pixels about its centre, for sizes 1, 1.5 and 2
   std::vector<std::optional<Point>> boundary_screen;  // boundary points well inside, projected
 };
 
