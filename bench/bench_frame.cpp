@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Timing of whole frames as the window draws them: the bodies, the dome and
-// grid, 300 stars, the marks and the caption, on an image surface. Tokyo on a
+// grid, 300 stars, the marks and the caption, on an image surface; and with
+// every display option on. Tokyo on a
 // December night, a frame a simulated minute as in the window.
 #include <benchmark/benchmark.h>
 
@@ -37,11 +38,20 @@ void BM_HorizonView(benchmark::State& state) {
   run_frames(state, tokyo_night({"--view-altitude=0", "--view-azimuth=180", "--grid"}));
 }
 
+// The grid, the constellation lines, names and boundaries and the stars to
+// magnitude 6.
+const std::vector<std::string> everything = {"--grid", "--constellation-lines",
+                                             "--constellation-names", "--constellation-boundaries",
+                                             "--magnitude-limit=6"};
+
+void BM_EverythingOn(benchmark::State& state) { run_frames(state, tokyo_night(everything)); }
+
 // The line of sight turns one degree of azimuth a frame, so every frame draws
-// the dome afresh; at the given altitude, grid on.
-void BM_TurningView(benchmark::State& state) {
-  hz::RenderOptions options =
-      tokyo_night({"--view-altitude=" + std::to_string(state.range(0)), "--grid"});
+// the dome afresh; at the given altitude, grid on (and, with everything,
+// all the constellations and the faint stars).
+void turning_view(benchmark::State& state, std::vector<std::string> extra) {
+  extra.push_back("--view-altitude=" + std::to_string(state.range(0)));
+  hz::RenderOptions options = tokyo_night(extra);
   hz::OptionFields fields(options);
   hz::HeadlessFrames frames(fields);
   long az = 180;
@@ -51,6 +61,9 @@ void BM_TurningView(benchmark::State& state) {
     frames.driver().command1_click();
   }
 }
+
+void BM_TurningView(benchmark::State& state) { turning_view(state, {"--grid"}); }
+void BM_TurningViewEverythingOn(benchmark::State& state) { turning_view(state, everything); }
 
 // The dome alone, drawn afresh for a view turning a degree a call.
 void BM_DomeAlone(benchmark::State& state) {
@@ -68,6 +81,8 @@ BENCHMARK(BM_DefaultViewGridOff)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_DefaultViewGridOn)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_HorizonView)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_TurningView)->Arg(90)->Arg(45)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_EverythingOn)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_TurningViewEverythingOn)->Arg(90)->Arg(45)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

@@ -10,7 +10,9 @@
 //   - a refused Start can be corrected: the same session up to that Start,
 //     with each field the refusals name set to a usable value, then starts.
 //
-// Input: a byte of option flags (bit 0 grid, bit 1 stars by day), ten texts
+// Input: a byte of option flags (bit 0 grid, bit 1 stars by day, bits 2, 3
+// and 4 the constellation lines, names and boundaries, bit 5 stars to
+// magnitude 6), ten texts
 // (Text1..Text9, Text11), then actions of one byte each (low two bits: 0
 // Start, 1 Pause/Resume, 2 tick, 3 edit, followed by a field byte and a text).
 // A text is one byte: below 0xC0 an entry of a table of telling texts,
@@ -130,7 +132,7 @@ struct Action {
 };
 
 struct Script {
-  bool option1 = false, option3 = false;
+  hz::FrameOptions options;
   std::array<std::string, 10> texts;
   std::vector<Action> actions;
 };
@@ -138,8 +140,12 @@ struct Script {
 Script read_script(FuzzInput& in) {
   Script s;
   const std::uint8_t flags = in.byte();
-  s.option1 = flags & 1;
-  s.option3 = flags & 2;
+  s.options.grid = flags & 1;
+  s.options.stars_by_day = flags & 2;
+  s.options.constellation_lines = flags & 4;
+  s.options.constellation_names = flags & 8;
+  s.options.constellation_boundaries = flags & 16;
+  if (flags & 32) s.options.magnitude_limit = 6.0;
   for (std::string& t : s.texts) t = read_text(in);
   while (!in.empty() && s.actions.size() < max_actions) {
     Action a;
@@ -161,8 +167,7 @@ struct Session {
   hz::FrameDriver driver{fields, timer, picture1, picture2};
 
   explicit Session(const Script& s) {
-    fields.option1_ = s.option1;
-    fields.option3_ = s.option3;
+    fields.options_ = s.options;
     for (std::size_t i = 0; i < kFields.size(); ++i) fields.set(kFields[i], s.texts[i]);
   }
 };

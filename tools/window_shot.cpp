@@ -5,6 +5,7 @@
 // is on screen, and saves the whole window as PNG:
 //   window-shot --png docs/window.png --longitude 139.7 ... --grid
 #include <QApplication>
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -32,11 +33,19 @@ int main(int argc, char** argv) {
     form.findChild<QLineEdit*>(hz::field_info(field).object_name)
         ->setText(QString::fromStdString(text));
   }
-  form.findChild<QRadioButton*>(options->option1 ? hz::grid_group.on_name : hz::grid_group.off_name)
+  form.findChild<QRadioButton*>(options->frame.grid ? hz::grid_group.on_name
+                                                    : hz::grid_group.off_name)
       ->setChecked(true);
-  form.findChild<QRadioButton*>(options->option3 ? hz::day_stars_group.on_name
-                                                 : hz::day_stars_group.off_name)
+  form.findChild<QRadioButton*>(options->frame.stars_by_day ? hz::day_stars_group.on_name
+                                                            : hz::day_stars_group.off_name)
       ->setChecked(true);
+  // The 表示 group: 6等星まで for any magnitude limit.
+  const std::pair<const char*, bool> display[] = {
+      {"ConstellationLines", options->frame.constellation_lines},
+      {"ConstellationNames", options->frame.constellation_names},
+      {"ConstellationBoundaries", options->frame.constellation_boundaries},
+      {"FaintStars", options->frame.magnitude_limit.has_value()}};
+  for (const auto& [name, on] : display) form.findChild<QCheckBox*>(name)->setChecked(on);
   form.show();
   auto* start = form.findChild<QPushButton*>("Command1");
   for (long n = 0; n <= options->frames; ++n) start->click();

@@ -4,6 +4,9 @@
 #include <optional>
 #include <string>
 
+#include "constellation/constellations.hpp"
+#include "constellation/extended_stars.hpp"
+#include "frame/constellation_layer.hpp"
 #include "frame/decimal_text.hpp"
 #include "frame/object_names.hpp"
 
@@ -25,16 +28,39 @@ void write_object_table(std::ostream& out, const FrameReport& frame, const StarT
       << "# caption\t" << frame.caption.date << '\n'
       << "# caption\t" << frame.caption.time << '\n'
       << "index\tra_h\tdec_deg\talt_rad\taz_rad\td_rad\txp\typ\tdrawn\tmag\tcode\tname\n";
-  for (int i = 1; i < object_table_size; ++i) {
-    const ObjectRow& r = frame.objects[i];
+  const auto row_cells = [&](int i) {
+    const ObjectRow r = object_row(frame, i);
     out << i << '\t' << cell(r.ra_h) << '\t' << cell(r.dec_deg) << '\t' << cell(r.alt) << '\t'
         << cell(r.az) << '\t' << cell(r.d) << '\t' << cell(r.xp) << '\t' << cell(r.yp) << '\t'
         << (r.drawn ? 1 : 0) << '\t';
+  };
+  for (int i = 1; i < object_table_size; ++i) {
+    row_cells(i);
     if (i <= last_star)
       out << number(stars.mag_st[i]) << '\t' << stars.col_st[i];
     else
       out << '\t';
     out << '\t' << table_name(i) << '\n';
+  }
+  // The extended stars to the frame's magnitude limit.
+  for (std::size_t k = 0; k < frame.extended.size(); ++k) {
+    const StarRow& star = extended_stars[k];
+    if (!(star.mag <= *frame.options.magnitude_limit)) continue;
+    const int i = first_extended + static_cast<int>(k);
+    row_cells(i);
+    out << number(star.mag) << '\t' << star.code << '\t' << table_name(i) << '\n';
+  }
+}
+
+void write_constellation_table(std::ostream& out, const FrameReport& frame) {
+  out << "abbr\tja\tlatin\talt_rad\taz_rad\txp\typ\tdrawn\n";
+  const std::vector<LabelRow> labels = label_rows(frame);
+  for (std::size_t k = 0; k < constellations.size(); ++k) {
+    const Constellation& c = constellations[k];
+    const LabelRow& r = labels[k];
+    out << c.abbreviation << '\t' << c.japanese << '\t' << c.latin << '\t' << number(r.alt) << '\t'
+        << number(r.az) << '\t' << cell(r.xp) << '\t' << cell(r.yp) << '\t' << (r.drawn ? 1 : 0)
+        << '\n';
   }
 }
 

@@ -51,6 +51,11 @@ int write_outputs(const hz::RenderOptions& o, const hz::HeadlessFrames& frames) 
     hz::write_object_table(table, driver.last_frame(), driver.stars());
     ok = written(hz::write_file(*o.table, table.view())) && ok;
   }
+  if (o.constellation_table) {
+    std::ostringstream table;
+    hz::write_constellation_table(table, frames.driver().last_frame());
+    ok = written(hz::write_file(*o.constellation_table, table.view())) && ok;
+  }
   return ok ? 0 : 1;
 }
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/render_options.hpp"
 
+#include <charconv>
+#include <cmath>
 #include <string_view>
 
 #include "frame/field_table.hpp"
@@ -10,6 +12,10 @@ namespace hz {
 namespace {
 
 constexpr long kMaxFrames = 10000000;
+// What --magnitude-limit accepts: the extended table ends at 6.0, and below
+// -2 not even Sirius is left.
+constexpr double kFaintestLimit = 6.0;
+constexpr double kBrightestLimit = -2.0;
 
 std::string padded(std::string s, std::size_t width) {
   if (s.size() < width) s.resize(width, ' ');
@@ -46,6 +52,17 @@ std::optional<long> parse_frames(const std::string& s) {
   return n;
 }
 
+// A magnitude limit: a whole decimal number within the limits.
+std::optional<double> parse_limit(const std::string& s) {
+  double v = 0;
+  const char* begin = s.data() + (s.rfind('+', 0) == 0 ? 1 : 0);  // "+5" as 5
+  const char* end = s.data() + s.size();
+  const auto [ptr, ec] = std::from_chars(begin, end, v);
+  if (ec != std::errc() || ptr != end || !std::isfinite(v)) return std::nullopt;
+  if (v > kFaintestLimit || v < kBrightestLimit) return std::nullopt;
+  return v;
+}
+
 }  // namespace
 
 std::variant<RenderOptions, std::string> parse_render_options(
@@ -73,11 +90,21 @@ std::variant<RenderOptions, std::string> parse_render_options(
       if (name == "--version")
         o.version = true;
       else if (name == grid_group.option)
-        o.option1 = true;
+        o.frame.grid = true;
       else if (name == day_stars_group.option)
-        o.option3 = true;
+        o.frame.stars_by_day = true;
       else
         o.help = true;
+      continue;
+    }
+
+    if (name == "--constellation-lines" || name == "--constellation-names" ||
+        name == "--constellation-boundaries") {
+      if (value) return name + " takes no value";
+      FrameOptions& f = o.frame;
+      (name == "--constellation-lines"   ? f.constellation_lines
+       : name == "--constellation-names" ? f.constellation_names
+                                         : f.constellation_boundaries) = true;
       continue;
     }
 
@@ -96,6 +123,15 @@ std::variant<RenderOptions, std::string> parse_render_options(
       const auto n = v ? parse_frames(*v) : std::nullopt;
       if (!n) return "--frames needs a whole number from 1 to " + std::to_string(kMaxFrames);
       o.frames = *n;
+    } else if (name == "--magnitude-limit") {
+      const auto v = take_value();
+      const auto m = v ? parse_limit(*v) : std::nullopt;
+      if (!m) return "--magnitude-limit needs a number from -2 to 6, not '" + v.value_or("") + "'";
+      o.frame.magnitude_limit = *m;
+    } else if (name == "--constellation-table") {
+      const auto v = take_value();
+      if (!v || v->empty()) return name + " needs a file";
+      o.constellation_table = *v;
     } else if (name == "--png" || name == "--table") {
       const auto v = take_value();
       if (!v || v->empty()) return name + " needs a file";
@@ -108,8 +144,17 @@ std::variant<RenderOptions, std::string> parse_render_options(
 }
 
 std::optional<std::string> output_clash(const RenderOptions& o) {
-  if (o.png && o.table && same_output(*o.png, *o.table)) {
-    return "--png and --table name the same file: " + *o.table;
+  const std::pair<const char*, const std::optional<std::string>*> outputs[] = {
+      {"--png", &o.png}, {"--table", &o.table}, {"--constellation-table", &o.constellation_table}};
+  for (std::size_t a = 0; a < std::size(outputs); ++a) {
+    for (std::size_t b = a + 1; b < std::size(outputs); ++b) {
+      const auto& first = *outputs[a].second;
+      const auto& second = *outputs[b].second;
+      if (first && second && same_output(*first, *second)) {
+        return std::string(outputs[a].first) + " and " + outputs[b].first +
+               " name the same file: " + *second;
+      }
+    }
   }
   return std::nullopt;
 }
@@ -134,6 +179,22 @@ is another option (--...); write --name=VALUE for a value that begins with
     usage += usage_entry(g->option, g->help_en, "");
   }
   usage += R"(
+The constellations and the faint stars (the window's 表示 group), all off by
+default, hidden by day like the stars unless --daytime-stars is given:
+  --constellation-lines       draw the constellation figures (星座線)
+  --constellation-names       write the constellations' Japanese names (星座名)
+  --constellation-boundaries  draw the IAU boundaries, dotted (星座の境界)
+  --magnitude-limit M         draw the stars to magnitude M, from -2 to 6
+                              (6等星まで is 6): the built-in 300 fainter than
+                              M are left out, and the 4,741 stars of the
+                              extended table to M are added
+  --constellation-table FILE  write the 88 constellations' label points as
+                              TSV ("-" for standard output): a header, then
+                              abbr ja latin alt_rad az_rad xp yp drawn, one row
+                              per constellation (xp, yp empty outside the
+                              field; drawn 1 when its name was written)
+)";
+  usage += R"(
 Running and output:
   --frames N            run N frames, each one simulated minute   (default 1)
   --png FILE            write the last drawn frame (641 x 665) as PNG ("-"
@@ -146,7 +207,9 @@ Running and output:
                         index ra_h dec_deg alt_rad az_rad d_rad xp yp drawn
                         mag code name; name, the last, holds a star's
                         designation and proper name ("alp CMa Sirius"), a
-                        body's English name, or nothing
+                        body's English name, or nothing. With
+                        --magnitude-limit, the extended table's stars to M
+                        follow in the same columns, row k at index 311 + k
   --help                show this text
   --version             show the version
 

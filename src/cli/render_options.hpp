@@ -13,12 +13,12 @@ namespace hz {
 
 // The headless renderer's command line.
 struct RenderOptions {
-  std::map<Field, std::string> texts;  // the window's fields, as text
-  bool option1 = false;                // --grid
-  bool option3 = false;                // --daytime-stars
-  long frames = 1;                     // --frames
-  std::optional<std::string> png;      // --png FILE, "-" for standard output
-  std::optional<std::string> table;    // --table FILE, "-" for standard output
+  std::map<Field, std::string> texts;              // the window's fields, as text
+  FrameOptions frame;                              // --grid, --daytime-stars ...
+  long frames = 1;                                 // --frames
+  std::optional<std::string> png;                  // --png FILE, "-" for standard output
+  std::optional<std::string> table;                // --table FILE, "-" for standard output
+  std::optional<std::string> constellation_table;  // --constellation-table FILE
   bool help = false;
   bool version = false;  // --version
 };
@@ -26,8 +26,9 @@ struct RenderOptions {
 // Parses the arguments after the program name; an error text on bad usage.
 std::variant<RenderOptions, std::string> parse_render_options(const std::vector<std::string>& args);
 
-// Why the outputs cannot be written as asked: --png and --table naming one
-// file (by name, or the same file by another name); nothing when they can.
+// Why the outputs cannot be written as asked: two of --png, --table and
+// --constellation-table naming one file (by name, or the same file by
+// another name); nothing when they can.
 // Looks at the file system, and changes nothing there.
 std::optional<std::string> output_clash(const RenderOptions& o);
 
@@ -39,8 +40,7 @@ class OptionFields : public FieldReader {
  public:
   explicit OptionFields(const RenderOptions& o) : options_(o) {}
   std::string text(Field f) const override { return options_.texts.at(f); }
-  bool option1() const override { return options_.option1; }
-  bool option3() const override { return options_.option3; }
+  FrameOptions options() const override { return options_.frame; }
 
  private:
   const RenderOptions& options_;

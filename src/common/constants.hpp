@@ -47,6 +47,29 @@ constexpr Rgb col_tbl[8] = {
     rgb(224, 127, 0),    // M
 };
 
+// The constellations, drawn beneath the stars: muted, readable on the night
+// and the day sky, and unlike every other colour of the frame. Never the
+// Moon's colour above all: the Moon's fill reads colours back and stops at
+// col_moon.
+constexpr Rgb col_figure = rgb(72, 120, 176);    // figure lines
+constexpr Rgb col_name = rgb(192, 120, 160);     // names
+constexpr Rgb col_boundary = rgb(112, 88, 136);  // boundaries, dotted
+
+namespace detail {
+constexpr Rgb frame_colours[] = {
+    col_night, col_day,    col_grid,   col_hor,    col_text,   col_sun,    col_moon,   col_mars,
+    col_outer, col_tbl[1], col_tbl[2], col_tbl[3], col_tbl[4], col_tbl[5], col_tbl[6], col_tbl[7]};
+constexpr bool unlike_the_frame(Rgb c) {
+  for (Rgb f : frame_colours) {
+    if (f == c) return false;
+  }
+  return true;
+}
+}  // namespace detail
+static_assert(detail::unlike_the_frame(col_figure) && detail::unlike_the_frame(col_name) &&
+              detail::unlike_the_frame(col_boundary) && col_figure != col_name &&
+              col_figure != col_boundary && col_name != col_boundary);
+
 // The sky field on the drawing surface: centre (pixels), radius (degrees) and
 // scale (pixels per degree).
 constexpr double xc_sky = 320;

@@ -21,6 +21,10 @@ constexpr int last_planet = sun_index + last_body_pl;  // 310
 // The Moon, last.
 constexpr int moon_index = last_planet + 1;        // 311
 constexpr int object_table_size = moon_index + 1;  // 312
+// With a magnitude limit, the stars of the extended table follow: row k of
+// that table at index moon_index + k (312 on), in the object table's output
+// and the hit test, never in ra_obj and dc_obj.
+constexpr int first_extended = object_table_size;  // 312
 
 // Right ascension (hours) or declination (degrees) of every object.
 using ObjectArray = std::array<double, object_table_size>;

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What the frame driver reads from the window: the text boxes and the two
-// option buttons that matter, and the timer it drives. The window supplies
+// What the frame driver reads from the window: the text boxes and the display
+// options, and the timer it drives. The window supplies
 // them from its widgets; the headless renderer from its command line.
 #pragma once
 
 #include <string>
+
+#include "frame/frame_options.hpp"
 
 namespace hz {
 
@@ -14,8 +16,7 @@ class FieldReader {
  public:
   virtual ~FieldReader() = default;
   virtual std::string text(Field f) const = 0;  // UTF-8
-  virtual bool option1() const = 0;             // grid: draw
-  virtual bool option3() const = 0;             // stars by day: draw
+  virtual FrameOptions options() const = 0;     // as set now
 };
 
 // The periodic timer: enabled flag and interval in milliseconds (0..65535).

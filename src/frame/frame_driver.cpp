@@ -47,7 +47,8 @@ void FrameDriver::set_up(const StartMoment& start) {
   // has been checked by read_start_moment; were it refused, J2000.0 would do.
   const std::optional<DayAndCenturies> epoch =
       date_to_day(clock_.yr_now, clock_.mn_now, clock_.dy_now, clock_.ut_now);
-  stardata(epoch ? epoch->t2000 : 0, ra_obj_, dc_obj_, stars_.mag_st, stars_.col_st);
+  epoch_t2000_ = epoch ? epoch->t2000 : 0;
+  stardata(epoch_t2000_, ra_obj_, dc_obj_, stars_.mag_st, stars_.col_st);
 
   // JST to UT; one minute back, since every frame first steps the clock.
   clock_.ut_now = (start.start_jst - jst_offset_hours) - 1.0 / 60;
@@ -56,16 +57,20 @@ void FrameDriver::set_up(const StartMoment& start) {
   timer_.set_enabled(true);
 }
 
-// The line of sight, the two options and the timer interval, read afresh.
-void FrameDriver::read_view(FrameReport& report) {
+// The line of sight and the display options, read afresh.
+void FrameDriver::read_view_and_options(FrameReport& report) {
   const double alt = read_number(fields_.text(Field::Text8));
   const double az = read_number(fields_.text(Field::Text9));
   if (std::isfinite(alt)) view_alt_ = alt;
   if (std::isfinite(az)) view_az_ = az;
   report.view_alt = view_alt_;
   report.view_az = view_az_;
-  report.grid_on = fields_.option1();
-  report.stars_by_day = fields_.option3();
+  report.options = fields_.options();
+}
+
+// ... and the timer interval.
+void FrameDriver::read_view(FrameReport& report) {
+  read_view_and_options(report);
   timer_.set_interval(interval_ms(read_number(fields_.text(Field::Text11))));
 }
 
@@ -74,10 +79,14 @@ void FrameDriver::draw_frame() {
   std::swap(pic_draw_, pic_show_);
   pic_draw_->set_visible(false);
   pic_show_->set_visible(true);
+  // The frame that leaves the screen lends its storage of faint stars.
+  std::vector<ExtendedRow> spare;
+  if (shown_) spare = std::move(shown_->extended);
   if (drawn_any_) shown_ = std::move(report_);
   drawn_any_ = true;
 
   FrameReport report;
+  report.extended = std::move(spare);
   read_view(report);
 
   clock_.ut_now = clock_.ut_now + 1.0 / 60;  // exactly one minute a frame
@@ -86,23 +95,7 @@ void FrameDriver::draw_frame() {
     report.t2000 = now->t2000;
   }
   report.ut_now = clock_.ut_now;
-
-  const FrameView view{report.t2000, clock_.ut_now,   lat_obs_,
-                       lon_obs_,     report.view_alt, report.view_az};
-  const BodiesState bodies = compute_bodies(view, ra_obj_, dc_obj_);
-  report.is_day = bodies.is_day;
-  report.sky = bodies.is_day == 1 ? col_day : col_night;
-  for (int i = 1; i < object_table_size; ++i) {
-    report.objects[i].ra_h = ra_obj_[i];
-    report.objects[i].dec_deg = dc_obj_[i];
-  }
-
-  Surface& pic = *pic_draw_;
-  pic.set_back_color(report.sky);
-  draw_dome_and_stars(pic, dome_, view, ra_obj_, dc_obj_, stars_, report);
-  draw_bodies(pic, view, ra_obj_, dc_obj_, bodies, report);
-  report.caption = caption_lines(report.t2000);
-  print_caption(pic, report.caption);
+  draw_sky(*pic_draw_, report);
 
   // The clock becomes the UT date and time of day of this frame's moment. A
   // moment beyond the calendar's reach leaves the clock as it is, counting on
@@ -114,6 +107,49 @@ void FrameDriver::draw_frame() {
     clock_.ut_now = now->ut;
   }
   report_ = std::move(report);
+}
+
+// The sky of the report's moment (t2000, tjt, ut_now) with its view and
+// options, on pic: bodies, dome, constellations, stars, marks, caption.
+void FrameDriver::draw_sky(Surface& pic, FrameReport& report) {
+  report.lat_obs = lat_obs_;
+  report.lon_obs = lon_obs_;
+  report.stars_epoch = epoch_t2000_;
+  const FrameView view{report.t2000, report.ut_now,   lat_obs_,
+                       lon_obs_,     report.view_alt, report.view_az};
+  const BodiesState bodies = compute_bodies(view, ra_obj_, dc_obj_);
+  report.is_day = bodies.is_day;
+  report.sky = bodies.is_day == 1 ? col_day : col_night;
+  for (int i = 1; i < object_table_size; ++i) {
+    report.objects[i].ra_h = ra_obj_[i];
+    report.objects[i].dec_deg = dc_obj_[i];
+  }
+
+  pic.set_back_color(report.sky);
+  draw_dome(pic, dome_, view, report);
+  if (!sky_) sky_.emplace(epoch_t2000_);
+  draw_constellations(pic, *sky_, view, ra_obj_, dc_obj_, scratch_, report);
+  draw_stars(pic, view, ra_obj_, dc_obj_, stars_, report);
+  draw_bodies(pic, view, ra_obj_, dc_obj_, bodies, report);
+  report.caption = caption_lines(report.t2000);
+  print_caption(pic, report.caption);
+}
+
+void FrameDriver::redraw() {
+  if (!drawn_any_) return;
+  // The moment of a frame, drawn anew with the view and options of now.
+  const auto again = [this](Surface& pic, FrameReport& old) {
+    FrameReport report;
+    report.extended = std::move(old.extended);
+    report.t2000 = old.t2000;
+    report.tjt = old.tjt;
+    report.ut_now = old.ut_now;
+    read_view_and_options(report);
+    draw_sky(pic, report);
+    old = std::move(report);
+  };
+  if (shown_) again(*pic_show_, *shown_);
+  again(*pic_draw_, report_);
 }
 
 }  // namespace hz

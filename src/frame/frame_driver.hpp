@@ -9,6 +9,8 @@
 #include <optional>
 
 #include "catalog/stardata.hpp"
+#include "frame/constellation_layer.hpp"
+#include "frame/constellation_sky.hpp"
 #include "frame/fields.hpp"
 #include "frame/frame_report.hpp"
 #include "frame/star_field.hpp"
@@ -46,6 +48,11 @@ class FrameDriver {
   // nothing while that surface has never been drawn on.
   const FrameReport* shown_frame() const { return shown_ ? &*shown_ : nullptr; }
   const StarTables& stars() const { return stars_; }
+  // Draws the frame just drawn again, on the same hidden surface, for the
+  // same moment with the options read afresh: a change of option while
+  // paused shows at once, and the clock stays. Nothing before the first
+  // frame.
+  void redraw();
   Surface* pic_draw() const { return pic_draw_; }
   Surface* pic_show() const { return pic_show_; }
 
@@ -55,8 +62,10 @@ class FrameDriver {
 
  private:
   void set_up(const StartMoment& start);
+  void read_view_and_options(FrameReport& report);
   void read_view(FrameReport& report);
   void draw_frame();
+  void draw_sky(Surface& pic, FrameReport& report);
 
   const FieldReader& fields_;
   FrameTimer& timer_;
@@ -69,6 +78,9 @@ class FrameDriver {
   ObjectArray ra_obj_{}, dc_obj_{};
   StarTables stars_;
   DomeCache dome_;
+  double epoch_t2000_ = 0;               // the stars' epoch
+  std::optional<ConstellationSky> sky_;  // made at the first frame that needs it
+  ConstellationScratch scratch_;
   Surface* pic_draw_ = nullptr;
   Surface* pic_show_ = nullptr;
   // The line of sight last usable, kept when a field reads as non-finite.

@@ -3,21 +3,35 @@
 
 #include <cmath>
 
+#include "catalog/precession.hpp"
+#include "constellation/constellation_at.hpp"
+#include "constellation/constellations.hpp"
+#include "constellation/extended_stars.hpp"
 #include "frame/decimal_text.hpp"
 #include "frame/dms.hpp"
 #include "frame/object_names.hpp"
 #include "render/moon_phase_angle.hpp"
+#include "render/sky_rotation.hpp"
+#include "time/sidereal.hpp"
 
 namespace hz {
 namespace {
+
+// A star's magnitude, built-in or extended.
+double star_magnitude(const StarTables& stars, int i) {
+  if (i <= last_star) return stars.mag_st[i];
+  return extended_stars[static_cast<std::size_t>(i - first_extended)].mag;
+}
 
 // Brightness order of the hit test: smaller is brighter.
 double brightness_rank(const StarTables& stars, int i) {
   if (i == sun_index) return -300;
   if (i == moon_index) return -200;
-  if (i > last_star) return -100 + (i - sun_index);
-  return stars.mag_st[i];
+  if (i >= sun_index && i <= moon_index) return -100 + (i - sun_index);
+  return star_magnitude(stars, i);
 }
+
+bool is_star(int i) { return i <= last_star || i >= first_extended; }
 
 // "12°34′": whole degrees and whole minutes.
 std::string degrees_minutes(const Dms& d) {
@@ -54,10 +68,15 @@ std::optional<int> object_at(const FrameReport& frame, const StarTables& stars, 
                              double radius) {
   std::optional<int> best;
   double best_d = 0;
-  for (int i = 1; i < object_table_size; ++i) {
-    const ObjectRow& r = frame.objects[i];
-    if (!r.drawn || !r.xp || !r.yp || i == earth_index) continue;
-    const double d = std::hypot(*r.xp - x, *r.yp - y);
+  const int end = first_extended + static_cast<int>(frame.extended.size());
+  for (int i = 1; i < end; ++i) {
+    // Only the place matters here: the faint stars' altitudes are not worked out.
+    const bool faint = i >= object_table_size;
+    const auto& xp = faint ? frame.extended[i - first_extended].xp : frame.objects[i].xp;
+    const auto& yp = faint ? frame.extended[i - first_extended].yp : frame.objects[i].yp;
+    const bool drawn = faint ? frame.extended[i - first_extended].drawn : frame.objects[i].drawn;
+    if (!drawn || !xp || !yp || i == earth_index) continue;
+    const double d = std::hypot(*xp - x, *yp - y);
     if (!(d <= radius)) continue;
     const bool nearer = !best || d < best_d - 1;
     const bool as_near = best && std::fabs(d - best_d) <= 1;
@@ -69,6 +88,27 @@ std::optional<int> object_at(const FrameReport& frame, const StarTables& stars, 
   return best;
 }
 
+std::optional<int> constellation_under(const FrameReport& frame, double x, double y) {
+  const auto p = unproject(x, y, xc_sky, yc_sky, scl_sky);
+  if (!p || p->z < 0) return std::nullopt;  // beyond the field's 90 degrees
+  const double theta = frame.lon_obs + 15 * grn(frame.t2000, frame.ut_now) * rd;
+  const SkyRotation rot(theta, frame.lat_obs, rd * frame.view_alt, rd * frame.view_az);
+  const Vec3 e = rot.equator_of_view(*p);
+  if (rot.horizon(e).z < 0) return std::nullopt;
+
+  // The place of the stars' epoch, carried back to J2000.0 by the same
+  // precession run backwards (within a second of arc over centuries).
+  const double ra_h = std::atan2(e.y, e.x) / rd / 15;
+  const double dec_deg = std::atan2(e.z, std::hypot(e.x, e.y)) / rd;
+  const EquatorialPlace j2000 = precess_place(ra_h, dec_deg, -100 * frame.stars_epoch);
+  return constellation_at(j2000.ra_h, j2000.dec_deg);
+}
+
+std::string describe_constellation(int k) {
+  const Constellation& c = constellations[static_cast<std::size_t>(k)];
+  return std::string(c.japanese) + " (" + c.latin + ")";
+}
+
 MoonPhase moon_phase(double mphase) {
   const MoonPhaseAngle a = moon_phase_angle(mphase);
   return {(1 - std::cos(a.turned)) / 2, a.mirror};
@@ -76,7 +116,7 @@ MoonPhase moon_phase(double mphase) {
 
 std::string describe_object(const FrameReport& frame, const StarTables& stars, int i) {
   const ObjectName name = object_name(i);
-  const ObjectRow& r = frame.objects[i];
+  const ObjectRow r = object_row(frame, i);
   std::string title = !name.japanese.empty() ? name.japanese : name.designation;
   std::string english = name.english;
   if (title.empty()) {
@@ -85,9 +125,9 @@ std::string describe_object(const FrameReport& frame, const StarTables& stars, i
   }
   std::string out = title;
   if (!english.empty()) out += " (" + english + ")";
-  if (i <= last_star) {
+  if (is_star(i)) {
     if (!name.japanese.empty() && !name.designation.empty()) out += "\n" + name.designation;
-    (out += '\n') += fixed_text(stars.mag_st[i], 1) + " 等";
+    (out += '\n') += fixed_text(star_magnitude(stars, i), 1) + " 等";
   }
   if (r.alt && r.az) {
     out += "\n高度 " + degrees(*r.alt / rd) + "  方位 " + azimuth(*r.az / rd);

@@ -34,7 +34,16 @@ struct MoonPhase {
 };
 MoonPhase moon_phase(double mphase);
 
-// The tool tip for object i of the frame, UTF-8, one item a line: the
+// The constellation (an index of constellations) holding the direction
+// under a point of the frame, when that direction is in the field and above
+// the horizon; nothing otherwise.
+std::optional<int> constellation_under(const FrameReport& frame, double x, double y);
+
+// Its tool tip: 「オリオン座 (Orion)」.
+std::string describe_constellation(int k);
+
+// The tool tip for object i of the frame (an extended star from
+// first_extended on), UTF-8, one item a line: the
 // Japanese name (or the designation) with the English name in parentheses,
 // the magnitude for stars, altitude and azimuth in degrees and minutes, right
 // ascension and declination of date, and for the Moon the lit fraction and

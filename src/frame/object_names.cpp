@@ -5,6 +5,7 @@
 
 #include "catalog/star_table.hpp"
 #include "common/object_layout.hpp"
+#include "constellation/extended_stars.hpp"
 
 namespace hz {
 namespace {
@@ -32,6 +33,10 @@ ObjectName object_name(int i) {
   if (i >= sun_index && i <= moon_index) {
     const BodyName& b = kBodies[i - sun_index];
     return {"", b.english, b.japanese};
+  }
+  if (i >= first_extended && i < first_extended + extended_star_count) {
+    const StarName s = extended_star_name(i - moon_index);
+    return {s.designation, s.proper, s.japanese};
   }
   return {};
 }

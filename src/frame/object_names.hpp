@@ -7,7 +7,8 @@
 
 namespace hz {
 
-// The names of object i of the table (1..311), UTF-8; a part the object does
+// The names of object i of the table (1..311, and the extended stars from
+// first_extended on), UTF-8; a part the object does
 // not have is empty.
 struct ObjectName {
   std::string designation;  // stars: "alp CMa"

@@ -35,7 +35,7 @@ void draw_bodies(Surface& pic, const FrameView& view, const ObjectArray& ra_obj,
     if (!p) continue;
 
     const bool shown_now =
-        report.is_day == 0 || report.stars_by_day || i == sun_index || i == moon_index;
+        report.is_day == 0 || report.options.stars_by_day || i == sun_index || i == moon_index;
     if (i != earth_index && shown_now) {
       mrk(pic, i - sun_index, p->xp, p->yp, mphase);
       row.drawn = true;

@@ -22,9 +22,17 @@ struct StarTables {
 double star_dot_size(double mag);
 
 // Draws the dome, horizon, grid (in the sky colour when off) and legends
-// (through dome, which redraws them only when the view changes), then every star above the horizon
-// and inside the field as a dot of its size and colour, unless it is day and stars by day are off
-// (the stars are still converted then). Records each star in report.objects.
+// (through dome, which redraws them only when the view changes).
+void draw_dome(Surface& pic, DomeCache& dome, const FrameView& view, const FrameReport& report);
+
+// Draws every star above the horizon and inside the field as a dot of its
+// size and colour, unless it is day and stars by day are off (the stars are
+// still converted then) or the star is fainter than the frame's magnitude
+// limit. Records each star in report.objects.
+void draw_stars(Surface& pic, const FrameView& view, const ObjectArray& ra_obj,
+                const ObjectArray& dc_obj, const StarTables& stars, FrameReport& report);
+
+// The dome, then the stars.
 void draw_dome_and_stars(Surface& pic, DomeCache& dome, const FrameView& view,
                          const ObjectArray& ra_obj, const ObjectArray& dc_obj,
                          const StarTables& stars, FrameReport& report);

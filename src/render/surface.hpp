@@ -29,6 +29,12 @@ struct Point {
   double y;
 };
 
+// A text and where its top-left corner goes.
+struct PlacedText {
+  double x, y;
+  std::string_view utf8;
+};
+
 // What a surface drew since it was last cleared, kept to be drawn back.
 class SurfaceRecording {
  public:
@@ -64,6 +70,15 @@ class Surface {
   // the fore colour with a transparent background; the current position then
   // moves to the start of the next line (x = 0, y one line lower).
   virtual void print(std::string_view utf8) = 0;
+  // Prints each text at its place as print does, one after another: the
+  // constellations' names come some forty a frame, and a surface may set up
+  // once for them all.
+  virtual void print_all(std::span<const PlacedText> texts) {
+    for (const PlacedText& t : texts) {
+      set_current(t.x, t.y);
+      print(t.utf8);
+    }
+  }
 
   // A circle (or ellipse) around (x, y). aspect is the vertical radius over
   // the horizontal one: below 1 the vertical radius is radius * aspect, above
@@ -88,6 +103,10 @@ class Surface {
 
   // One pixel.
   virtual void pset(double x, double y, Rgb c) = 0;
+  // Many pixels of one colour (a dotted line's dots).
+  virtual void pset_all(std::span<const Point> points, Rgb c) {
+    for (const Point& p : points) pset(p.x, p.y, c);
+  }
   // The colour of one pixel; nothing for a point outside the surface.
   virtual std::optional<Rgb> point(double x, double y) const = 0;
 

@@ -111,6 +111,22 @@ void ImageSurface::set_current(double x, double y) {
   cur_y_ = y;
 }
 
+namespace {
+
+// Text drawn as the surface draws it: no antialiasing, the baseline one
+// ascent below the top-left corner (px, py).
+void draw_text(QPainter& painter, const QFont& font, const QFontMetrics& fm, Rgb colour, int px,
+               int py, std::string_view utf8) {
+  painter.setRenderHint(QPainter::Antialiasing, false);
+  painter.setRenderHint(QPainter::TextAntialiasing, false);
+  painter.setFont(font);
+  painter.setPen(QColor(to_qrgb(colour)));
+  painter.drawText(QPoint(px, py + fm.ascent()),
+                   QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
+}
+
+}  // namespace
+
 void ImageSurface::print(std::string_view utf8) {
   const double x = cur_x_;
   const double y = cur_y_;
@@ -132,14 +148,64 @@ void ImageSurface::print(std::string_view utf8) {
   if (*px > surface_width || *py > surface_height || *px < -100000 || *py < -100000) return;
 
   QPainter painter(&drawn_on());
-  painter.setRenderHint(QPainter::Antialiasing, false);
-  painter.setRenderHint(QPainter::TextAntialiasing, false);
-  painter.setFont(font);
-  painter.setPen(QColor(to_qrgb(fore_)));
-  // The baseline lies one ascent below the top of the text.
-  painter.drawText(QPoint(static_cast<int>(*px), static_cast<int>(*py) + fm.ascent()),
-                   QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
+  draw_text(painter, font, fm, fore_, static_cast<int>(*px), static_cast<int>(*py), utf8);
   painter.end();
+  clear_upper_vector_state();
+}
+
+const ImageSurface::TextMask& ImageSurface::text_mask(std::string_view utf8, const QFont& font) {
+  if (const auto it = text_masks_.find(utf8); it != text_masks_.end()) return it->second;
+  // Drawn once in white on black, with room on every side.
+  const QFontMetrics fm(font);
+  constexpr int margin = 16;
+  const QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+  const int w = fm.horizontalAdvance(text) + 2 * margin, h = fm.height() + 2 * margin;
+  QImage scratch(w, h, QImage::Format_RGB32);
+  scratch.fill(Qt::black);
+  QPainter painter(&scratch);
+  draw_text(painter, font, fm, col_text, margin, margin, utf8);
+  painter.end();
+  clear_upper_vector_state();
+  TextMask mask;
+  for (int y = 0; y < h; ++y) {
+    for (int x = 0; x < w; ++x) {
+      if (scratch.pixel(x, y) != qRgb(0, 0, 0)) {
+        mask.emplace_back(static_cast<std::int16_t>(x - margin),
+                          static_cast<std::int16_t>(y - margin));
+      }
+    }
+  }
+  return text_masks_.emplace(std::string(utf8), std::move(mask)).first->second;
+}
+
+void ImageSurface::print_all(std::span<const PlacedText> texts) {
+  if (texts.empty()) return;
+  if (QGuiApplication::instance() == nullptr) {
+    cur_x_ = 0;
+    cur_y_ = texts.back().y + surface_font_pixels;  // the best guess without metrics
+    return;
+  }
+  const QFont font = surface_font();
+  const QFontMetrics fm(font);
+  for (const PlacedText& t : texts) {
+    cur_x_ = 0;
+    cur_y_ = t.y + fm.height();
+    const auto px = pixel_of(t.x);
+    const auto py = pixel_of(t.y);
+    if (!px || !py) continue;
+    if (*px > surface_width || *py > surface_height || *px < -100000 || *py < -100000) continue;
+    const TextMask& mask = text_mask(t.utf8, font);
+    const QRgb c = to_qrgb(fore_);
+    auto* bits = reinterpret_cast<QRgb*>(drawn_on().bits());
+    for (const auto& [dx, dy] : mask) {
+      const std::int64_t x = *px + dx, y = *py + dy;
+      if (x >= 0 && x < surface_width && y >= 0 && y < surface_height) {
+        bits[y * surface_width + x] = c;
+      }
+    }
+  }
+  // The font's and the metrics' code leaves the vector registers' upper
+  // halves in use, as Qt's text drawing does.
   clear_upper_vector_state();
 }
 
@@ -169,6 +235,12 @@ void ImageSurface::polyline(std::span<const Point> points, Rgb c) {
 void ImageSurface::pset(double x, double y, Rgb c) {
   ImageGrid g(drawn_on());
   raster_point(g, x, y, c);
+}
+
+void ImageSurface::pset_all(std::span<const Point> points, Rgb c) {
+  if (points.empty()) return;
+  ImageGrid g(drawn_on());
+  for (const Point& p : points) raster_point(g, p.x, p.y, c);
 }
 
 std::optional<Rgb> ImageSurface::point(double x, double y) const {

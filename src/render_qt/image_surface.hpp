@@ -4,8 +4,13 @@
 
 #include <QFont>
 #include <QImage>
+#include <cstdint>
+#include <map>
 #include <optional>
+#include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "render/surface.hpp"
 
@@ -39,6 +44,10 @@ class ImageSurface : public Surface {
   // Needs a QGuiApplication for the font; without one nothing is drawn (the
   // current position still moves on).
   void print(std::string_view utf8) override;
+  // As print, each text's pixels kept after its first drawing and set again
+  // from memory: the glyphs are drawn without antialiasing at whole pixels,
+  // so a text's pixels are the same wherever it goes.
+  void print_all(std::span<const PlacedText> texts) override;
 
   using Surface::circle;
   void circle(double x, double y, double radius, Rgb outline, std::optional<ArcAngles> arc,
@@ -46,6 +55,7 @@ class ImageSurface : public Surface {
   void line(double x1, double y1, double x2, double y2, Rgb c) override;
   void polyline(std::span<const Point> points, Rgb c) override;
   void pset(double x, double y, Rgb c) override;
+  void pset_all(std::span<const Point> points, Rgb c) override;
   std::optional<Rgb> point(double x, double y) const override;
 
   // Records the pixels that differ from the background colour.
@@ -63,6 +73,9 @@ class ImageSurface : public Surface {
   QImage& pixels() const;
   // pixels(), about to be drawn on: no longer of one colour.
   QImage& drawn_on();
+  // The pixels a text sets, from the top-left corner it is printed at.
+  using TextMask = std::vector<std::pair<std::int16_t, std::int16_t>>;
+  const TextMask& text_mask(std::string_view utf8, const QFont& font);
 
   // Null until first used: a surface the frame never draws on, such as the
   // second of the pair in a one-frame run, costs neither memory nor a fill.
@@ -75,6 +88,7 @@ class ImageSurface : public Surface {
   double cur_x_ = 0;
   double cur_y_ = 0;
   bool visible_ = true;
+  std::map<std::string, TextMask, std::less<>> text_masks_;  // by text, for print_all
 };
 
 }  // namespace hz

@@ -2,6 +2,7 @@
 #include "window/form1.hpp"
 
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -13,6 +14,7 @@
 
 #include "frame/field_table.hpp"
 #include "render_qt/fonts.hpp"
+#include "window/display_panel.hpp"
 #include "window/picture_box.hpp"
 
 namespace hz {
@@ -204,6 +206,17 @@ void Form1::build_controls() {
   for (PictureBox* p : {picture1_, picture2_}) p->setGeometry(twips(600, 2160, 9615, 9975));
   picture1_->setProperty("tabIndex", 4);
   picture2_->setProperty("tabIndex", 5);
+  // A click on the sky gives it the focus, for the keys C, V and B.
+  for (PictureBox* p : {picture1_, picture2_}) p->setFocusPolicy(Qt::ClickFocus);
+
+  // The right column, below Start, was empty: the display options.
+  display_ = new DisplayPanel(this);
+  display_->setGeometry(twips(10440, 2400, 1815, 1560));
+  display_->setFont(make_font(pgothic_face, 9));
+  paint_white(display_);
+  display_->setStyleSheet(QString::fromLatin1(kWhiteFrame));
+  for (QWidget* box : display_->findChildren<QWidget*>()) paint_white(box);
+  connect(display_, &DisplayPanel::optionsChanged, this, &Form1::display_changed);
 
   connect(findChild<QPushButton*>("Command1"), &QPushButton::clicked, this, &Form1::Command1_Click);
   connect(findChild<QPushButton*>("Command2"), &QPushButton::clicked, this, &Form1::Command2_Click);
@@ -237,6 +250,22 @@ void Form1::show_frame() {
   picture2_->sync();
 }
 
+void Form1::display_changed() {
+  const bool running = timer_.enabled() && timer_.interval() > 0;
+  if (running || !driver_->started()) return;
+  driver_->redraw();
+  show_frame();
+}
+
+void Form1::keyPressEvent(QKeyEvent* event) {
+  const bool on_sky = qobject_cast<PictureBox*>(focusWidget()) != nullptr;
+  if (on_sky && event->modifiers() == Qt::NoModifier && display_->toggle_for_key(event->key())) {
+    event->accept();
+    return;
+  }
+  QWidget::keyPressEvent(event);
+}
+
 void Form1::show_refusal(const StartRefusal& refusal) {
   if (refusal_box_) refusal_box_->close();
   refusal_box_ = new QMessageBox(QMessageBox::Warning, QStringLiteral("開始できません"),
@@ -256,9 +285,11 @@ std::string Form1::text(Field f) const {
   return findChild<QLineEdit*>(field_info(f).object_name)->text().toStdString();
 }
 
-bool Form1::option1() const { return findChild<QRadioButton*>(grid_group.on_name)->isChecked(); }
-bool Form1::option3() const {
-  return findChild<QRadioButton*>(day_stars_group.on_name)->isChecked();
+FrameOptions Form1::options() const {
+  FrameOptions o;
+  o.grid = findChild<QRadioButton*>(grid_group.on_name)->isChecked();
+  o.stars_by_day = findChild<QRadioButton*>(day_stars_group.on_name)->isChecked();
+  return display_->options(o);
 }
 
 }  // namespace hz

@@ -12,6 +12,7 @@
 
 namespace hz {
 
+class DisplayPanel;
 class PictureBox;
 
 // The one window: its controls, laid out as designed, wired to the frame
@@ -36,19 +37,27 @@ class Form1 : public QWidget, private FieldReader {
   void Command2_Click();
   void Timer1_Timer();
 
+ protected:
+  // C, V and B toggle the constellation lines, names and boundaries while
+  // the sky has the focus (a text box keeps its letters).
+  void keyPressEvent(QKeyEvent* event) override;
+
  private:
   std::string text(Field f) const override;
-  bool option1() const override;
-  bool option3() const override;
+  FrameOptions options() const override;
 
   void build_controls();
   void show_refusal(const StartRefusal& refusal);
   void show_frame();
+  // A display option changed: drawn at once while paused, else by the next
+  // frame.
+  void display_changed();
 
   QtFrameTimer timer_;
   std::unique_ptr<FrameDriver> driver_;
   PictureBox* picture1_ = nullptr;
   PictureBox* picture2_ = nullptr;
+  DisplayPanel* display_ = nullptr;
   QPointer<QMessageBox> refusal_box_;  // null once the message is closed
 };
 

@@ -52,7 +52,11 @@ QString PictureBox::tip_at(QPointF pos) const {
   const FrameReport* frame = driver_ ? driver_->shown_frame() : nullptr;
   if (!frame || !surface_.visible()) return {};
   const auto hit = object_at(*frame, driver_->stars(), pos.x(), pos.y());
-  if (!hit) return {};
+  if (!hit) {
+    // Empty sky: the constellation it belongs to.
+    const auto k = constellation_under(*frame, pos.x(), pos.y());
+    return k ? QString::fromStdString(describe_constellation(*k)) : QString();
+  }
   return QString::fromStdString(describe_object(*frame, driver_->stars(), *hit));
 }
 

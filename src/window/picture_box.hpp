@@ -29,8 +29,9 @@ class PictureBox : public QWidget {
   // The driver whose shown frame this box's image is when it is visible.
   void set_driver(const FrameDriver* driver) { driver_ = driver; }
 
-  // What the tool tip says for a point of the box: empty over empty sky,
-  // over objects not drawn, or when the box shows no drawn frame.
+  // What the tool tip says for a point of the box: the object drawn there,
+  // else the constellation of that direction of the sky; empty outside the
+  // field, below the horizon, or when the box shows no drawn frame.
   QString tip_at(QPointF pos) const;
   // The text of the tool tip now shown, empty when none.
   const QString& tip() const { return tip_; }

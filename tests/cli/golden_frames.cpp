@@ -99,8 +99,8 @@ std::function<void(FakeFields&)> typed(Place p, Moment m, View v, bool grid, boo
     f.set(Field::Text5, m.yr).set(Field::Text6, m.mn).set(Field::Text7, m.dy);
     f.set(Field::Text3, m.hh).set(Field::Text4, m.mm);
     f.set(Field::Text8, v.alt).set(Field::Text9, v.az);
-    f.option1_ = grid;
-    f.option3_ = day_stars;
+    f.options_.grid = grid;
+    f.options_.stars_by_day = day_stars;
   };
 }
 
@@ -125,9 +125,9 @@ std::vector<Run> golden_runs() {
                     f.set(Field::Text8, alts[k]);
                   }});
   runs.push_back({"grid-toggled", typed(tokyo, kMoments[6], {"90", "180"}, false, false), 6, 1,
-                  [](FakeFields& f, int k) { f.option1_ = k % 2 == 1; }});
+                  [](FakeFields& f, int k) { f.options_.grid = k % 2 == 1; }});
   runs.push_back({"day-stars-toggled", typed(tokyo, kMoments[7], {"60", "180"}, true, false), 6, 1,
-                  [](FakeFields& f, int k) { f.option3_ = k % 2 == 1; }});
+                  [](FakeFields& f, int k) { f.options_.stars_by_day = k % 2 == 1; }});
   // A view held for three frames, then changed: the dome drawn back from
   // memory must give way to the new one.
   runs.push_back({"held-then-turned", typed(tokyo, kMoments[6], {"40", "180"}, true, false), 12, 1,
@@ -136,7 +136,7 @@ std::vector<Run> golden_runs() {
       {"held-then-climbed", typed(tokyo, kMoments[6], {"30", "200"}, true, false), 12, 1,
        [](FakeFields& f, int k) { f.set(Field::Text8, std::to_string(30 + 20 * (k / 3))); }});
   runs.push_back({"held-then-grid-toggled", typed(tokyo, kMoments[6], {"50", "90"}, false, false),
-                  12, 1, [](FakeFields& f, int k) { f.option1_ = (k / 3) % 2 == 1; }});
+                  12, 1, [](FakeFields& f, int k) { f.options_.grid = (k / 3) % 2 == 1; }});
   // Sunrise and sunset: the sky colour changes between two frames.
   runs.push_back(
       {"sunrise", typed(tokyo, {"2026", "12", "7", "6", "10"}, {"10", "120"}, true, false), 50});

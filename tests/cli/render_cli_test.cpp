@@ -151,6 +151,45 @@ TEST(RenderCli, UnusableStartIsRefusedWithStatusTwo) {
   }
 }
 
+TEST(RenderCli, FaintStarsFollowTheMoonInTheTable) {
+  const CliRun r = run(std::string(kNight) + " --magnitude-limit 4 --table -");
+  ASSERT_EQ(r.status, 0) << r.out;
+  int extra = 0, previous = hz::moon_index;
+  for (const auto& l : lines_of(r.out)) {
+    if (l.empty() || l[0] < '0' || l[0] > '9') continue;
+    const int index = std::stoi(l);
+    if (index <= hz::moon_index) continue;
+    ++extra;
+    EXPECT_GT(index, previous) << l;
+    previous = index;
+    EXPECT_EQ(std::count(l.begin(), l.end(), '\t'), 11) << l;
+    std::vector<std::string> cells;
+    std::istringstream in(l);
+    for (std::string c; std::getline(in, c, '\t');) cells.push_back(c);
+    ASSERT_GE(cells.size(), 11u) << l;
+    EXPECT_LE(std::stod(cells[9]), 4.0) << l;
+  }
+  EXPECT_GT(extra, 100) << "stars of the extended table to magnitude 4";
+}
+
+TEST(RenderCli, ConstellationTableHasEveryConstellation) {
+  const CliRun r = run(std::string(kNight) + " --constellation-names --constellation-table -");
+  ASSERT_EQ(r.status, 0) << r.out;
+  std::vector<std::string> rows;  // what is not a message on standard error
+  for (const auto& l : lines_of(r.out)) {
+    if (l.find('\t') != std::string::npos) rows.push_back(l);
+  }
+  ASSERT_EQ(rows.size(), 89u) << "a header and the 88";
+  EXPECT_EQ(rows[0], "abbr\tja\tlatin\talt_rad\taz_rad\txp\typ\tdrawn");
+  bool orion = false;
+  for (const auto& l : rows) {
+    if (l.rfind("Ori\tオリオン座\tOrion\t", 0) != 0) continue;
+    orion = true;
+    EXPECT_EQ(l.back(), '1') << "Orion is up on a December evening: " << l;
+  }
+  EXPECT_TRUE(orion);
+}
+
 // Without a desktop the window program says so in one line and exits with 1:
 // with no display named at all, and with a display that does not answer.
 TEST(RenderCli, TheWindowWithoutADesktopSaysWhyAndExitsOne) {
@@ -187,6 +226,12 @@ TEST(RenderCli, BadUsageIsRefusedBeforeAnyFileIsTouched) {
       {HOSHIZORA_RENDER, "--png " + same + " --table " + same_by_another_name,
        "name the same file"},
       {HOSHIZORA_RENDER, "--png - --table /dev/stdout", "name the same file"},
+      {HOSHIZORA_RENDER, "--table " + same + " --constellation-table " + same,
+       "--table and --constellation-table name the same file"},
+      {HOSHIZORA_RENDER, "--magnitude-limit x", "--magnitude-limit needs a number from -2 to 6"},
+      {HOSHIZORA_RENDER, "--magnitude-limit 6.5", "--magnitude-limit needs a number from -2 to 6"},
+      {HOSHIZORA_RENDER, "--magnitude-limit=-3", "--magnitude-limit needs a number from -2 to 6"},
+      {HOSHIZORA_RENDER, "--magnitude-limit 4.5abc", "--magnitude-limit needs a number"},
       {HOSHIZORA_WINDOW, "--bogus", "unknown option: --bogus"},
       {HOSHIZORA_WINDOW, "--help=1", "unknown option: --help=1"},
   };

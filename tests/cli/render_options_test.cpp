@@ -21,7 +21,7 @@ TEST(RenderOptions, DefaultsAreTheWindowsFieldsAtStart) {
   EXPECT_EQ(o.texts.at(Field::Text9), "180");
   EXPECT_EQ(o.texts.at(Field::Text11), " 10");
   EXPECT_EQ(o.frames, 1);
-  EXPECT_FALSE(o.option1 || o.option3 || o.png || o.table);
+  EXPECT_FALSE(o.frame.grid || o.frame.stars_by_day || o.png || o.table);
 }
 
 TEST(RenderOptions, ValuesAreKeptAsTextForTheNumberRule) {
@@ -34,16 +34,42 @@ TEST(RenderOptions, ValuesAreKeptAsTextForTheNumberRule) {
   EXPECT_EQ(o.texts.at(Field::Text7), "") << "an empty text can be given";
   EXPECT_EQ(o.texts.at(Field::Text3), "-3") << "the next argument is the value, even with a dash";
   EXPECT_EQ(o.texts.at(Field::Text5), "2026abc");
-  EXPECT_TRUE(o.option1 && o.option3);
+  EXPECT_TRUE(o.frame.grid && o.frame.stars_by_day);
   EXPECT_EQ(o.frames, 12);
   EXPECT_EQ(*o.png, "a.png");
   EXPECT_EQ(*o.table, "-");
 }
 
+TEST(RenderOptions, TheConstellationSwitchesSetTheFrameOptions) {
+  const RenderOptions o =
+      parse_ok({"--constellation-lines", "--constellation-names", "--constellation-boundaries",
+                "--magnitude-limit", "-1.5", "--constellation-table", "c.tsv"});
+  EXPECT_TRUE(o.frame.constellation_lines && o.frame.constellation_names &&
+              o.frame.constellation_boundaries);
+  EXPECT_EQ(o.frame.magnitude_limit, -1.5);
+  EXPECT_EQ(o.constellation_table, "c.tsv");
+  EXPECT_FALSE(parse_ok({}).frame.magnitude_limit) << "the built-in 300 only, by default";
+  EXPECT_EQ(parse_ok({"--magnitude-limit=+6"}).frame.magnitude_limit, 6.0);
+}
+
 TEST(RenderOptions, BadUsageIsAnError) {
   const std::vector<std::vector<std::string>> bad = {
-      {"--frames", "0"}, {"--frames", "-2"}, {"--frames", "x"}, {"--frames"},
-      {"--bogus"},       {"--longitude"},    {"--grid=1"},      {"--png="},
+      {"--frames", "0"},
+      {"--frames", "-2"},
+      {"--frames", "x"},
+      {"--frames"},
+      {"--bogus"},
+      {"--longitude"},
+      {"--grid=1"},
+      {"--png="},
+      {"--magnitude-limit", "x"},
+      {"--magnitude-limit", "6.01"},
+      {"--magnitude-limit=-2.5"},
+      {"--magnitude-limit", "5abc"},
+      {"--magnitude-limit", "nan"},
+      {"--magnitude-limit"},
+      {"--constellation-lines=1"},
+      {"--constellation-table"},
   };
   for (const auto& args : bad) {
     EXPECT_TRUE(std::holds_alternative<std::string>(parse_render_options(args))) << args[0];
@@ -52,9 +78,27 @@ TEST(RenderOptions, BadUsageIsAnError) {
 
 TEST(RenderOptions, HelpNamesEveryOption) {
   const std::string usage = render_usage();
-  for (const char* name : {"--longitude", "--latitude", "--year", "--month", "--day", "--hour",
-                           "--minute", "--view-altitude", "--view-azimuth", "--interval", "--grid",
-                           "--daytime-stars", "--frames", "--png", "--table", "--help"}) {
+  for (const char* name : {"--longitude",
+                           "--latitude",
+                           "--year",
+                           "--month",
+                           "--day",
+                           "--hour",
+                           "--minute",
+                           "--view-altitude",
+                           "--view-azimuth",
+                           "--interval",
+                           "--grid",
+                           "--daytime-stars",
+                           "--frames",
+                           "--png",
+                           "--table",
+                           "--help",
+                           "--constellation-lines",
+                           "--constellation-names",
+                           "--constellation-boundaries",
+                           "--magnitude-limit",
+                           "--constellation-table"}) {
     EXPECT_NE(usage.find(name), std::string::npos) << name;
   }
   EXPECT_NE(usage.find("mag code name;"), std::string::npos) << "the table's last column";

@@ -245,8 +245,8 @@ TEST(FrameDriver, ArbitraryTextNeverBreaksAFrame) {
       for (int n = length(rng); n > 0; --n) s += pieces[piece(rng)];
       r.fields.set(f, s);
     }
-    r.fields.option1_ = coin(rng);
-    r.fields.option3_ = coin(rng);
+    r.fields.options_.grid = coin(rng);
+    r.fields.options_.stars_by_day = coin(rng);
     for (int frame = 0; frame < 2; ++frame) {
       if (!r.driver.command1_click()) ++drawn;
     }

@@ -102,7 +102,7 @@ TEST(FramePixels, DotSizesFollowTheMagnitude) {
     // On the meridian, 55 degrees up in the south.
     f.put_all_stars((f.view.lon_obs + 15 * grn(f.view.t2000, f.view.ut_now) * rd) / rd / 15, 0);
     f.stars.mag_st.fill(c.mag);
-    f.report.grid_on = false;
+    f.report.options.grid = false;
     f.draw();
     // Every star is at the same place; one dot of that many pixels.
     const ObjectRow& star = f.report.objects[1];
@@ -140,7 +140,7 @@ TEST(FramePixels, DaySkyShowsOnlyTheSunAndTheMoonUnlessAsked) {
   for (bool stars_by_day : {false, true}) {
     FrameRig r;
     r.fields.start(139.7, 35.7, 2026, 6, 21, 12, 0);
-    r.fields.option3_ = stars_by_day;
+    r.fields.options_.stars_by_day = stars_by_day;
     ASSERT_FALSE(r.driver.command1_click());
     const FrameReport& f = r.driver.last_frame();
     ASSERT_EQ(f.is_day, 1);

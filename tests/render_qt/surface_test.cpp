@@ -184,6 +184,31 @@ TEST(ImageSurface, TextTopLeftFollowsTheCurrentPosition) {
   EXPECT_EQ(shifted(a, 0, 1), b);
 }
 
+TEST(ImageSurface, PrintAllSetsThePixelsPrintWould) {
+  // Names at whole and fractional places, one cut by the image's edge, and
+  // the same name twice (the second from memory).
+  const PlacedText texts[] = {{100, 100, "オリオン座"},
+                              {200.5, 150.5, "みなみのかんむり座"},
+                              {-20, 300, "カシオペヤ座"},
+                              {300.4, 400.6, "オリオン座"},
+                              {620, 655, "Serpens ﾟ"}};
+  ImageSurface one_by_one, at_once;
+  for (ImageSurface* s : {&one_by_one, &at_once}) {
+    s->set_back_color(sky);
+    s->set_fore_color(ink);
+  }
+  for (const PlacedText& t : texts) {
+    one_by_one.set_current(t.x, t.y);
+    one_by_one.print(t.utf8);
+  }
+  at_once.print_all(texts);
+  at_once.print_all(texts);  // again, all from memory: nothing changes
+  EXPECT_GT(pixels_of(one_by_one, ink).size(), 300u);
+  EXPECT_TRUE(one_by_one.image() == at_once.image());
+  EXPECT_EQ(at_once.current_x(), one_by_one.current_x());
+  EXPECT_EQ(at_once.current_y(), one_by_one.current_y());
+}
+
 TEST(ImageSurface, NonFiniteCoordinatesDrawNothing) {
   const double nan = std::nan("");
   const double inf = std::numeric_limits<double>::infinity();

@@ -13,8 +13,7 @@ class FakeFields : public FieldReader {
  public:
   FakeFields() : texts_(default_field_texts()) {}
   std::string text(Field f) const override { return texts_.at(f); }
-  bool option1() const override { return option1_; }
-  bool option3() const override { return option3_; }
+  FrameOptions options() const override { return options_; }
 
   FakeFields& set(Field f, std::string s) {
     texts_[f] = std::move(s);
@@ -30,8 +29,7 @@ class FakeFields : public FieldReader {
     set(Field::Text3, std::to_string(hh));
     return set(Field::Text4, std::to_string(mm));
   }
-  bool option1_ = false;
-  bool option3_ = false;
+  FrameOptions options_;
 
  private:
   std::map<Field, std::string> texts_;

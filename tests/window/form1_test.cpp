@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
@@ -43,6 +44,83 @@ TEST(Form1, LayoutAsDesigned) {
     EXPECT_EQ(child<QWidget>(form, g.name)->geometry(), g.rect) << g.name;
   }
   EXPECT_EQ(child<QRadioButton>(form, "Option3")->parentWidget()->objectName(), "Frame2");
+}
+
+TEST(Form1, TheDisplayGroupFillsTheEmptyRightColumn) {
+  Form1 form;
+  const QGroupBox* group = child<QGroupBox>(form, "DisplayGroup");
+  EXPECT_EQ(group->title(), QString::fromUtf8("表示"));
+  EXPECT_EQ(group->geometry(), QRect(696, 160, 121, 104)) << "10440, 2400, 1815, 1560 twips";
+  for (const QWidget* w : form.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+    if (w == group || w->objectName().isEmpty()) continue;
+    EXPECT_FALSE(w->geometry().intersects(group->geometry())) << w->objectName().toStdString();
+  }
+  const char* const boxes[][2] = {{"ConstellationLines", "星座線"},
+                                  {"ConstellationNames", "星座名"},
+                                  {"ConstellationBoundaries", "星座の境界"},
+                                  {"FaintStars", "6等星まで"}};
+  for (const auto& [name, caption] : boxes) {
+    const QCheckBox* box = child<QCheckBox>(form, name);
+    EXPECT_EQ(box->text(), QString::fromUtf8(caption));
+    EXPECT_FALSE(box->isChecked()) << name << ": off at start";
+    EXPECT_TRUE(group->rect().contains(box->geometry())) << name;
+  }
+}
+
+TEST(Form1, DisplayKeysOnTheSkyAndAChangeWhilePausedShowsAtOnce) {
+  Form1 form;
+  type_into(form, "Text1", "139.7");
+  type_into(form, "Text2", "35.7");
+  type_into(form, "Text5", "2027");
+  type_into(form, "Text6", "1");
+  type_into(form, "Text7", "15");
+  type_into(form, "Text3", "21");
+  type_into(form, "Text4", "0");
+  press_start(form);
+  press_start(form);
+  press(form, "Command2");  // paused
+  ASSERT_FALSE(form.timer().enabled());
+  const double shown = form.driver().shown_frame()->t2000;
+  const double last = form.driver().last_frame().t2000;
+
+  struct Case {
+    const char* focus;  // the widget with the focus
+    Qt::Key key;
+    const char* box;  // the check box the key toggles, or none
+  } const cases[] = {{"Text1", Qt::Key_C, nullptr},
+                     {"sky", Qt::Key_C, "ConstellationLines"},
+                     {"sky", Qt::Key_V, "ConstellationNames"},
+                     {"sky", Qt::Key_B, "ConstellationBoundaries"},
+                     {"sky", Qt::Key_X, nullptr}};
+  for (const Case& c : cases) {
+    const std::string on = c.focus + std::string(" ") + static_cast<char>(c.key);
+    QWidget* target = nullptr;
+    if (std::string(c.focus) == "sky") {
+      for (PictureBox* p : form.findChildren<PictureBox*>()) {
+        if (p->isVisibleTo(&form)) target = p;
+      }
+      QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(320, 350));
+    } else {
+      target = child<QWidget>(form, c.focus);
+    }
+    target->setFocus();
+    const FrameOptions before = form.driver().shown_frame()->options;
+    QTest::keyClick(target, c.key);
+    const FrameOptions after = form.driver().shown_frame()->options;
+    if (c.box) {
+      EXPECT_TRUE(child<QCheckBox>(form, c.box)->isChecked()) << on;
+      EXPECT_NE(after, before) << on << ": drawn again at once";
+    } else {
+      EXPECT_EQ(after, before) << on;
+    }
+  }
+  EXPECT_EQ(child<QLineEdit>(form, "Text1")->text(), "139.7c") << "typed, not taken";
+  const FrameOptions o = form.driver().last_frame().options;
+  EXPECT_TRUE(o.constellation_lines && o.constellation_names && o.constellation_boundaries)
+      << "the next frame to show has them too";
+  EXPECT_EQ(form.driver().shown_frame()->t2000, shown) << "the clock stays";
+  EXPECT_EQ(form.driver().last_frame().t2000, last);
+  EXPECT_FALSE(form.timer().enabled());
 }
 
 TEST(Form1, CaptionsAndTextsAtStart) {

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QEnterEvent>
 #include <QFile>
@@ -87,24 +88,61 @@ TEST(Identify, TheTipNamesWhatIsUnderThePointer) {
   }
 }
 
-TEST(Identify, NothingOverEmptySky) {
+// Whether no drawn object lies within 10 pixels of (x, y).
+bool clear_of_objects(const FrameReport& frame, double x, double y) {
+  for (const ObjectRow& r : frame.objects) {
+    if (r.drawn && std::hypot(*r.xp - x, *r.yp - y) < 10) return false;
+  }
+  return true;
+}
+
+TEST(Identify, EmptySkyNamesItsConstellation) {
   Form1 form;
   start_at(form, kWinter);
   const FrameReport& frame = *form.driver().shown_frame();
-  // A point of the sky with no drawn object within 10 pixels.
-  QPointF empty(-1, -1);
-  for (int y = 250; y < 450 && empty.x() < 0; y += 5) {
-    for (int x = 220; x < 420 && empty.x() < 0; x += 5) {
-      bool clear = true;
-      for (const ObjectRow& r : frame.objects) {
-        if (r.drawn && std::hypot(*r.xp - x, *r.yp - y) < 10) clear = false;
+  struct Case {
+    int star;  // empty sky found beside this star
+    const char* named;
+  } const cases[] = {{79, "おおいぬ座 (Canis Major)"}, {61, "オリオン座 (Orion)"}};
+  for (const Case& c : cases) {
+    const QPointF star = place(form, c.star);
+    QPointF empty(-1, -1);
+    for (int r = 10; r <= 16 && empty.x() < 0; r += 2) {
+      for (int k = 0; k < 8 && empty.x() < 0; ++k) {
+        const QPointF p = star + QPointF(r * std::cos(k * pi / 4), r * std::sin(k * pi / 4));
+        if (clear_of_objects(frame, p.x(), p.y())) empty = p;
       }
-      if (clear) empty = QPointF(x, y);
     }
+    ASSERT_GE(empty.x(), 0) << c.named;
+    EXPECT_FALSE(hover(form, star.x(), star.y()).isEmpty());
+    EXPECT_EQ(hover(form, empty.x(), empty.y()).toStdString(), c.named) << "beside " << c.star;
   }
-  ASSERT_GE(empty.x(), 0);
-  EXPECT_FALSE(hover(form, place(form, 79).x(), place(form, 79).y()).isEmpty());
-  EXPECT_EQ(hover(form, empty.x(), empty.y()), QString()) << "the tip goes away";
+  EXPECT_EQ(hover(form, 5, 650), QString()) << "outside the field the tip goes away";
+}
+
+TEST(Identify, AFaintStarIsDescribedAsTheBrightOnesAre) {
+  Form1 form;
+  start_at(form, kWinter);
+  form.findChild<QCheckBox*>("FaintStars")->click();  // no ticks: drawn again at once
+  const FrameReport& frame = *form.driver().shown_frame();
+  ASSERT_FALSE(frame.extended.empty());
+  // A faint star with no other drawn object within 10 pixels.
+  for (std::size_t k = 0; k < frame.extended.size(); ++k) {
+    const ExtendedRow& e = frame.extended[k];
+    if (!e.drawn || !clear_of_objects(frame, *e.xp, *e.yp)) continue;
+    bool alone = true;
+    for (const ExtendedRow& o : frame.extended) {
+      if (&o != &e && o.drawn && std::hypot(*o.xp - *e.xp, *o.yp - *e.yp) < 10) alone = false;
+    }
+    if (!alone) continue;
+    const int index = first_extended + static_cast<int>(k);
+    const QString tip = hover(form, *e.xp, *e.yp);
+    EXPECT_EQ(tip.toStdString(), describe_object(frame, form.driver().stars(), index));
+    EXPECT_TRUE(tip.contains(QString::fromUtf8(" 等\n高度 "))) << tip.toStdString();
+    EXPECT_TRUE(tip.contains(QString::fromUtf8("赤経"))) << tip.toStdString();
+    return;
+  }
+  FAIL() << "no faint star stands alone";
 }
 
 TEST(Identify, AfterATickTheTipDescribesTheNewFrameOnScreen) {

@@ -1,0 +1,224 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "frame/constellation_layer.hpp"
+
+#include <algorithm>
+#include <cmath>
+
+#include "constellation/boundary_table.hpp"
+#include "constellation/constellations.hpp"
+#include "constellation/extended_stars.hpp"
+#include "render/sky_arcs.hpp"
+#include "time/sidereal.hpp"
+
+namespace hz {
+namespace {
+
+// The field is the half of the sky in front of the observer: the arcs are
+// cut at the plane of the line of sight.
+static_assert(r_sky == 90);
+
+constexpr FieldGeometry field{xc_sky, yc_sky, scl_sky};
+// A line of the surface's font, pixels.
+constexpr double name_height = 12;
+
+void draw_boundaries(Surface& pic, ConstellationSky& sky, const SkyRotation& rot,
+                     ConstellationScratch& scratch) {
+  const std::vector<Vec3>& e = sky.boundaries();
+  std::vector<ViewVec>& points = scratch.boundary;
+  std::vector<std::optional<Point>>& screen = scratch.boundary_screen;
+  points.resize(e.size());
+  screen.resize(e.size());
+  // Each point projected once; a piece with an end near or beyond the
+  // horizon or the field's edge is cut by draw_sky_arc.
+  for (std::size_t k = 0; k < e.size(); ++k) {
+    points[k] = rot.view(e[k]);
+    screen[k].reset();
+    if (!well_inside(field, points[k])) continue;
+    const ScreenPoint s = project_view(points[k], field.x0, field.y0, field.scl);
+    screen[k] = Point{s.xp, s.yp};
+  }
+  DottedPen pen(boundary_dot_spacing);
+  for (const BoundaryLine& line : boundary_lines) {
+    pen.lift();
+    for (std::uint32_t k = line.first + 1; k < line.first + line.count; ++k) {
+      if (screen[k - 1] && screen[k])
+        pen.stroke(*screen[k - 1], *screen[k]);
+      else
+        draw_sky_arc(pic, field, points[k - 1], points[k], col_boundary, figure_piece, &pen);
+    }
+  }
+  pic.pset_all(pen.dots(), col_boundary);
+}
+
+// The one rotation of a frame.
+SkyRotation frame_rotation(const FrameView& view) {
+  const double theta = view.lon_obs + 15 * grn(view.t2000, view.ut_now) * rd;
+  return SkyRotation(theta, view.lat_obs, rd * view.view_alt, rd * view.view_az);
+}
+
+// The label points, for the label vectors of the stars' epoch.
+std::vector<LabelRow> label_rows_of(const SkyRotation& rot, const std::vector<Vec3>& labels) {
+  std::vector<LabelRow> rows(labels.size());
+  for (std::size_t k = 0; k < labels.size(); ++k) {
+    LabelRow& row = rows[k];
+    const AltAz h = alt_az_of(rot.horizon(labels[k]));
+    row.alt = h.alt;
+    row.az = h.az;
+    const ViewVec p = rot.view(labels[k]);
+    if (!well_inside(field, p)) continue;
+    const ScreenPoint s = project_view(p, field.x0, field.y0, field.scl);
+    row.xp = s.xp;
+    row.yp = s.yp;
+  }
+  return rows;
+}
+
+struct Box {
+  double left, top, width, height;
+  bool overlaps(const Box& o) const {
+    return left < o.left + o.width && o.left < left + width && top < o.top + o.height &&
+           o.top < top + height;
+  }
+};
+
+// Each name centred on its label point, or a line lower or higher when
+// another name is there already; left out when it finds no free place in
+// the field.
+void draw_names(Surface& pic, ConstellationSky& sky, const SkyRotation& rot, bool drawn_now,
+                FrameReport& report) {
+  std::vector<Box> taken;
+  std::vector<PlacedText> texts;
+  const std::vector<LabelRow> rows = label_rows_of(rot, sky.labels());
+  for (std::size_t k = 0; k < constellations.size(); ++k) {
+    const LabelRow& row = rows[k];
+    if (!drawn_now || !row.xp || !row.yp) continue;
+    const double width = text_width(constellations[k].japanese);
+    for (double shift : {0.0, name_height, -name_height}) {
+      const Box box{*row.xp - width / 2, *row.yp - name_height / 2 + shift, width, name_height};
+      if (std::any_of(taken.begin(), taken.end(), [&](const Box& b) { return b.overlaps(box); }))
+        continue;
+      if (!box_inside(field, rot, box.left, box.top, box.width, box.height)) continue;
+      texts.push_back({box.left, box.top, constellations[k].japanese});
+      taken.push_back(box);
+      report.names_drawn.push_back(static_cast<int>(k));
+      break;
+    }
+  }
+  pic.set_fore_color(col_name);
+  pic.print_all(texts);
+}
+
+// The pixels of a star's dot about its rounded centre: the digital disc
+// that circle draws for that radius (filled in the outline's colour).
+std::vector<Point> dot_offsets(double radius) {
+  std::vector<Point> offsets;
+  const int n = static_cast<int>(std::ceil(radius));
+  for (int dy = -n; dy <= n; ++dy) {
+    for (int dx = -n; dx <= n; ++dx) {
+      const double fx = dx / radius, fy = dy / radius;
+      if (fx * fx + fy * fy <= 1) offsets.push_back({double(dx), double(dy)});
+    }
+  }
+  return offsets;
+}
+
+// The extended stars to the limit, sized and coloured as the built-in stars
+// are; their dots gathered by colour and put down at once.
+void draw_extended_stars(Surface& pic, ConstellationSky& sky, const SkyRotation& rot,
+                         bool drawn_now, ConstellationScratch& scratch, FrameReport& report) {
+  const double limit = *report.options.magnitude_limit;
+  report.extended.resize(extended_stars.size());
+  const std::vector<Vec3>& e = sky.extended();
+  const std::vector<double>& ra = sky.extended_ra();
+  const std::vector<double>& dec = sky.extended_dec();
+  std::vector<Point>(&sizes)[3] = scratch.discs;
+  if (sizes[0].empty()) {
+    sizes[0] = dot_offsets(1);
+    sizes[1] = dot_offsets(1.5);
+    sizes[2] = dot_offsets(2);
+  }
+  for (auto& dots : scratch.dots) dots.clear();
+
+  for (std::size_t k = 0; k < extended_stars.size(); ++k) {
+    ExtendedRow& row = report.extended[k];
+    row = ExtendedRow{};
+    row.ra_h = ra[k];
+    row.dec_deg = dec[k];
+    row.horizon = rot.horizon(e[k]);
+    if (row.horizon.z < 0) continue;
+    const ScreenPoint s = project_view(rot.view(e[k]), field.x0, field.y0, field.scl);
+    row.d = s.d;
+    row.xp = s.xp;
+    row.yp = s.yp;
+    const StarRow& star = extended_stars[k];
+    if (s.d / rd > r_sky || !drawn_now || !(star.mag <= limit)) continue;
+    const double size = star_dot_size(star.mag);
+    const std::vector<Point>& disc = sizes[size == 1 ? 0 : size == 1.5 ? 1 : 2];
+    const double cx = std::nearbyint(s.xp), cy = std::nearbyint(s.yp);
+    for (const Point& d : disc) scratch.dots[star.code].push_back({cx + d.x, cy + d.y});
+    row.drawn = true;
+  }
+  for (int code = 1; code < 8; ++code) pic.pset_all(scratch.dots[code], col_tbl[code]);
+}
+
+}  // namespace
+
+std::vector<LabelRow> label_rows(const FrameReport& frame) {
+  const FrameView view{frame.t2000,   frame.ut_now,   frame.lat_obs,
+                       frame.lon_obs, frame.view_alt, frame.view_az};
+  ConstellationSky sky(frame.stars_epoch);
+  std::vector<LabelRow> rows = label_rows_of(frame_rotation(view), sky.labels());
+  for (int k : frame.names_drawn) rows[static_cast<std::size_t>(k)].drawn = true;
+  return rows;
+}
+
+double text_width(const char* utf8) {
+  double width = 0;
+  for (const char* c = utf8; *c; ++c) {
+    const auto b = static_cast<unsigned char>(*c);
+    if (b < 0x80)
+      width += 6;
+    else if ((b & 0xC0) != 0x80)
+      width += 12;  // the first byte of a character beyond ASCII
+  }
+  return width;
+}
+
+void draw_constellations(Surface& pic, ConstellationSky& sky, const FrameView& view,
+                         const ObjectArray& ra_obj, const ObjectArray& dc_obj,
+                         ConstellationScratch& scratch, FrameReport& report) {
+  const FrameOptions& o = report.options;
+  const SkyRotation rot = frame_rotation(view);
+  const bool drawn_now = report.is_day == 0 || o.stars_by_day;
+
+  if (!o.magnitude_limit) report.extended.clear();
+  report.names_drawn.clear();
+  if (!o.any_constellation() && !o.magnitude_limit) return;
+
+  const Rgb fore = pic.fore_color();
+  const FillStyle fill_style = pic.fill_style();
+  const Rgb fill = pic.fill_color();
+  const double cur_x = pic.current_x(), cur_y = pic.current_y();
+
+  if (o.constellation_boundaries && drawn_now) draw_boundaries(pic, sky, rot, scratch);
+
+  if (o.constellation_lines && drawn_now) {
+    const std::vector<Vec3>& builtin = sky.builtin(ra_obj, dc_obj);
+    const std::vector<Vec3>& extended = sky.extended();
+    const auto end = [&](const StarRef& s) {
+      return rot.view(s.table == StarTable::builtin ? builtin[s.row] : extended[s.row - 1]);
+    };
+    for (const FigureLine& line : figure_lines) {
+      draw_sky_arc(pic, field, end(line.from), end(line.to), col_figure, figure_piece);
+    }
+  }
+  if (o.constellation_names) draw_names(pic, sky, rot, drawn_now, report);
+  if (o.magnitude_limit) draw_extended_stars(pic, sky, rot, drawn_now, scratch, report);
+
+  pic.set_fore_color(fore);
+  pic.set_fill_style(fill_style);
+  pic.set_fill_color(fill);
+  pic.set_current(cur_x, cur_y);
+}
+
+}  // namespace hz

@@ -1,0 +1,28 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The display options of a frame, read afresh every frame as one value: from
+// the window's option buttons and check boxes, or from hoshizora-render's
+// switches. Everything off is the sky as it always was.
+#pragma once
+
+#include <optional>
+
+namespace hz {
+
+struct FrameOptions {
+  bool grid = false;          // 等高度・方位線: draw the altitude-azimuth grid (Option1)
+  bool stars_by_day = false;  // 昼間の星: stars and planets by day as well (Option3)
+  bool constellation_lines = false;       // 星座線: the figures
+  bool constellation_names = false;       // 星座名: Japanese names at the label points
+  bool constellation_boundaries = false;  // 星座の境界: the IAU boundaries
+  // Stars to this magnitude, from the extended table as well (6等星まで is
+  // 6.0); none: the built-in 300 only.
+  std::optional<double> magnitude_limit;
+
+  // Whether anything of the constellations is drawn.
+  bool any_constellation() const {
+    return constellation_lines || constellation_names || constellation_boundaries;
+  }
+  bool operator==(const FrameOptions&) const = default;
+};
+
+}  // namespace hz

@@ -1,0 +1,97 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "render/sky_arcs.hpp"
+
+#include <algorithm>
+#include <cmath>
+
+#include "common/constants.hpp"
+
+namespace hz {
+namespace {
+
+// The sine of one pixel's angle: the margin kept from the horizon and from
+// the field's edge (the plane w = 0, 90 degrees from the line of sight). By
+// its series, which for a pixel's angle is exact to 1e-16: it is asked for
+// every boundary point of every frame.
+double margin(const FieldGeometry& g) {
+  const double x = rd / g.scl;
+  return x - x * x * x / 6 + x * x * x * x * x / 120;
+}
+
+ViewVec lerp(const ViewVec& a, const ViewVec& b, double t) {
+  return {a.u + (b.u - a.u) * t, a.v + (b.v - a.v) * t, a.w + (b.w - a.w) * t,
+          a.zenith + (b.zenith - a.zenith) * t};
+}
+
+// Narrows [t0, t1] of the chord a + (b - a) t to where fa + (fb - fa) t >= m.
+// On the chord the vector is at most a unit long, so the normalised
+// direction keeps at least the margin there too.
+bool clip(double fa, double fb, double m, double& t0, double& t1) {
+  const double ga = fa - m, gb = fb - m;
+  if (ga < 0 && gb < 0) return false;
+  if (ga >= 0 && gb >= 0) return true;
+  const double t = ga / (ga - gb);
+  if (ga < 0)
+    t0 = std::max(t0, t);
+  else
+    t1 = std::min(t1, t);
+  return t0 <= t1;
+}
+
+}  // namespace
+
+void DottedPen::stroke(Point a, Point b) {
+  const double dx = b.x - a.x, dy = b.y - a.y;
+  const double len = std::sqrt(dx * dx + dy * dy);
+  double s = left_;
+  for (; s <= len; s += spacing_) {
+    const double t = len > 0 ? s / len : 0;
+    dots_.push_back({a.x + dx * t, a.y + dy * t});
+  }
+  left_ = s - len;
+}
+
+bool well_inside(const FieldGeometry& g, const ViewVec& p) {
+  const double m = margin(g);
+  return p.zenith >= m && p.w >= m;
+}
+
+bool draw_sky_arc(Surface& pic, const FieldGeometry& g, const ViewVec& a, const ViewVec& b, Rgb c,
+                  double max_piece, DottedPen* pen) {
+  const double m = margin(g);
+  double t0 = 0, t1 = 1;
+  if (!clip(a.zenith, b.zenith, m, t0, t1) || !clip(a.w, b.w, m, t0, t1)) return false;
+
+  const double cosang = a.u * b.u + a.v * b.v + a.w * b.w;
+  const double angle = std::acos(std::clamp(cosang, -1.0, 1.0)) * (t1 - t0);
+  const int pieces = std::max(1, static_cast<int>(std::ceil(angle / max_piece)));
+  const ScreenPoint s0 = project_view(lerp(a, b, t0), g.x0, g.y0, g.scl);
+  Point prev{s0.xp, s0.yp};
+  for (int k = 1; k <= pieces; ++k) {
+    const ScreenPoint s = project_view(lerp(a, b, t0 + (t1 - t0) * k / pieces), g.x0, g.y0, g.scl);
+    const Point next{s.xp, s.yp};
+    if (pen)
+      pen->stroke(prev, next);
+    else
+      pic.line(prev.x, prev.y, next.x, next.y, c);
+    prev = next;
+  }
+  return true;
+}
+
+bool box_inside(const FieldGeometry& g, const SkyRotation& rot, double left, double top,
+                double width, double height) {
+  // The corners and the middles of the sides: the horizon bends little over
+  // a name's length.
+  for (double fx : {0.0, 0.5, 1.0}) {
+    for (double fy : {0.0, 0.5, 1.0}) {
+      const auto p = unproject(left + width * fx, top + height * fy, g.x0, g.y0, g.scl);
+      if (!p) return false;
+      const Vec3 e = rot.equator_of_view(*p);
+      if (!well_inside(g, rot.view(e))) return false;
+    }
+  }
+  return true;
+}
+
+}  // namespace hz

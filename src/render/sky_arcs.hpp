@@ -1,0 +1,57 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Lines along the sky drawn into the field: a figure line or a piece of a
+// boundary runs along a great circle; what lies below the horizon or outside
+// the field is cut off, one pixel short of the horizon and of the field's
+// edge, so neither line is touched and nothing pokes out.
+#pragma once
+
+#include <vector>
+
+#include "render/sky_rotation.hpp"
+#include "render/surface.hpp"
+
+namespace hz {
+
+// How the view is put on the surface: centre (pixels), scale (pixels per
+// degree). The field is the half of the sky in front of the observer (its
+// radius is 90 degrees).
+struct FieldGeometry {
+  double x0, y0, scl;
+};
+
+// Dots along a line at even spacing, the spacing carried over from one
+// piece to the next, so a polyline comes out as one dotted line. The dots
+// are gathered, to be drawn at once (Surface::pset_all).
+class DottedPen {
+ public:
+  explicit DottedPen(double spacing) : spacing_(spacing) {}
+  // Starts a new line: its first dot comes at its start.
+  void lift() { left_ = 0; }
+  void stroke(Point a, Point b);
+  const std::vector<Point>& dots() const { return dots_; }
+
+ private:
+  double spacing_;
+  double left_ = 0;  // distance to go before the next dot
+  std::vector<Point> dots_;
+};
+
+// Draws the arc from a to b (less than 180 degrees apart) where it is at
+// least one pixel above the horizon and one pixel inside the field, in
+// straight pieces of at most max_piece radians. With a pen the pieces go to
+// its dots (and c is not used), otherwise they are drawn as solid lines. Returns whether anything
+// was drawn.
+bool draw_sky_arc(Surface& pic, const FieldGeometry& g, const ViewVec& a, const ViewVec& b, Rgb c,
+                  double max_piece, DottedPen* pen = nullptr);
+
+// Whether a direction stands at least one pixel above the horizon and one
+// pixel inside the field.
+bool well_inside(const FieldGeometry& g, const ViewVec& p);
+
+// Whether every point of the box (pixels, left, top, width, height) lies
+// inside the field and above the horizon, for a rotation's view: a text box
+// drawn there stays in the field.
+bool box_inside(const FieldGeometry& g, const SkyRotation& rot, double left, double top,
+                double width, double height);
+
+}  // namespace hz

@@ -1,0 +1,38 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QGroupBox>
+
+#include "frame/frame_options.hpp"
+
+class QCheckBox;
+
+namespace hz {
+
+// The group 「表示」 in the window's right column: four check boxes for the
+// constellation lines, names and boundaries and the stars to magnitude 6,
+// all off at start. It says when any of them changes; the window reads the
+// options from it afresh for every frame.
+class DisplayPanel : public QGroupBox {
+  Q_OBJECT
+ public:
+  explicit DisplayPanel(QWidget* parent);
+
+  // The panel's part of the frame options, laid over o.
+  FrameOptions options(FrameOptions o) const;
+
+  // Keys C, V and B: the lines, the names, the boundaries, as other
+  // planetariums have them. Whether the key was one of them.
+  bool toggle_for_key(int key);
+
+ signals:
+  void optionsChanged();
+
+ private:
+  QCheckBox* lines_;
+  QCheckBox* names_;
+  QCheckBox* boundaries_;
+  QCheckBox* faint_stars_;
+};
+
+}  // namespace hz
