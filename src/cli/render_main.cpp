@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/almanac_table.hpp"
 #include "cli/headless_frames.hpp"
 #include "cli/object_table.hpp"
 #include "cli/progress_line.hpp"
@@ -34,10 +35,13 @@ bool written(const std::optional<hz::WriteError>& error) {
 
 // Each output is made whole in memory, then written by the one writer; one
 // that fails does not keep the other from being written.
-int write_outputs(const hz::RenderOptions& o, const hz::HeadlessFrames& frames) {
+int write_outputs(const hz::RenderOptions& o, const hz::HeadlessFrames* frames,
+                  const std::optional<std::string>& almanac) {
   bool ok = true;
+  if (almanac) ok = written(hz::write_file(*o.almanac, *almanac)) && ok;
+  if (!frames) return ok ? 0 : 1;
   if (o.png) {
-    const auto png = hz::png_encode(frames.drawn().image(), png_quality);
+    const auto png = hz::png_encode(frames->drawn().image(), png_quality);
     if (!png) {
       std::cerr << "hoshizora-render: cannot write " << *o.png << ": the image cannot be encoded\n";
       ok = false;
@@ -46,14 +50,14 @@ int write_outputs(const hz::RenderOptions& o, const hz::HeadlessFrames& frames) 
     }
   }
   if (o.table) {
-    const hz::FrameDriver& driver = frames.driver();
+    const hz::FrameDriver& driver = frames->driver();
     std::ostringstream table;
     hz::write_object_table(table, driver.last_frame(), driver.stars());
     ok = written(hz::write_file(*o.table, table.view())) && ok;
   }
   if (o.constellation_table) {
     std::ostringstream table;
-    hz::write_constellation_table(table, frames.driver().last_frame());
+    hz::write_constellation_table(table, frames->driver().last_frame());
     ok = written(hz::write_file(*o.constellation_table, table.view())) && ok;
   }
   return ok ? 0 : 1;
@@ -78,11 +82,29 @@ int main(int argc, char** argv) {
   if (options->help) return print(hz::render_usage());
   if (options->version) return print("hoshizora-render " HOSHIZORA_VERSION "\n");
 
+  hz::OptionFields fields(*options);
+  // The almanac is made before anything is drawn or written: a start it
+  // cannot use is refused as the frames' Start refuses it.
+  std::optional<std::string> almanac;
+  if (options->almanac) {
+    const auto start = hz::read_start_moment(fields);
+    if (const auto* refusal = std::get_if<hz::StartRefusal>(&start)) {
+      std::cerr << "hoshizora-render: cannot start: " << refusal->message_en << '\n';
+      return 2;
+    }
+    almanac = hz::almanac_table(std::get<hz::StartMoment>(start), options->days);
+    if (!almanac) {
+      std::cerr << "hoshizora-render: cannot make the almanac: the calendar has no such days\n";
+      return 2;
+    }
+    if (!options->png && !options->table && !options->constellation_table)
+      return write_outputs(*options, nullptr, almanac);
+  }
+
   hz::OffscreenApp<QGuiApplication> app(argv[0]);
   hz::install_font_substitutes();
   hz::warn_without_japanese_font("hoshizora-render");
 
-  hz::OptionFields fields(*options);
   hz::HeadlessFrames frames(fields);
   {
     hz::ProgressLine progress(options->frames);
@@ -94,5 +116,5 @@ int main(int argc, char** argv) {
       progress.frame_done(n + 1);
     }
   }
-  return write_outputs(*options, frames);
+  return write_outputs(*options, &frames, almanac);
 }

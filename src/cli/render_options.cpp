@@ -5,6 +5,7 @@
 #include <cmath>
 #include <string_view>
 
+#include "cli/almanac_table.hpp"
 #include "frame/field_table.hpp"
 #include "output/same_output.hpp"
 
@@ -41,14 +42,15 @@ std::string usage_entry(const std::string& option, std::string_view help,
 // (standard output) and a negative number are values.
 bool is_option(const std::string& arg) { return arg.rfind("--", 0) == 0 || arg == "-h"; }
 
-std::optional<long> parse_frames(const std::string& s) {
+// A whole number from 1 to most, digits only.
+std::optional<long> parse_count(const std::string& s, long most) {
   if (s.empty() || s.size() > 9) return std::nullopt;
   long n = 0;
   for (char c : s) {
     if (c < '0' || c > '9') return std::nullopt;
     n = n * 10 + (c - '0');
   }
-  if (n < 1 || n > kMaxFrames) return std::nullopt;
+  if (n < 1 || n > most) return std::nullopt;
   return n;
 }
 
@@ -120,9 +122,17 @@ std::variant<RenderOptions, std::string> parse_render_options(
 
     if (name == "--frames") {
       const auto v = take_value();
-      const auto n = v ? parse_frames(*v) : std::nullopt;
+      const auto n = v ? parse_count(*v, kMaxFrames) : std::nullopt;
       if (!n) return "--frames needs a whole number from 1 to " + std::to_string(kMaxFrames);
       o.frames = *n;
+    } else if (name == "--days") {
+      const auto v = take_value();
+      const auto n = v ? parse_count(*v, max_almanac_days) : std::nullopt;
+      if (!n) {
+        return "--days needs a whole number from 1 to " + std::to_string(max_almanac_days) +
+               ", not '" + v.value_or("") + "'";
+      }
+      o.days = *n;
     } else if (name == "--magnitude-limit") {
       const auto v = take_value();
       const auto m = v ? parse_limit(*v) : std::nullopt;
@@ -132,6 +142,10 @@ std::variant<RenderOptions, std::string> parse_render_options(
       const auto v = take_value();
       if (!v || v->empty()) return name + " needs a file";
       o.constellation_table = *v;
+    } else if (name == "--almanac") {
+      const auto v = take_value();
+      if (!v || v->empty()) return name + " needs a file";
+      o.almanac = *v;
     } else if (name == "--png" || name == "--table") {
       const auto v = take_value();
       if (!v || v->empty()) return name + " needs a file";
@@ -145,7 +159,10 @@ std::variant<RenderOptions, std::string> parse_render_options(
 
 std::optional<std::string> output_clash(const RenderOptions& o) {
   const std::pair<const char*, const std::optional<std::string>*> outputs[] = {
-      {"--png", &o.png}, {"--table", &o.table}, {"--constellation-table", &o.constellation_table}};
+      {"--png", &o.png},
+      {"--table", &o.table},
+      {"--constellation-table", &o.constellation_table},
+      {"--almanac", &o.almanac}};
   for (std::size_t a = 0; a < std::size(outputs); ++a) {
     for (std::size_t b = a + 1; b < std::size(outputs); ++b) {
       const auto& first = *outputs[a].second;
@@ -195,6 +212,25 @@ default, hidden by day like the stars unless --daytime-stars is given:
                               field; drawn 1 when its name was written)
 )";
   usage += R"(
+The almanac (暦), by the rules of Japanese almanacs:
+  --almanac FILE        write the almanac of the place for --days days from
+                        the start date (JST) as TSV ("-" for standard
+                        output): a header, then one row per event, days in
+                        order, events in time order within a day:
+                        date body event time_jst azimuth_deg altitude_deg
+                        value; body is the English name of --table; event
+                        is rise, set, transit, civil_dawn, civil_dusk,
+                        nautical_dawn, nautical_dusk, astronomical_dawn,
+                        astronomical_dusk, new_moon, first_quarter,
+                        full_moon, last_quarter or moon_age (at 12:00 JST,
+                        the age in value); time_jst YYYY-MM-DD HH:MM:SS; the
+                        altitude is the centre's, without refraction. An
+                        event that does not happen on a day has no row.
+                        Without --png, --table or --constellation-table no
+                        frame is drawn
+  --days N              days of --almanac, 1 to 36600             (default 1)
+)";
+  usage += R"(
 Running and output:
   --frames N            run N frames, each one simulated minute   (default 1)
   --png FILE            write the last drawn frame (641 x 665) as PNG ("-"
@@ -216,7 +252,8 @@ Running and output:
 A start moment that cannot be used (a month outside 0 to 13, a number that is
 not finite, a moment more than 999999 years from year 0) is refused: the reason
 goes to standard error and the exit status is 2. Bad usage also exits with 2,
-before any file is touched; so do --png and --table naming the same file.
+before any file is touched; so do two of --png, --table,
+--constellation-table and --almanac naming the same file.
 
 A file is replaced whole or not at all: it is written beside the old one and
 renamed over it only when every byte is on disk. When a file cannot be written

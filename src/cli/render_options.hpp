@@ -19,6 +19,8 @@ struct RenderOptions {
   std::optional<std::string> png;                  // --png FILE, "-" for standard output
   std::optional<std::string> table;                // --table FILE, "-" for standard output
   std::optional<std::string> constellation_table;  // --constellation-table FILE
+  std::optional<std::string> almanac;              // --almanac FILE, "-" for standard output
+  long days = 1;                                   // --days, for --almanac
   bool help = false;
   bool version = false;  // --version
 };
@@ -26,8 +28,8 @@ struct RenderOptions {
 // Parses the arguments after the program name; an error text on bad usage.
 std::variant<RenderOptions, std::string> parse_render_options(const std::vector<std::string>& args);
 
-// Why the outputs cannot be written as asked: two of --png, --table and
-// --constellation-table naming one file (by name, or the same file by
+// Why the outputs cannot be written as asked: two of --png, --table,
+// --constellation-table and --almanac naming one file (by name, or the same file by
 // another name); nothing when they can.
 // Looks at the file system, and changes nothing there.
 std::optional<std::string> output_clash(const RenderOptions& o);

@@ -151,6 +151,37 @@ TEST(RenderCli, UnusableStartIsRefusedWithStatusTwo) {
   }
 }
 
+// The national observatory's example for the old Tokyo Observatory: the
+// Moon's rows of 2006-01-21..23, to the minute it prints (no moonrise on the
+// 22nd), and the age at noon.
+TEST(RenderCli, AlmanacGivesTokyosMoonOfJanuary2006) {
+  const CliRun r =
+      run("--longitude 139.7333333333 --latitude 35.65 --year 2006 --month 1 --day 21 --hour 20 "
+          "--days 3 --almanac -");
+  ASSERT_EQ(r.status, 0) << r.out;
+  const std::vector<std::string> lines = lines_of(r.out);
+  ASSERT_FALSE(lines.empty());
+  EXPECT_EQ(lines[0], "date\tbody\tevent\ttime_jst\tazimuth_deg\taltitude_deg\tvalue");
+  // date, event and the time to the minute (or the age) of the Moon's rows.
+  std::vector<std::string> moon;
+  for (std::size_t i = 1; i < lines.size(); ++i) {
+    std::vector<std::string> cell;
+    std::istringstream row(lines[i]);
+    for (std::string c; std::getline(row, c, '\t');) cell.push_back(c);
+    cell.resize(7);
+    if (cell[1] != "Moon" || (cell[2] != "rise" && cell[2] != "set" && cell[2] != "moon_age"))
+      continue;
+    moon.push_back(cell[0] + ' ' + cell[2] + ' ' +
+                   (cell[2] == "moon_age" ? cell[6] : cell[3].substr(11, 5)));
+  }
+  // Within a minute of the printed times: the seconds tell which way.
+  const std::vector<std::string> expected = {
+      "2006-01-21 set 10:09", "2006-01-21 moon_age 21.0", "2006-01-21 rise 23:15",
+      "2006-01-22 set 10:33", "2006-01-22 moon_age 22.0", "2006-01-23 rise 00:15",
+      "2006-01-23 set 10:59", "2006-01-23 moon_age 23.0"};
+  EXPECT_EQ(moon, expected) << r.out;
+}
+
 TEST(RenderCli, FaintStarsFollowTheMoonInTheTable) {
   const CliRun r = run(std::string(kNight) + " --magnitude-limit 4 --table -");
   ASSERT_EQ(r.status, 0) << r.out;
@@ -232,6 +263,12 @@ TEST(RenderCli, BadUsageIsRefusedBeforeAnyFileIsTouched) {
       {HOSHIZORA_RENDER, "--magnitude-limit 6.5", "--magnitude-limit needs a number from -2 to 6"},
       {HOSHIZORA_RENDER, "--magnitude-limit=-3", "--magnitude-limit needs a number from -2 to 6"},
       {HOSHIZORA_RENDER, "--magnitude-limit 4.5abc", "--magnitude-limit needs a number"},
+      {HOSHIZORA_RENDER, "--almanac " + same + " --days 0", "--days needs a whole number"},
+      {HOSHIZORA_RENDER, "--almanac " + same + " --days 36601", "--days needs a whole number"},
+      {HOSHIZORA_RENDER, "--almanac " + same + " --days 2.5", "--days needs a whole number"},
+      {HOSHIZORA_RENDER, "--almanac " + same + " --month=14", "cannot start"},
+      {HOSHIZORA_RENDER, "--almanac " + same + " --png " + same_by_another_name,
+       "--png and --almanac name the same file"},
       {HOSHIZORA_WINDOW, "--bogus", "unknown option: --bogus"},
       {HOSHIZORA_WINDOW, "--help=1", "unknown option: --help=1"},
   };

@@ -1,0 +1,70 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "frame/almanac_text.hpp"
+
+#include <cmath>
+
+#include "common/object_layout.hpp"
+#include "frame/decimal_text.hpp"
+
+namespace hz {
+
+std::optional<AlmanacDay> almanac_of_moment(double lon, double lat, double t2000) {
+  const std::optional<JstMoment> m = jst_moment(t2000);
+  if (!m) return std::nullopt;
+  return almanac_day(lon / rd, lat / rd, m->date.yr, m->date.mn, m->date.dy);
+}
+
+std::optional<AlmanacDay> next_almanac_day(const AlmanacDay& d, double lon, double lat) {
+  // Noon of the next day: far from either midnight.
+  return almanac_of_moment(lon, lat, t2000_at(d.day, 36));
+}
+
+std::string date_text(const CalendarDate& date) {
+  return fixed_text(date.yr, 0, date.yr < 0 ? 5 : 4) + '-' + fixed_text(date.mn, 0, 2) + '-' +
+         fixed_text(date.dy, 0, 2);
+}
+
+long day_seconds(double hours) {
+  const double s = std::nearbyint(hours * 3600);
+  if (s < 0) return 0;
+  if (s > 86399) return 86399;
+  return static_cast<long>(s);
+}
+
+namespace {
+
+std::string two(long v) { return fixed_text(static_cast<double>(v), 0, 2); }
+
+}  // namespace
+
+std::string clock_seconds_text(double hours) {
+  const long s = day_seconds(hours);
+  return two(s / 3600) + ':' + two(s / 60 % 60) + ':' + two(s % 60);
+}
+
+std::string clock_text(const std::optional<AlmanacEvent>& e) {
+  if (!e) return "--:--";
+  double m = std::nearbyint(e->hours * 60);
+  if (m > 1439) m = 1439;
+  if (m < 0) m = 0;
+  const long minutes = static_cast<long>(m);
+  return two(minutes / 60) + ':' + two(minutes % 60);
+}
+
+int almanac_body_object(AlmanacBody b) {
+  switch (b) {
+    case AlmanacBody::sun:
+      return sun_index;
+    case AlmanacBody::moon:
+      return moon_index;
+    case AlmanacBody::mercury:
+    case AlmanacBody::venus:
+      return sun_index + static_cast<int>(b) - 1;
+    default:  // Mars on: past the Earth
+      return sun_index + static_cast<int>(b);
+  }
+}
+
+std::string moon_age_text(double age) { return fixed_text(moon_age_tenths(age), 1); }
+
+}  // namespace hz

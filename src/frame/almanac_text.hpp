@@ -1,0 +1,45 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The almanac as the window, the hover tips and the renderer print it: the
+// JST day of a moment, times as an almanac prints them, the bodies' names.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "almanac/almanac_day.hpp"
+
+namespace hz {
+
+// The almanac of the JST date on which a moment falls.
+//
+// Given:    lon, lat   the observer, radians (as the frame keeps them).
+//           t2000      the moment, centuries from J2000.0.
+// Returned:            the day; nothing where the calendar gives up.
+std::optional<AlmanacDay> almanac_of_moment(double lon, double lat, double t2000);
+
+// The almanac of the JST date that follows a day.
+std::optional<AlmanacDay> next_almanac_day(const AlmanacDay& d, double lon, double lat);
+
+// "2006-01-21": the year with at least four digits, a '-' before a year
+// before year 0.
+std::string date_text(const CalendarDate& date);
+
+// Whole seconds of a time of day: rounded, halves to even, and held within
+// the day (an event at 23:59:59.7 stays on its own date).
+long day_seconds(double hours);
+
+// "23:16:05".
+std::string clock_seconds_text(double hours);
+
+// "23:16" as almanacs print it: rounded to the minute, held within the day;
+// "--:--" for an event that does not happen.
+std::string clock_text(const std::optional<AlmanacEvent>& e);
+
+// The row of the object table that holds a body (Sun 301, Moon 311 ...), for
+// its names.
+int almanac_body_object(AlmanacBody b);
+
+// The Moon's age as almanacs print it: "7.3".
+std::string moon_age_text(double age);
+
+}  // namespace hz
