@@ -7,6 +7,8 @@
 #include "constellation/constellation_at.hpp"
 #include "constellation/constellations.hpp"
 #include "constellation/extended_stars.hpp"
+#include "frame/almanac_tip.hpp"
+#include "frame/almanac_tip.hpp"
 #include "frame/decimal_text.hpp"
 #include "frame/dms.hpp"
 #include "frame/object_names.hpp"
@@ -141,7 +143,7 @@ std::string describe_object(const FrameReport& frame, const StarTables& stars, i
     (out += "\n輝面 ") += fixed_text(100 * p.lit, 0);
     (out += "%  ") += p.waxing ? "満ちていく月" : "欠けていく月";
   }
-  return out;
+  return out + almanac_tip(frame, i);
 }
 
 }  // namespace hz

@@ -47,7 +47,8 @@ std::string describe_constellation(int k);
 // Japanese name (or the designation) with the English name in parentheses,
 // the magnitude for stars, altitude and azimuth in degrees and minutes, right
 // ascension and declination of date, and for the Moon the lit fraction and
-// whether it waxes or wanes.
+// whether it waxes or wanes; for the Sun and the Moon that day's rise and set
+// and the Moon's age (almanac_tip).
 std::string describe_object(const FrameReport& frame, const StarTables& stars, int i);
 
 }  // namespace hz

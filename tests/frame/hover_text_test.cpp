@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include "almanac/jst_day.hpp"
 #include "frame/identify.hpp"
 
 namespace hz {
@@ -26,6 +27,29 @@ TEST(HoverText, AzimuthJustBelow360ReadsAsNorth) {
     const std::string tip = describe_object(frame, stars, mars);
     EXPECT_NE(tip.find(c.shown), std::string::npos) << c.az_deg << ": " << tip;
   }
+}
+
+// The Sun's and the Moon's tips give the day's rise and set to the minute, as
+// the almanac prints them (Tokyo, 2006-01-22: no moonrise), and the Moon's age.
+TEST(HoverText, SunAndMoonTellTheirDay) {
+  FrameReport frame;
+  frame.lon_obs = (139 + 44.0 / 60) * rd;
+  frame.lat_obs = (35 + 39.0 / 60) * rd;
+  frame.t2000 = t2000_at(*jst_day(2006, 1, 22), 3);  // 18:00 UT of the 21st
+  const StarTables stars;
+  const struct {
+    int i;
+    const char* shown;
+  } cases[] = {
+      {sun_index, "日の出 06:48  日の入 16:58"},
+      {moon_index, "月の出 --:--  月の入 10:33"},
+      {moon_index, "月齢 22.0"},
+  };
+  for (const auto& c : cases) {
+    const std::string tip = describe_object(frame, stars, c.i);
+    EXPECT_NE(tip.find(c.shown), std::string::npos) << tip;
+  }
+  EXPECT_EQ(describe_object(frame, stars, sun_index + 4).find("出"), std::string::npos);
 }
 
 }  // namespace
