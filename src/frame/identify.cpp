@@ -8,7 +8,6 @@
 #include "constellation/constellations.hpp"
 #include "constellation/extended_stars.hpp"
 #include "frame/almanac_tip.hpp"
-#include "frame/almanac_tip.hpp"
 #include "frame/decimal_text.hpp"
 #include "frame/dms.hpp"
 #include "frame/object_names.hpp"
