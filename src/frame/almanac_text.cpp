@@ -65,6 +65,18 @@ int almanac_body_object(AlmanacBody b) {
   }
 }
 
+std::string phase_name(const AlmanacDay& d) {
+  static constexpr const char* principal[] = {"新月", "上弦", "満月", "下弦"};
+  static constexpr const char* between[] = {"三日月", "十三夜", "寝待月", "有明月"};
+  for (const AlmanacEvent& e : d.events) {
+    if (e.kind >= AlmanacEventKind::new_moon)
+      return principal[static_cast<int>(e.kind) - static_cast<int>(AlmanacEventKind::new_moon)];
+  }
+  const double e = elongation(t2000_at(d.day, 12));
+  const int quarter = static_cast<int>(std::floor(e / (pi / 2)));
+  return between[quarter < 0 ? 0 : quarter > 3 ? 3 : quarter];
+}
+
 std::string moon_age_text(double age) { return fixed_text(moon_age_tenths(age), 1); }
 
 }  // namespace hz

@@ -39,6 +39,12 @@ std::string clock_text(const std::optional<AlmanacEvent>& e);
 // its names.
 int almanac_body_object(AlmanacBody b);
 
+// The Moon's phase in words for a day: 新月, 上弦, 満月 or 下弦 on the day the
+// phase falls, else by the elongation at 12:00 JST: 三日月 before the first
+// quarter, 十三夜 before the full moon, 寝待月 before the last quarter, 有明月
+// before the new moon.
+std::string phase_name(const AlmanacDay& d);
+
 // The Moon's age as almanacs print it: "7.3".
 std::string moon_age_text(double age);
 

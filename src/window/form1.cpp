@@ -12,8 +12,10 @@
 #include <map>
 #include <vector>
 
+#include "almanac/jst_day.hpp"
 #include "frame/field_table.hpp"
 #include "render_qt/fonts.hpp"
+#include "window/almanac_window.hpp"
 #include "window/display_panel.hpp"
 #include "window/picture_box.hpp"
 
@@ -218,6 +220,16 @@ void Form1::build_controls() {
   for (QWidget* box : display_->findChildren<QWidget*>()) paint_white(box);
   connect(display_, &DisplayPanel::optionsChanged, this, &Form1::display_changed);
 
+  // Below the display group: the almanac of the day on screen.
+  auto* almanac_button = new QPushButton(QStringLiteral("暦"), this);
+  almanac_button->setObjectName("AlmanacButton");
+  almanac_button->setGeometry(twips(10560, 4080, 1095, 375));
+  almanac_button->setFont(make_font(pgothic_face, 9));
+  connect(almanac_button, &QPushButton::clicked, this, &Form1::open_almanac);
+  // Before the first Start the almanac follows the typed place and date.
+  for (QLineEdit* field : findChildren<QLineEdit*>(Qt::FindDirectChildrenOnly))
+    connect(field, &QLineEdit::editingFinished, this, &Form1::update_almanac);
+
   connect(findChild<QPushButton*>("Command1"), &QPushButton::clicked, this, &Form1::Command1_Click);
   connect(findChild<QPushButton*>("Command2"), &QPushButton::clicked, this, &Form1::Command2_Click);
   connect(&timer_.qtimer(), &QTimer::timeout, this, &Form1::Timer1_Timer);
@@ -248,6 +260,36 @@ void Form1::Timer1_Timer() {
 void Form1::show_frame() {
   picture1_->sync();
   picture2_->sync();
+  update_almanac();
+}
+
+void Form1::open_almanac() {
+  if (!almanac_) almanac_ = new AlmanacWindow(this);
+  almanac_->show();
+  almanac_->raise();
+  update_almanac();
+}
+
+void Form1::update_almanac() {
+  if (!almanac_ || !almanac_->isVisible()) return;
+  if (driver_->started()) {
+    const FrameReport* f = driver_->shown_frame();
+    if (!f) f = &driver_->last_frame();
+    almanac_->show_day(f->lon_obs, f->lat_obs, f->t2000);
+    return;
+  }
+  const auto start = read_start_moment(*this);
+  if (const auto* refusal = std::get_if<StartRefusal>(&start)) {
+    almanac_->show_reason(QString::fromStdString(refusal->message_ja));
+    return;
+  }
+  const StartMoment& m = std::get<StartMoment>(start);
+  const std::optional<JstDay> day = jst_day(m.yr, m.mn, m.dy);
+  if (!day) {
+    almanac_->show_reason(QStringLiteral("この日付の暦は作れません。"));
+    return;
+  }
+  almanac_->show_day(m.lon_obs, m.lat_obs, t2000_at(*day, m.start_jst));
 }
 
 void Form1::display_changed() {

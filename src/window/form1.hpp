@@ -12,6 +12,7 @@
 
 namespace hz {
 
+class AlmanacWindow;
 class DisplayPanel;
 class PictureBox;
 
@@ -31,6 +32,8 @@ class Form1 : public QWidget, private FieldReader {
   const QtFrameTimer& timer() const { return timer_; }
   // The message of the last refused Start, while it is open.
   QMessageBox* refusal_box() const { return refusal_box_; }
+  // The 暦 window, once the button has opened it.
+  AlmanacWindow* almanac_window() const { return almanac_; }
 
   void Form_Load();
   void Command1_Click();
@@ -52,12 +55,18 @@ class Form1 : public QWidget, private FieldReader {
   // A display option changed: drawn at once while paused, else by the next
   // frame.
   void display_changed();
+  // The 暦 button: opens the almanac window, or raises it.
+  void open_almanac();
+  // The almanac window, while open, on the date of the sky on screen (the
+  // typed start before the first Start).
+  void update_almanac();
 
   QtFrameTimer timer_;
   std::unique_ptr<FrameDriver> driver_;
   PictureBox* picture1_ = nullptr;
   PictureBox* picture2_ = nullptr;
   DisplayPanel* display_ = nullptr;
+  AlmanacWindow* almanac_ = nullptr;
   QPointer<QMessageBox> refusal_box_;  // null once the message is closed
 };
 

@@ -14,6 +14,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "window/almanac_window.hpp"
 #include "window/picture_box.hpp"
 #include "window/window_driving.hpp"
 
@@ -65,6 +66,30 @@ TEST(Form1, TheDisplayGroupFillsTheEmptyRightColumn) {
     EXPECT_FALSE(box->isChecked()) << name << ": off at start";
     EXPECT_TRUE(group->rect().contains(box->geometry())) << name;
   }
+}
+
+// 暦 under the display group opens a window of its own, beside the sky, for
+// the typed place and date (Tokyo, 2006-01-22: no moonrise), and keeps to
+// the date of the sky on screen as it runs past midnight.
+TEST(Form1, TheAlmanacOpensOnTheTypedDayAndFollowsTheSky) {
+  Form1 form;
+  EXPECT_EQ(child<QPushButton>(form, "AlmanacButton")->geometry(), QRect(704, 272, 73, 25));
+  const char* const typed[][2] = {{"Text1", "139.7333333"}, {"Text2", "35.65"}, {"Text5", "2006"},
+                                  {"Text6", "1"},           {"Text7", "22"},    {"Text3", "23"},
+                                  {"Text4", "58"},          {"Text11", "1"}};
+  for (const auto& [name, text] : typed) type_into(form, name, text);
+  press(form, "AlmanacButton");
+  const AlmanacWindow* almanac = form.almanac_window();
+  ASSERT_NE(almanac, nullptr);
+  EXPECT_TRUE(almanac->isVisible());
+  EXPECT_FALSE(almanac->isModal());
+  for (const char* shown : {"2006年1月22日", "月齢 22.0", "--:--", "下弦", "木星"}) {
+    EXPECT_TRUE(almanac->text().contains(QString::fromUtf8(shown)))
+        << shown << "\n"
+        << almanac->text().toStdString();
+  }
+  press_start(form);
+  QTRY_VERIFY_WITH_TIMEOUT(almanac->text().contains(QString::fromUtf8("2006年1月23日")), 10000);
 }
 
 TEST(Form1, DisplayKeysOnTheSkyAndAChangeWhilePausedShowsAtOnce) {
