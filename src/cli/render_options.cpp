@@ -71,6 +71,7 @@ std::variant<RenderOptions, std::string> parse_render_options(
     const std::vector<std::string>& args) {
   RenderOptions o;
   o.texts = default_field_texts();
+  bool days_given = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
     std::string name = args[i];
     std::optional<std::string> value;
@@ -133,6 +134,7 @@ std::variant<RenderOptions, std::string> parse_render_options(
                ", not '" + v.value_or("") + "'";
       }
       o.days = *n;
+      days_given = true;
     } else if (name == "--magnitude-limit") {
       const auto v = take_value();
       const auto m = v ? parse_limit(*v) : std::nullopt;
@@ -154,6 +156,7 @@ std::variant<RenderOptions, std::string> parse_render_options(
       return "unknown option: " + args[i];
     }
   }
+  if (days_given && !o.almanac) return "--days is the length of --almanac, which is not given";
   return o;
 }
 

@@ -267,6 +267,7 @@ TEST(RenderCli, BadUsageIsRefusedBeforeAnyFileIsTouched) {
       {HOSHIZORA_RENDER, "--almanac " + same + " --days 36601", "--days needs a whole number"},
       {HOSHIZORA_RENDER, "--almanac " + same + " --days 2.5", "--days needs a whole number"},
       {HOSHIZORA_RENDER, "--almanac " + same + " --month=14", "cannot start"},
+      {HOSHIZORA_RENDER, "--days 3 --table " + same, "--days is the length of --almanac"},
       {HOSHIZORA_RENDER, "--almanac " + same + " --png " + same_by_another_name,
        "--png and --almanac name the same file"},
       {HOSHIZORA_WINDOW, "--bogus", "unknown option: --bogus"},
