@@ -19,6 +19,12 @@ constexpr std::array<const char*, 13> event_names = {
 // Degrees to a hundredth: a tenth of a second of time at most.
 std::string degrees(double radians) { return fixed_text(radians / rd, 2); }
 
+// An azimuth a hair either side of north reads as north, never as 360 or -0.
+std::string azimuth(double radians) {
+  const std::string text = degrees(radians);
+  return text == "360.00" || text == "-0.00" ? "0.00" : text;
+}
+
 bool is_phase(AlmanacEventKind k) { return k >= AlmanacEventKind::new_moon; }
 
 void write_day(std::string& out, const AlmanacDay& d) {
@@ -37,7 +43,7 @@ void write_day(std::string& out, const AlmanacDay& d) {
     row(object_name(almanac_body_object(e.body)).english, event_names[static_cast<int>(e.kind)],
         e.hours);
     if (!is_phase(e.kind))
-      out += degrees(e.az) + '\t' + degrees(e.alt);
+      out += azimuth(e.az) + '\t' + degrees(e.alt);
     else
       out += '\t';
     out += "\t\n";
