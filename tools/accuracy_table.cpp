@@ -40,6 +40,7 @@
 #include "common/constants.hpp"
 #include "ephem/moon.hpp"
 #include "ephem/planets.hpp"
+#include "run_command.hpp"
 #include "support/reference_models.hpp"
 #include "time/calendar.hpp"
 #include "time/sidereal.hpp"
@@ -114,16 +115,7 @@ std::string trim(const std::string& s) {
   return b == std::string::npos ? std::string() : s.substr(b, e - b + 1);
 }
 
-std::string run(const std::string& cmd) {
-  std::FILE* p = popen(cmd.c_str(), "r");
-  if (!p) throw std::runtime_error("cannot run: " + cmd);
-  std::string out;
-  std::array<char, 4096> buf{};
-  std::size_t n = 0;
-  while ((n = std::fread(buf.data(), 1, buf.size(), p)) > 0) out.append(buf.data(), n);
-  if (pclose(p) != 0) throw std::runtime_error("failed: " + cmd);
-  return out;
-}
+using hz::tools::run;
 
 // Geocentric places from swetest at a Julian day, read as UT (ut true) or
 // as dynamical time; apparent unless flags ask otherwise. Besides the

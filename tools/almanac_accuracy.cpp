@@ -38,6 +38,7 @@
 #include "almanac/almanac_day.hpp"
 #include "almanac/moon_phase.hpp"
 #include "common/constants.hpp"
+#include "run_command.hpp"
 #include "time/calendar.hpp"
 
 namespace hz {
@@ -60,16 +61,7 @@ class Draw {
   std::mt19937_64 gen_{seed};
 };
 
-std::string run(const std::string& cmd) {
-  std::FILE* p = popen(cmd.c_str(), "r");
-  if (!p) throw std::runtime_error("cannot run: " + cmd);
-  std::string out;
-  std::array<char, 4096> buf{};
-  std::size_t n = 0;
-  while ((n = std::fread(buf.data(), 1, buf.size(), p)) > 0) out.append(buf.data(), n);
-  if (pclose(p) != 0) throw std::runtime_error("failed: " + cmd);
-  return out;
-}
+using hz::tools::run;
 
 double jd_of(double t2000) { return 2451545.0 + 36525 * t2000; }
 
