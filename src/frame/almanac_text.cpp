@@ -67,14 +67,26 @@ int almanac_body_object(AlmanacBody b) {
 
 std::string phase_name(const AlmanacDay& d) {
   static constexpr const char* principal[] = {"新月", "上弦", "満月", "下弦"};
-  static constexpr const char* between[] = {"三日月", "十三夜", "寝待月", "有明月"};
   for (const AlmanacEvent& e : d.events) {
     if (e.kind >= AlmanacEventKind::new_moon)
       return principal[static_cast<int>(e.kind) - static_cast<int>(AlmanacEventKind::new_moon)];
   }
-  const double e = elongation(t2000_at(d.day, 12));
-  const int quarter = static_cast<int>(std::floor(e / (pi / 2)));
-  return between[quarter < 0 ? 0 : quarter > 3 ? 3 : quarter];
+  // Between them, the usual name of the night of the lunar month: the age at
+  // noon, in whole days, plus one (三日月 the 3rd night, 十六夜 the 16th).
+  struct Named {
+    int last_night;
+    const char* name;
+  };
+  static constexpr Named names[] = {
+      {1, "新月"},    {5, "三日月"},  {9, "上弦の月"},  {12, "十日夜の月"}, {13, "十三夜"},
+      {14, "小望月"}, {15, "満月"},   {16, "十六夜"},   {17, "立待月"},     {18, "居待月"},
+      {19, "寝待月"}, {20, "更待月"}, {26, "下弦の月"},
+  };
+  const double night = std::floor(d.moon_age) + 1;
+  for (const Named& n : names) {
+    if (night <= n.last_night) return n.name;
+  }
+  return "有明月";
 }
 
 std::string moon_age_text(double age) { return fixed_text(moon_age_tenths(age), 1); }

@@ -40,9 +40,9 @@ std::string clock_text(const std::optional<AlmanacEvent>& e);
 int almanac_body_object(AlmanacBody b);
 
 // The Moon's phase in words for a day: 新月, 上弦, 満月 or 下弦 on the day the
-// phase falls, else by the elongation at 12:00 JST: 三日月 before the first
-// quarter, 十三夜 before the full moon, 寝待月 before the last quarter, 有明月
-// before the new moon.
+// phase falls, else the usual name of the night by the Moon's age at 12:00 JST
+// (三日月, 上弦の月, 十日夜の月, 十三夜, 小望月, 満月, 十六夜, 立待月, 居待月,
+// 寝待月, 更待月, 下弦の月, 有明月).
 std::string phase_name(const AlmanacDay& d);
 
 // The Moon's age as almanacs print it: "7.3".

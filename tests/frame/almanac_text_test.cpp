@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "almanac/almanac_day.hpp"
+
 namespace hz {
 namespace {
 
@@ -30,6 +32,24 @@ TEST(AlmanacText, TimesAndDatesStayOnTheirDay) {
   EXPECT_EQ(date_text({2006, 1, 2}), "2006-01-02");
   EXPECT_EQ(date_text({800, 12, 31}), "0800-12-31");
   EXPECT_EQ(date_text({-44, 3, 15}), "-0044-03-15");
+}
+
+// The Moon's name for a day in Tokyo, January 2027 (first quarter on the 16th,
+// full moon on the 22nd at 21 h JST, age 7.3 on the 15th): the phase on its
+// day, else the name of the night by the age, a night at a time.
+TEST(AlmanacText, MoonNamesFollowTheNights) {
+  const struct {
+    int day;
+    const char* name;
+  } cases[] = {
+      {10, "三日月"}, {15, "上弦の月"}, {16, "上弦"},   {20, "十三夜"}, {22, "満月"},
+      {23, "十六夜"}, {24, "立待月"},   {25, "居待月"}, {27, "更待月"},
+  };
+  for (const auto& c : cases) {
+    const auto d = almanac_day(139.74, 35.68, 2027, 1, c.day);
+    ASSERT_TRUE(d) << c.day;
+    EXPECT_EQ(phase_name(*d), c.name) << c.day;
+  }
 }
 
 }  // namespace
