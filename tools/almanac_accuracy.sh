@@ -14,11 +14,7 @@ set -eu
 
 top=$(cd "$(dirname "$0")/.." && pwd)
 
-if ! command -v swetest >/dev/null 2>&1; then
-  if [ "$(id -u)" -eq 0 ]; then as_root=""; else as_root="sudo"; fi
-  $as_root apt-get update >&2
-  DEBIAN_FRONTEND=noninteractive $as_root apt-get install -y --no-install-recommends swetest >&2
-fi
+. "$top/tools/need-swetest.sh"
 
 cd "$top"
 [ -f build/CMakeCache.txt ] || cmake --preset release >&2

@@ -23,11 +23,7 @@ set -eu
 top=$(cd "$(dirname "$0")/.." && pwd)
 out="$top/tests/almanac/data/almanac_reference.tsv"
 
-if ! command -v swetest >/dev/null 2>&1; then
-  if [ "$(id -u)" -eq 0 ]; then as_root=""; else as_root="sudo"; fi
-  $as_root apt-get update
-  DEBIAN_FRONTEND=noninteractive $as_root apt-get install -y --no-install-recommends swetest
-fi
+. "$top/tools/need-swetest.sh"
 
 # Place (lon, lat) and JST date, one per line, and why each is here.
 cases() {

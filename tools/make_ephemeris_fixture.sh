@@ -18,11 +18,7 @@ set -eu
 top=$(cd "$(dirname "$0")/.." && pwd)
 out="$top/tests/ephem/data/ephemeris_reference.tsv"
 
-if ! command -v swetest >/dev/null 2>&1; then
-  if [ "$(id -u)" -eq 0 ]; then as_root=""; else as_root="sudo"; fi
-  $as_root apt-get update
-  DEBIAN_FRONTEND=noninteractive $as_root apt-get install -y --no-install-recommends swetest
-fi
+. "$top/tools/need-swetest.sh"
 
 jd_first=2378496.5 # 1800-01-01 0h UT
 jd_last=2524593.5  # 2200-01-01 0h UT
