@@ -1,0 +1,128 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "common/constants.hpp"
+#include "frame/grab_view.hpp"
+#include "frame/view_steps.hpp"
+#include "render/projection.hpp"
+
+namespace hz {
+namespace {
+
+// A grab keeps the grabbed direction under the pointer to this many pixels,
+// after the line of sight is written into the fields in their steps.
+constexpr double pixel_tolerance = 1.0;
+
+// Where a view draws a horizon direction, by prj itself.
+Projected drawn_at(const HorizonDirection& view, double zoom, const HorizonDirection& dir) {
+  const FieldGeometry g = field_geometry(zoom);
+  return prj(view.alt_deg * rd, view.az_deg * rd, g.x0, g.y0, g.scl, dir.alt_deg * rd,
+             dir.az_deg * rd);
+}
+
+// Drags across the field from one pixel to another: the direction under the
+// first pixel ends under the second.
+TEST(GrabView, GrabbedDirectionFollowsThePointer) {
+  struct Case {
+    const char* why;
+    HorizonDirection view;
+    double zoom;
+    double x1, y1, x2, y2;
+  } const cases[] = {
+      {"south, halfway up, drag right", {45, 180}, 1, 320, 350, 420, 350},
+      {"south, halfway up, drag down", {45, 180}, 1, 300, 300, 300, 380},
+      {"diagonal, toward the centre", {30, 90}, 1, 200, 250, 330, 340},
+      {"looking at the horizon, drag up", {0, 270}, 1, 320, 300, 330, 420},
+      {"horizon, grab near the edge", {0, 10}, 1, 560, 340, 500, 380},
+      {"the zenith, turn about it", {90, 180}, 1, 300, 250, 420, 330},
+      {"just off the zenith", {89.5, 0}, 1, 320, 250, 400, 280},
+      {"below the horizon", {-40, 300}, 1, 200, 500, 260, 420},
+      {"zoomed 4x, south", {45, 180}, 4, 320, 350, 500, 250},
+      {"zoomed 4x, near the zenith", {88, 45}, 4, 100, 200, 140, 260},
+      {"zoomed 4x, at the horizon", {0, 359.9}, 4, 330, 350, 250, 300},
+      {"zoomed 4x, across north", {20, 2}, 4, 320, 350, 560, 350},
+  };
+  for (const Case& c : cases) {
+    const auto grabbed = direction_at(c.x1, c.y1, c.view, field_geometry(c.zoom));
+    ASSERT_TRUE(grabbed) << c.why;
+    // The inverse is prj's: the grabbed direction is drawn at the first pixel.
+    const Projected before = drawn_at(c.view, c.zoom, *grabbed);
+    EXPECT_NEAR(before.xp, c.x1, 1e-6) << c.why;
+    EXPECT_NEAR(before.yp, c.y1, 1e-6) << c.why;
+
+    const HorizonDirection solved =
+        grab_view(*grabbed, c.x2, c.y2, c.view, field_geometry(c.zoom));
+    const HorizonDirection view = in_field_steps(solved, c.zoom);
+    const Projected after = drawn_at(view, c.zoom, *grabbed);
+    EXPECT_LE(std::hypot(after.xp - c.x2, after.yp - c.y2), pixel_tolerance)
+        << c.why << ": view " << view.alt_deg << ", " << view.az_deg << " draws it at "
+        << after.xp << ", " << after.yp;
+  }
+}
+
+// The zenith is always drawn at or above the centre: dragging it down holds
+// the view at the zenith, the altitude never beyond 90 nor the azimuth 360.
+TEST(GrabView, OutOfReachHoldsTheAltitudeAndAzimuthInRange) {
+  const HorizonDirection zenith{90, 0};
+  const struct {
+    HorizonDirection view;
+    double x, y;
+  } cases[] = {{{80, 180}, 320, 500}, {{60, 359.95}, 600, 650}, {{-80, 0}, 320, 20}};
+  for (const auto& c : cases) {
+    const HorizonDirection v = grab_view(zenith, c.x, c.y, c.view, field_geometry(1));
+    EXPECT_GE(v.alt_deg, -90);
+    EXPECT_LE(v.alt_deg, 90);
+    EXPECT_GE(v.az_deg, 0);
+    EXPECT_LT(v.az_deg, 360);
+  }
+  // Straight below the centre: the best is the zenith at the centre.
+  EXPECT_NEAR(grab_view(zenith, 320, 500, {80, 180}, field_geometry(1)).alt_deg, 90, 1e-9);
+}
+
+TEST(ViewSteps, ZoomLevelsAreSqrtTwoApartAndEvenLevelsExact) {
+  const double exact[] = {1, 2, 4, 8, 16};
+  for (int level = 0; level <= zoom_level_max; level += 2)
+    EXPECT_EQ(zoom_of_level(level), exact[level / 2]) << level;
+  for (int level = 1; level <= zoom_level_max; ++level)
+    EXPECT_NEAR(zoom_of_level(level) / zoom_of_level(level - 1), std::sqrt(2.0), 1e-15) << level;
+  EXPECT_EQ(zoom_of_level(-1), 1);
+  EXPECT_EQ(zoom_of_level(9), 16);
+}
+
+TEST(ViewSteps, FieldStepsAndTurns) {
+  struct Case {
+    const char* why;
+    HorizonDirection view;
+    double zoom;
+    const char* alt;
+    const char* az;
+  } const cases[] = {
+      {"tenths at zoom 1", {45.04, 180.06}, 1, "45", "180.1"},
+      {"hundredths zoomed", {45.044, 180.066}, 2, "45.04", "180.07"},
+      {"half to even", {12.25, 0.35}, 1, "12.2", "0.4"},
+      {"a hair below 360 reads 0", {10, 359.97}, 1, "10", "0"},
+      {"negative azimuth wraps", {-0.01, -90}, 1, "0", "270"},
+      {"altitude held at 90", {90.04, 10}, 1, "90", "10"},
+  };
+  for (const Case& c : cases) {
+    const HorizonDirection v = in_field_steps(c.view, c.zoom);
+    const int n = view_decimals(c.zoom);
+    EXPECT_EQ(view_text(v.alt_deg, n), c.alt) << c.why;
+    EXPECT_EQ(view_text(v.az_deg, n), c.az) << c.why;
+  }
+  const struct {
+    HorizonDirection view;
+    double d_alt, d_az;
+    double alt, az;
+  } turns[] = {{{88, 358}, 5, 5, 90, 3}, {{-87, 2}, -5, -5, -90, 357}, {{10, 0}, 1, 0, 11, 0}};
+  for (const auto& t : turns) {
+    const HorizonDirection v = turned(t.view, t.d_alt, t.d_az);
+    EXPECT_EQ(v.alt_deg, t.alt);
+    EXPECT_EQ(v.az_deg, t.az);
+  }
+}
+
+}  // namespace
+}  // namespace hz
