@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "frame/grab_view.hpp"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 
 #include "common/constants.hpp"
-#include "frame/grab_view.hpp"
 #include "frame/view_steps.hpp"
 #include "render/projection.hpp"
 
@@ -52,13 +53,12 @@ TEST(GrabView, GrabbedDirectionFollowsThePointer) {
     EXPECT_NEAR(before.xp, c.x1, 1e-6) << c.why;
     EXPECT_NEAR(before.yp, c.y1, 1e-6) << c.why;
 
-    const HorizonDirection solved =
-        grab_view(*grabbed, c.x2, c.y2, c.view, field_geometry(c.zoom));
+    const HorizonDirection solved = grab_view(*grabbed, c.x2, c.y2, c.view, field_geometry(c.zoom));
     const HorizonDirection view = in_field_steps(solved, c.zoom);
     const Projected after = drawn_at(view, c.zoom, *grabbed);
     EXPECT_LE(std::hypot(after.xp - c.x2, after.yp - c.y2), pixel_tolerance)
-        << c.why << ": view " << view.alt_deg << ", " << view.az_deg << " draws it at "
-        << after.xp << ", " << after.yp;
+        << c.why << ": view " << view.alt_deg << ", " << view.az_deg << " draws it at " << after.xp
+        << ", " << after.yp;
   }
 }
 
