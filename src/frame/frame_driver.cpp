@@ -36,6 +36,10 @@ std::optional<StartRefusal> FrameDriver::command1_click() {
 
 void FrameDriver::command2_click() { timer_.set_enabled(!timer_.enabled()); }
 
+void FrameDriver::step_frame(bool /*backward*/) {}
+
+std::optional<StartRefusal> FrameDriver::restart() { return command1_click(); }
+
 // One-time set-up of the first Start: place, clock, stars, surfaces, timer.
 void FrameDriver::set_up(const StartMoment& start) {
   init_drv_ = false;

@@ -37,6 +37,18 @@ class FrameDriver {
   // Pause/Resume: toggles the timer's enabled flag, nothing else.
   void command2_click();
 
+  // While paused: the moment on screen moved one step (back when backward,
+  // else forward, whatever 逆向き says), drawn and shown at once; the clock
+  // then holds that moment. Before the first Start: nothing.
+  void step_frame(bool backward);
+
+  // Starts afresh, as if the program had just been opened with the fields as
+  // they are now and Start pressed: place and start moment read again, the
+  // stars loaded for the new date, the timer enabled; the refusals of Start
+  // apply (nothing changes then). Unlike the first Start, the new frame is
+  // shown at once, so the old sky does not linger.
+  std::optional<StartRefusal> restart();
+
   // A tick of the timer: one Start.
   void timer1_timer() { command1_click(); }
 
