@@ -9,8 +9,8 @@ namespace hz {
 
 int view_decimals(double zoom) { return zoom > 1 ? 2 : 1; }
 
-HorizonDirection in_field_steps(const HorizonDirection& view, double zoom) {
-  const double unit = view_decimals(zoom) == 1 ? 10 : 100;
+HorizonDirection in_field_steps(const HorizonDirection& view, int decimals) {
+  const double unit = std::pow(10.0, decimals);
   const auto step = [unit](double x) { return std::nearbyint(x * unit) / unit; };
   double az = step(view.az_deg - 360 * std::floor(view.az_deg / 360));
   if (az >= 360) az = 0;

@@ -14,9 +14,9 @@ namespace hz {
 // a pixel up to 16 times.
 int view_decimals(double zoom);
 
-// The line of sight in those steps (rounded half to even), altitude held
-// within -90..90 and azimuth within 0..360 (360 itself reads 0).
-HorizonDirection in_field_steps(const HorizonDirection& view, double zoom);
+// The line of sight to that many decimals (rounded half to even), altitude
+// held within -90..90 and azimuth within 0..360 (360 itself reads 0).
+HorizonDirection in_field_steps(const HorizonDirection& view, int decimals);
 
 // The field text of an angle with that many decimals ("45.5", "-0.25").
 std::string view_text(double deg, int decimals);

@@ -9,15 +9,23 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <algorithm>
+#include <cmath>
 #include <map>
 #include <vector>
 
 #include "almanac/jst_day.hpp"
 #include "frame/field_table.hpp"
+#include "frame/number_rule.hpp"
+#include "frame/sky_target.hpp"
+#include "frame/view_steps.hpp"
+#include "places/places.hpp"
 #include "render_qt/fonts.hpp"
+#include "time/calendar.hpp"
+#include "time/jst_now.hpp"
 #include "window/almanac_window.hpp"
 #include "window/display_panel.hpp"
 #include "window/picture_box.hpp"
+#include "window/steering_panel.hpp"
 
 namespace hz {
 namespace {
@@ -230,6 +238,27 @@ void Form1::build_controls() {
   for (QLineEdit* field : findChildren<QLineEdit*>(Qt::FindDirectChildrenOnly))
     connect(field, &QLineEdit::editingFinished, this, &Form1::update_almanac);
 
+  // Below 暦: zoom, the present moment and the place, finding, the step.
+  steering_ = new SteeringPanel(this);
+  steering_->move(10440 / 15, 4560 / 15);
+  steering_->setFont(make_font(pgothic_face, 9));
+  paint_white(steering_);
+  steering_->setStyleSheet(QString::fromLatin1(kWhiteFrame));
+  for (QWidget* w : steering_->findChildren<QWidget*>()) {
+    if (!qobject_cast<QPushButton*>(w) && !qobject_cast<QLineEdit*>(w)) paint_white(w);
+  }
+  connect(steering_, &SteeringPanel::zoomChanged, this, &Form1::zoom_changed);
+  connect(steering_, &SteeringPanel::nowClicked, this, &Form1::start_now);
+  connect(steering_, &SteeringPanel::placeChosen, this, &Form1::choose_place);
+  connect(steering_, &SteeringPanel::findRequested, this, &Form1::find_target);
+  connect(steering_, &SteeringPanel::stepClicked, this, &Form1::step_clicked);
+  for (PictureBox* p : {picture1_, picture2_}) {
+    connect(p, &PictureBox::dragged, this, &Form1::drag_view);
+    connect(p, &PictureBox::zoomSteps, steering_, &SteeringPanel::zoom_by);
+    connect(p, &PictureBox::centreOn, this,
+            [this](const HorizonDirection& d) { set_view(d, view_decimals(steering_->zoom())); });
+  }
+
   connect(findChild<QPushButton*>("Command1"), &QPushButton::clicked, this, &Form1::Command1_Click);
   connect(findChild<QPushButton*>("Command2"), &QPushButton::clicked, this, &Form1::Command2_Click);
   connect(&timer_.qtimer(), &QTimer::timeout, this, &Form1::Timer1_Timer);
@@ -250,7 +279,10 @@ void Form1::Command1_Click() {
   show_frame();
 }
 
-void Form1::Command2_Click() { driver_->command2_click(); }
+void Form1::Command2_Click() {
+  driver_->command2_click();
+  steering_->set_paused(paused());
+}
 
 void Form1::Timer1_Timer() {
   driver_->timer1_timer();
@@ -261,6 +293,7 @@ void Form1::show_frame() {
   picture1_->sync();
   picture2_->sync();
   update_almanac();
+  steering_->set_paused(paused());
 }
 
 void Form1::open_almanac() {
@@ -292,18 +325,155 @@ void Form1::update_almanac() {
   almanac_->show_day(m.lon_obs, m.lat_obs, t2000_at(*day, m.start_jst));
 }
 
-void Form1::display_changed() {
+bool Form1::paused() const {
   const bool running = timer_.enabled() && timer_.interval() > 0;
-  if (running || !driver_->started()) return;
+  return driver_->started() && !running;
+}
+
+void Form1::display_changed() {
+  if (!paused()) return;
   driver_->redraw();
+  show_frame();
+}
+
+const FrameReport* Form1::frame_on_screen() const {
+  if (!driver_->started()) return nullptr;
+  const FrameReport* f = driver_->shown_frame();
+  return f ? f : &driver_->last_frame();
+}
+
+void Form1::set_text(Field f, const QString& text) {
+  findChild<QLineEdit*>(field_info(f).object_name)->setText(text);
+}
+
+HorizonDirection Form1::typed_view() const {
+  HorizonDirection v;
+  if (const FrameReport* f = frame_on_screen()) v = {f->view_alt, f->view_az};
+  const double alt = read_number(text(Field::Text8));
+  const double az = read_number(text(Field::Text9));
+  if (std::isfinite(alt)) v.alt_deg = alt;
+  if (std::isfinite(az)) v.az_deg = az;
+  return v;
+}
+
+void Form1::set_view(const HorizonDirection& view, int decimals) {
+  const HorizonDirection v = in_field_steps(view, decimals);
+  set_text(Field::Text8, QString::fromStdString(view_text(v.alt_deg, decimals)));
+  set_text(Field::Text9, QString::fromStdString(view_text(v.az_deg, decimals)));
+  display_changed();
+}
+
+void Form1::drag_view(const HorizonDirection& grabbed, QPointF pos) {
+  const double zoom = steering_->zoom();
+  const HorizonDirection now = typed_view();
+  set_view(grab_view(grabbed, pos.x(), pos.y(), now, field_geometry(zoom)), view_decimals(zoom));
+}
+
+void Form1::zoom_changed() { display_changed(); }
+
+void Form1::restart() {
+  if (!driver_->started()) {
+    Command1_Click();
+    return;
+  }
+  if (const auto refusal = driver_->restart()) {
+    show_refusal(*refusal);
+    return;
+  }
+  show_frame();
+}
+
+void Form1::start_now() {
+  const JstMinute m = jst_minute(clock_());
+  set_text(Field::Text5, QString::number(m.yr));
+  set_text(Field::Text6, QString::number(m.mn));
+  set_text(Field::Text7, QString::number(m.dy));
+  set_text(Field::Text3, QString::number(m.hh));
+  set_text(Field::Text4, QString::number(m.mi));
+  restart();
+}
+
+void Form1::choose_place(const Place& place) {
+  set_text(Field::Text1, QString::number(place.lon_deg, 'f', 2));
+  set_text(Field::Text2, QString::number(place.lat_deg, 'f', 2));
+  const FrameReport* f = frame_on_screen();
+  if (!f) {
+    update_almanac();
+    return;
+  }
+  // The moment on screen in JST, the minutes to a ten-thousandth: the
+  // restarted sky goes on from where it was.
+  const auto jst = centuries_to_date(f->t2000 + jst_offset_hours / 24 / 36525);
+  if (jst) {
+    const double minutes = std::nearbyint(jst->ut * 60 * 1e4) / 1e4;
+    const double hour = std::floor(minutes / 60);
+    set_text(Field::Text5, QString::number(jst->date.yr, 'f', 0));
+    set_text(Field::Text6, QString::number(jst->date.mn, 'f', 0));
+    set_text(Field::Text7, QString::number(jst->date.dy, 'f', 0));
+    set_text(Field::Text3, QString::number(hour, 'f', 0));
+    set_text(Field::Text4, QString::fromStdString(view_text(minutes - 60 * hour, 4)));
+  }
+  restart();
+}
+
+void Form1::find_target(const QString& text) {
+  const FrameReport* f = frame_on_screen();
+  if (!f) {
+    steering_->show_find_result(QStringLiteral("開始してから探せます"));
+    return;
+  }
+  const auto target = hz::find_target(target_name_of(text).toStdString());
+  if (!target) {
+    steering_->show_find_result(QStringLiteral("見つかりません"));
+    return;
+  }
+  const Horizontal d = target_direction(*target, *f);
+  if (d.alt_deg < 0) {
+    steering_->show_find_result(
+        QString::fromStdString(below_horizon_text(next_rising(*target, *f))));
+    return;
+  }
+  steering_->show_find_result(QString());
+  set_view({d.alt_deg, d.az_deg}, 2);
+}
+
+void Form1::step_clicked(bool backward) {
+  if (!paused()) return;
+  driver_->step_frame(backward);
   show_frame();
 }
 
 void Form1::keyPressEvent(QKeyEvent* event) {
   const bool on_sky = qobject_cast<PictureBox*>(focusWidget()) != nullptr;
-  if (on_sky && event->modifiers() == Qt::NoModifier && display_->toggle_for_key(event->key())) {
+  if (!on_sky) {
+    QWidget::keyPressEvent(event);
+    return;
+  }
+  // The keypad's keys and the arrows may come with the keypad's flag.
+  const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
+  const int key = event->key();
+  if (mods == Qt::NoModifier && display_->toggle_for_key(key)) {
     event->accept();
     return;
+  }
+  // + is Shift+; on a Japanese keyboard: Shift is allowed with + and -.
+  if (mods == Qt::NoModifier || mods == Qt::ShiftModifier) {
+    const int zoom = key == Qt::Key_Plus || key == Qt::Key_Equal ? 1
+                     : key == Qt::Key_Minus                      ? -1
+                                                                 : 0;
+    if (zoom != 0) {
+      steering_->zoom_by(zoom);
+      event->accept();
+      return;
+    }
+    const double step = mods == Qt::ShiftModifier ? 1 : 5;
+    const double d_alt = key == Qt::Key_Up ? step : key == Qt::Key_Down ? -step : 0;
+    const double d_az = key == Qt::Key_Right ? step : key == Qt::Key_Left ? -step : 0;
+    if (d_alt != 0 || d_az != 0) {
+      set_view(turned(typed_view(), d_alt, d_az), view_decimals(steering_->zoom()));
+      event->accept();
+      return;
+    }
   }
   QWidget::keyPressEvent(event);
 }
@@ -331,7 +501,7 @@ FrameOptions Form1::options() const {
   FrameOptions o;
   o.grid = findChild<QRadioButton*>(grid_group.on_name)->isChecked();
   o.stars_by_day = findChild<QRadioButton*>(day_stars_group.on_name)->isChecked();
-  return display_->options(o);
+  return steering_->options(display_->options(o));
 }
 
 }  // namespace hz

@@ -4,10 +4,13 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QWidget>
+#include <chrono>
+#include <functional>
 #include <memory>
 
 #include "frame/fields.hpp"
 #include "frame/frame_driver.hpp"
+#include "frame/grab_view.hpp"
 #include "window/qt_frame_timer.hpp"
 
 namespace hz {
@@ -15,6 +18,8 @@ namespace hz {
 class AlmanacWindow;
 class DisplayPanel;
 class PictureBox;
+class SteeringPanel;
+struct Place;
 
 // The one window: its controls, laid out as designed, wired to the frame
 // driver. It builds the controls and forwards events; frames are drawn by the
@@ -34,6 +39,12 @@ class Form1 : public QWidget, private FieldReader {
   QMessageBox* refusal_box() const { return refusal_box_; }
   // The 暦 window, once the button has opened it.
   AlmanacWindow* almanac_window() const { return almanac_; }
+  SteeringPanel* steering_panel() const { return steering_; }
+
+  // The computer's clock, which 今 reads: the system clock unless a test
+  // sets another.
+  using Clock = std::function<std::chrono::system_clock::time_point()>;
+  void set_clock(Clock clock) { clock_ = std::move(clock); }
 
   void Form_Load();
   void Command1_Click();
@@ -41,8 +52,10 @@ class Form1 : public QWidget, private FieldReader {
   void Timer1_Timer();
 
  protected:
-  // C, V and B toggle the constellation lines, names and boundaries while
-  // the sky has the focus (a text box keeps its letters).
+  // While the sky has the focus (a text box keeps its keys): C, V and B
+  // toggle the constellation lines, names and boundaries; the arrows turn
+  // the view 5 degrees (1 with Shift); + and - (also = and the keypad's)
+  // zoom.
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
@@ -61,12 +74,41 @@ class Form1 : public QWidget, private FieldReader {
   // typed start before the first Start).
   void update_almanac();
 
+  // Whether the sky has started and stands still (paused, or no ticks).
+  bool paused() const;
+  // The line of sight as the fields read now (the last one drawn where a
+  // field does not read as a number).
+  HorizonDirection typed_view() const;
+  // Writes a line of sight into Text8/Text9, as if typed, in steps of that
+  // many decimals, and shows it as display_changed does.
+  void set_view(const HorizonDirection& view, int decimals);
+  // The grabbed direction is to be drawn at pos of the sky.
+  void drag_view(const HorizonDirection& grabbed, QPointF pos);
+  void zoom_changed();
+  // 今: the fields from the computer's clock in JST, and the sky started
+  // afresh from there.
+  void start_now();
+  // A place of the list: its longitude and latitude into the fields, and
+  // once the sky has started, afresh there at the moment on screen.
+  void choose_place(const Place& place);
+  // 天体を探す: the view toward the object, or why not.
+  void find_target(const QString& text);
+  // ◀ ▶: one step of the clock back or on, shown at once.
+  void step_clicked(bool backward);
+  // Start afresh from the fields (after the first Start): refusals shown.
+  void restart();
+  // The frame on screen, else the one just drawn; none before Start.
+  const FrameReport* frame_on_screen() const;
+  void set_text(Field f, const QString& text);
+
   QtFrameTimer timer_;
   std::unique_ptr<FrameDriver> driver_;
   PictureBox* picture1_ = nullptr;
   PictureBox* picture2_ = nullptr;
   DisplayPanel* display_ = nullptr;
   AlmanacWindow* almanac_ = nullptr;
+  SteeringPanel* steering_ = nullptr;
+  Clock clock_ = [] { return std::chrono::system_clock::now(); };
   QPointer<QMessageBox> refusal_box_;  // null once the message is closed
 };
 

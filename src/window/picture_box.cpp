@@ -15,11 +15,13 @@
 #include <QPainter>
 #include <QRegularExpression>
 #include <QToolTip>
+#include <QWheelEvent>
 #include <string>
 #include <string_view>
 
 #include "frame/frame_driver.hpp"
 #include "frame/identify.hpp"
+#include "frame/view_zoom.hpp"
 #include "output/safe_write.hpp"
 #include "render_qt/png_encode.hpp"
 #include "window/save_reason.hpp"
@@ -45,7 +47,7 @@ void PictureBox::sync() {
     other->pointer_.reset();
     other->tip_.clear();
   }
-  if (pointer_) show_tip();
+  if (pointer_ && !dragging()) show_tip();
 }
 
 QString PictureBox::tip_at(QPointF pos) const {
@@ -68,10 +70,56 @@ void PictureBox::show_tip() {
     QToolTip::showText(mapToGlobal(pointer_->toPoint()), tip_, this);
 }
 
+std::optional<HorizonDirection> PictureBox::direction_at_point(QPointF pos) const {
+  const FrameReport* frame = driver_ ? driver_->shown_frame() : nullptr;
+  if (!frame || !surface_.visible()) return std::nullopt;
+  return direction_at(pos.x(), pos.y(), {frame->view_alt, frame->view_az},
+                      field_geometry(held_zoom(frame->options.zoom)));
+}
+
+void PictureBox::mousePressEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton) {
+    grabbed_ = direction_at_point(event->position());
+    moved_ = false;
+  }
+  QWidget::mousePressEvent(event);
+}
+
 void PictureBox::mouseMoveEvent(QMouseEvent* event) {
   pointer_ = event->position();
-  show_tip();
+  if (grabbed_ && (event->buttons() & Qt::LeftButton)) {
+    // The tip would name what passes under the pointer: none while dragging.
+    moved_ = true;
+    tip_.clear();
+    QToolTip::hideText();
+    emit dragged(*grabbed_, event->position());
+  } else {
+    show_tip();
+  }
   QWidget::mouseMoveEvent(event);
+}
+
+void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton) {
+    const bool was_dragging = dragging();
+    grabbed_.reset();
+    moved_ = false;
+    if (was_dragging) show_tip();
+  }
+  QWidget::mouseReleaseEvent(event);
+}
+
+void PictureBox::wheelEvent(QWheelEvent* event) {
+  if (!hasFocus()) {
+    event->ignore();
+    return;
+  }
+  // A notch is 120 eighths of a degree; touchpads send less at a time.
+  wheel_angle_ += event->angleDelta().y();
+  const int steps = wheel_angle_ / 120;
+  wheel_angle_ -= 120 * steps;
+  if (steps != 0) emit zoomSteps(steps);
+  event->accept();
 }
 
 // The pointer comes onto the sky, also when the tip it had moved onto (a tip
@@ -139,6 +187,11 @@ void PictureBox::contextMenuEvent(QContextMenuEvent* event) {
   QMenu menu(this);
   menu.addAction(QStringLiteral("この画面を保存…"), this, &PictureBox::save_with_dialog);
   menu.addAction(QStringLiteral("画像をコピー"), this, &PictureBox::copy_visible_frame);
+  if (const auto direction = direction_at_point(event->pos())) {
+    menu.addSeparator();
+    menu.addAction(QStringLiteral("ここを中心に"), this,
+                   [this, d = *direction] { emit centreOn(d); });
+  }
   menu.exec(event->globalPos());
 }
 

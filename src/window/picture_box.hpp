@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <optional>
 
+#include "frame/grab_view.hpp"
 #include "render_qt/image_surface.hpp"
 
 namespace hz {
@@ -18,7 +19,12 @@ class FrameDriver;
 //
 // On the visible box the pointer identifies the object under it in a tool tip
 // (the driver's shown frame decides what is there), and a right-click offers
-// to save or copy the frame on screen.
+// to save or copy the frame on screen, or to centre the view there.
+//
+// Pressing on the shown sky grabs the direction under the pointer: while the
+// button is held, the box says where the pointer has taken it, and the window
+// turns the view to keep it there. The wheel asks for zoom levels while the
+// box has the focus.
 class PictureBox : public QWidget {
   Q_OBJECT
  public:
@@ -45,9 +51,25 @@ class PictureBox : public QWidget {
   // Puts the image on screen on the clipboard.
   void copy_visible_frame() const;
 
+  // The horizon direction drawn at a point of the box in the shown frame;
+  // none before a frame is shown.
+  std::optional<HorizonDirection> direction_at_point(QPointF pos) const;
+  bool dragging() const { return grabbed_.has_value() && moved_; }
+
+ signals:
+  // The grabbed direction should now be drawn at pos.
+  void dragged(hz::HorizonDirection grabbed, QPointF pos);
+  // Zoom in (steps > 0) or out, from the wheel.
+  void zoomSteps(int steps);
+  // 「ここを中心に」: the line of sight toward that direction.
+  void centreOn(hz::HorizonDirection direction);
+
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
   void enterEvent(QEnterEvent* event) override;
   void leaveEvent(QEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
@@ -60,6 +82,9 @@ class PictureBox : public QWidget {
   const FrameDriver* driver_ = nullptr;
   std::optional<QPointF> pointer_;  // where the pointer rests on the box
   QString tip_;
+  std::optional<HorizonDirection> grabbed_;  // held by the left button
+  bool moved_ = false;                       // since the press
+  int wheel_angle_ = 0;                      // eighths of a degree not yet used
 };
 
 }  // namespace hz

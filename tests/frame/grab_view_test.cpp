@@ -54,7 +54,7 @@ TEST(GrabView, GrabbedDirectionFollowsThePointer) {
     EXPECT_NEAR(before.yp, c.y1, 1e-6) << c.why;
 
     const HorizonDirection solved = grab_view(*grabbed, c.x2, c.y2, c.view, field_geometry(c.zoom));
-    const HorizonDirection view = in_field_steps(solved, c.zoom);
+    const HorizonDirection view = in_field_steps(solved, view_decimals(c.zoom));
     const Projected after = drawn_at(view, c.zoom, *grabbed);
     EXPECT_LE(std::hypot(after.xp - c.x2, after.yp - c.y2), pixel_tolerance)
         << c.why << ": view " << view.alt_deg << ", " << view.az_deg << " draws it at " << after.xp
@@ -107,8 +107,8 @@ TEST(ViewSteps, FieldStepsAndTurns) {
       {"altitude held at 90", {90.04, 10}, 1, "90", "10"},
   };
   for (const Case& c : cases) {
-    const HorizonDirection v = in_field_steps(c.view, c.zoom);
     const int n = view_decimals(c.zoom);
+    const HorizonDirection v = in_field_steps(c.view, n);
     EXPECT_EQ(view_text(v.alt_deg, n), c.alt) << c.why;
     EXPECT_EQ(view_text(v.az_deg, n), c.az) << c.why;
   }

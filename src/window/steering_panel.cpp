@@ -1,0 +1,197 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "window/steering_panel.hpp"
+
+#include <QAbstractItemView>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCompleter>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QStringList>
+#include <algorithm>
+#include <cmath>
+
+#include "frame/sky_target.hpp"
+#include "frame/view_steps.hpp"
+#include "places/places.hpp"
+
+namespace hz {
+namespace {
+
+// The panel is as wide as the 表示 group above it; every group's controls
+// stand 8 pixels in from its sides, a row of 24 pixels for a box or button.
+constexpr int panel_width = 121;
+constexpr int inset = 8;
+constexpr int inner_width = panel_width - 2 * inset;
+constexpr int row_height = 24;
+constexpr int group_gap = 8;
+
+// A titled group of the panel, at y, of that height.
+QGroupBox* group(QWidget* panel, const char* name, const char* title, int y, int height) {
+  auto* g = new QGroupBox(QString::fromUtf8(title), panel);
+  g->setObjectName(name);
+  g->setGeometry(0, y, panel_width, height);
+  return g;
+}
+
+// The read-out of a zoom: whole numbers as they are, others to a tenth.
+QString zoom_text(double zoom) {
+  const bool whole = zoom == std::floor(zoom);
+  return QStringLiteral("拡大 %1×").arg(QString::number(zoom, 'f', whole ? 0 : 1));
+}
+
+// The find box's list: 「木星 (Jupiter)」, or the one name when there is one.
+QStringList target_labels() {
+  QStringList labels;
+  for (const SkyTarget& t : sky_targets()) {
+    const QString ja = QString::fromStdString(t.name_ja);
+    const QString en = QString::fromStdString(t.name_en);
+    if (ja.isEmpty() || en.isEmpty())
+      labels << (ja.isEmpty() ? en : ja);
+    else
+      labels << QStringLiteral("%1 (%2)").arg(ja, en);
+  }
+  labels.removeDuplicates();
+  return labels;
+}
+
+}  // namespace
+
+QString target_name_of(const QString& text) {
+  static const QRegularExpression pair(QStringLiteral("^\\s*(.+?)\\s*\\((.+)\\)\\s*$"));
+  const auto m = pair.match(text);
+  return m.hasMatch() ? m.captured(1) : text.trimmed();
+}
+
+SteeringPanel::SteeringPanel(QWidget* parent) : QWidget(parent) {
+  setObjectName("SteeringPanel");
+  int y = 0;
+  const auto next = [&y](int height) {
+    const int top = y;
+    y += height + group_gap;
+    return top;
+  };
+  build_zoom(group(this, "ZoomGroup", "視線", next(50), 50));
+  build_moment(group(this, "MomentGroup", "日時・観測地", next(94), 94));
+  build_find(group(this, "FindGroup", "天体を探す", next(104), 104));
+  build_step(group(this, "StepGroup", "時間の進み", next(100), 100));
+  resize(panel_width, y - group_gap);
+}
+
+void SteeringPanel::build_zoom(QWidget* g) {
+  zoom_text_ = new QLabel(zoom_text(1), g);
+  zoom_text_->setObjectName("ZoomText");
+  zoom_text_->setGeometry(inset, 20, 58, 20);
+  zoom_out_ = new QPushButton(QStringLiteral("−"), g);
+  zoom_out_->setObjectName("ZoomOut");
+  zoom_out_->setGeometry(inset + 59, 18, 22, row_height);
+  zoom_out_->setToolTip(QStringLiteral("縮小（空をクリックしてから − キーかホイールでも）"));
+  zoom_in_ = new QPushButton(QStringLiteral("+"), g);
+  zoom_in_->setObjectName("ZoomIn");
+  zoom_in_->setGeometry(inset + 83, 18, 22, row_height);
+  zoom_in_->setToolTip(QStringLiteral("拡大（空をクリックしてから + キーかホイールでも）"));
+  connect(zoom_out_, &QPushButton::clicked, this, [this] { zoom_by(-1); });
+  connect(zoom_in_, &QPushButton::clicked, this, [this] { zoom_by(1); });
+  zoom_by(0);
+}
+
+void SteeringPanel::build_moment(QWidget* g) {
+  auto* now = new QPushButton(QStringLiteral("今"), g);
+  now->setObjectName("NowButton");
+  now->setGeometry(inset, 18, inner_width, row_height);
+  now->setToolTip(QStringLiteral("コンピューターの時計の今（日本時）から空を始めます"));
+  connect(now, &QPushButton::clicked, this, &SteeringPanel::nowClicked);
+
+  auto* caption = new QLabel(QStringLiteral("観測地"), g);
+  caption->setGeometry(inset, 46, inner_width, 16);
+  place_ = new QComboBox(g);
+  place_->setObjectName("PlaceBox");
+  place_->setGeometry(inset, 62, inner_width, row_height);
+  place_->addItem(QStringLiteral("（経緯度を入力）"));
+  for (const Place& p : places()) place_->addItem(QString::fromStdString(place_label(p)));
+  place_->view()->setMinimumWidth(150);  // 「鹿児島（鹿児島県）」 whole in the list
+  connect(place_, &QComboBox::activated, this, [this](int index) {
+    if (index > 0) emit placeChosen(places()[static_cast<std::size_t>(index - 1)]);
+  });
+}
+
+void SteeringPanel::build_find(QWidget* g) {
+  find_ = new QLineEdit(g);
+  find_->setObjectName("FindBox");
+  find_->setGeometry(inset, 18, inner_width, row_height);
+  find_->setPlaceholderText(QStringLiteral("木星、シリウス…"));
+  auto* completer = new QCompleter(target_labels(), find_);
+  completer->setCaseSensitivity(Qt::CaseInsensitive);
+  completer->setFilterMode(Qt::MatchContains);
+  completer->popup()->setMinimumWidth(170);
+  find_->setCompleter(completer);
+  connect(find_, &QLineEdit::returnPressed, this, [this] { emit findRequested(find_->text()); });
+  connect(completer, qOverload<const QString&>(&QCompleter::activated), this,
+          [this](const QString& text) { emit findRequested(text); });
+
+  find_result_ = new QLabel(g);
+  find_result_->setObjectName("FindResult");
+  find_result_->setGeometry(inset, 46, inner_width, 52);
+  find_result_->setWordWrap(true);
+  find_result_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+}
+
+void SteeringPanel::build_step(QWidget* g) {
+  step_ = new QComboBox(g);
+  step_->setObjectName("StepBox");
+  step_->setGeometry(inset, 18, inner_width, row_height);
+  const TimeStep standard;
+  for (const TimeStepChoice& c : time_step_choices()) {
+    step_->addItem(QString::fromUtf8(c.label_ja));
+    if (c.millis == standard.millis) step_->setCurrentIndex(step_->count() - 1);
+  }
+  backward_ = new QCheckBox(QStringLiteral("逆向き"), g);
+  backward_->setObjectName("BackwardBox");
+  backward_->setGeometry(inset, 46, inner_width, 18);
+
+  const int half = (inner_width - 5) / 2;
+  step_back_ = new QPushButton(QStringLiteral("◀"), g);
+  step_back_->setObjectName("StepBack");
+  step_back_->setGeometry(inset, 68, half, row_height);
+  step_on_ = new QPushButton(QStringLiteral("▶"), g);
+  step_on_->setObjectName("StepOn");
+  step_on_->setGeometry(inset + inner_width - half, 68, half, row_height);
+  for (QPushButton* b : {step_back_, step_on_})
+    b->setToolTip(QStringLiteral("中断しているとき、1 コマずつ戻す・進める"));
+  connect(step_back_, &QPushButton::clicked, this, [this] { emit stepClicked(true); });
+  connect(step_on_, &QPushButton::clicked, this, [this] { emit stepClicked(false); });
+  set_paused(false);
+}
+
+FrameOptions SteeringPanel::options(FrameOptions o) const {
+  o.zoom = zoom();
+  const auto choices = time_step_choices();
+  const int i = std::clamp(step_->currentIndex(), 0, static_cast<int>(choices.size()) - 1);
+  o.step.millis = choices[static_cast<std::size_t>(i)].millis;
+  o.step.backward = backward_->isChecked();
+  return o;
+}
+
+double SteeringPanel::zoom() const { return zoom_of_level(zoom_level_); }
+
+void SteeringPanel::zoom_by(int steps) {
+  const int level = std::clamp(zoom_level_ + steps, 0, zoom_level_max);
+  const bool changed = level != zoom_level_;
+  zoom_level_ = level;
+  zoom_text_->setText(zoom_text(zoom()));
+  zoom_out_->setEnabled(level > 0);
+  zoom_in_->setEnabled(level < zoom_level_max);
+  if (changed) emit zoomChanged();
+}
+
+void SteeringPanel::set_paused(bool paused) {
+  step_back_->setEnabled(paused);
+  step_on_->setEnabled(paused);
+}
+
+void SteeringPanel::show_find_result(const QString& text) { find_result_->setText(text); }
+
+}  // namespace hz
