@@ -290,8 +290,12 @@ void Form1::Timer1_Timer() {
 }
 
 void Form1::show_frame() {
+  // Hiding the box with the focus would pass the focus on to a text box:
+  // the sky keeps it, on the box now shown.
+  const bool sky_focused = qobject_cast<PictureBox*>(focusWidget()) != nullptr;
   picture1_->sync();
   picture2_->sync();
+  if (sky_focused) (picture1_->isVisibleTo(this) ? picture1_ : picture2_)->setFocus();
   update_almanac();
   steering_->set_paused(paused());
 }

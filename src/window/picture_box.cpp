@@ -42,7 +42,15 @@ void PictureBox::sync() {
   // The pointer stays where it was while the boxes change places: the tip
   // follows the frame now on screen.
   for (PictureBox* other : parentWidget()->findChildren<PictureBox*>(Qt::FindDirectChildrenOnly)) {
-    if (other == this || !other->pointer_) continue;
+    if (other == this) continue;
+    // A drag goes on across the change: the moves now come here.
+    if (other->grabbed_) {
+      grabbed_ = other->grabbed_;
+      moved_ = other->moved_;
+      other->grabbed_.reset();
+      other->moved_ = false;
+    }
+    if (!other->pointer_) continue;
     pointer_ = other->pointer_;
     other->pointer_.reset();
     other->tip_.clear();
@@ -110,7 +118,8 @@ void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void PictureBox::wheelEvent(QWheelEvent* event) {
-  if (!hasFocus()) {
+  // The sky has the focus: this box, or the other before they changed places.
+  if (!qobject_cast<PictureBox*>(window()->focusWidget())) {
     event->ignore();
     return;
   }

@@ -22,9 +22,10 @@ namespace hz {
 namespace {
 
 // The panel is as wide as the 表示 group above it; every group's controls
-// stand 8 pixels in from its sides, a row of 24 pixels for a box or button.
+// stand 4 pixels in from its sides (「（経緯度を入力）」 needs the width), a
+// row of 24 pixels for a box or a button.
 constexpr int panel_width = 121;
-constexpr int inset = 8;
+constexpr int inset = 4;
 constexpr int inner_width = panel_width - 2 * inset;
 constexpr int row_height = 24;
 constexpr int group_gap = 8;
@@ -153,10 +154,10 @@ void SteeringPanel::build_step(QWidget* g) {
   backward_->setGeometry(inset, 46, inner_width, 18);
 
   const int half = (inner_width - 5) / 2;
-  step_back_ = new QPushButton(QStringLiteral("◀"), g);
+  step_back_ = new QPushButton(QStringLiteral("◀ 戻す"), g);
   step_back_->setObjectName("StepBack");
   step_back_->setGeometry(inset, 68, half, row_height);
-  step_on_ = new QPushButton(QStringLiteral("▶"), g);
+  step_on_ = new QPushButton(QStringLiteral("進む ▶"), g);
   step_on_->setObjectName("StepOn");
   step_on_->setGeometry(inset + inner_width - half, 68, half, row_height);
   for (QPushButton* b : {step_back_, step_on_})
