@@ -131,8 +131,7 @@ void FrameDriver::draw_sky(Surface& pic, FrameReport& report) {
   report.lat_obs = lat_obs_;
   report.lon_obs = lon_obs_;
   report.stars_epoch = epoch_t2000_;
-  const FrameView view{report.t2000, report.ut_now,   lat_obs_,
-                       lon_obs_,     report.view_alt, report.view_az};
+  const FrameView view = view_of(report);
   const BodiesState bodies = compute_bodies(view, ra_obj_, dc_obj_);
   report.is_day = bodies.is_day;
   report.sky = bodies.is_day == 1 ? col_day : col_night;
