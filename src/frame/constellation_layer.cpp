@@ -14,9 +14,7 @@ namespace hz {
 namespace {
 
 // The field on the surface: the arcs are cut at its edge.
-FieldGeometry field_of(const FrameView& view) {
-  return {xc_sky, yc_sky, view.scale, view.radius};
-}
+FieldGeometry field_of(const FrameView& view) { return {xc_sky, yc_sky, view.scale, view.radius}; }
 // A line of the surface's font, pixels.
 constexpr double name_height = 12;
 

@@ -8,10 +8,14 @@
 namespace hz {
 
 FrameView view_of(const FrameReport& frame) {
-  return {frame.t2000,         frame.ut_now,
-          frame.lat_obs,       frame.lon_obs,
-          frame.view_alt,      frame.view_az,
-          view_scale(frame.options), field_radius(frame.options)};
+  return {frame.t2000,
+          frame.ut_now,
+          frame.lat_obs,
+          frame.lon_obs,
+          frame.view_alt,
+          frame.view_az,
+          view_scale(frame.options),
+          field_radius(frame.options)};
 }
 
 std::optional<Projected> place_in_field(const FrameView& view, double ra_h, double dec_deg,

@@ -10,8 +10,8 @@ namespace hz {
 
 // What the bodies' computation decides for the frame.
 struct BodiesState {
-  double mphase;  // Sun's right ascension minus the Moon's, hours, not reduced
-  int is_day;     // 1 when the Sun's altitude is above 0 (exactly 0 is night)
+  double mphase;                  // Sun's right ascension minus the Moon's, hours, not reduced
+  int is_day;                     // 1 when the Sun's altitude is above 0 (exactly 0 is night)
   double moon_semi_diameter = 0;  // the Moon's apparent radius, radians
 };
 

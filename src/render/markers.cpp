@@ -71,8 +71,7 @@ void saturn_mark(Surface& pic, double x, double y) {
 
 // The Moon's lit part as a polygon of `sides` (a multiple of 4) on a circle
 // of the given radius.
-void moon_phase_polygon(Surface& pic, double x, double y, double& d_mrk, double radius,
-                        int sides) {
+void moon_phase_polygon(Surface& pic, double x, double y, double& d_mrk, double radius, int sides) {
   pic.set_fore_color(col_moon);
 
   // Phase angle folded into 0..pi; the mirror flag puts the limb on the right.
