@@ -12,8 +12,9 @@
 namespace hz {
 
 // The grid's spacing for a field of radius r degrees: 10, 5, 2 or 1 degree,
-// the coarsest that puts no more than eight lines across the radius (10
-// for every field wider than 80 degrees).
+// the finest that puts no more than eight lines across the radius (10 for
+// every field wider than 80 degrees). The steps grow by at most 2.5 times,
+// so more than three lines cross any narrower field's radius.
 int grid_step_degrees(double r);
 
 // The legend's first line for a field of radius r degrees: the radius whole
