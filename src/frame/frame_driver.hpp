@@ -12,6 +12,7 @@
 #include "frame/constellation_layer.hpp"
 #include "frame/constellation_sky.hpp"
 #include "frame/fields.hpp"
+#include "frame/frame_clock.hpp"
 #include "frame/frame_report.hpp"
 #include "frame/star_field.hpp"
 #include "frame/start_moment.hpp"
@@ -19,11 +20,6 @@
 #include "render/surface.hpp"
 
 namespace hz {
-
-// The simulated clock: the UT date and the time of day in hours.
-struct SimClock {
-  double yr_now = 0, mn_now = 0, dy_now = 0, ut_now = 0;
-};
 
 class FrameDriver {
  public:
@@ -53,7 +49,7 @@ class FrameDriver {
   void timer1_timer() { command1_click(); }
 
   bool started() const { return !init_drv_; }
-  const SimClock& clock() const { return clock_; }
+  const SimClock& clock() const { return clock_.clock(); }
   // The frame just drawn, on the hidden surface.
   const FrameReport& last_frame() const { return report_; }
   // The frame on the visible surface (drawn by the call before the last), or
@@ -77,6 +73,9 @@ class FrameDriver {
   void read_view_and_options(FrameReport& report);
   void read_view(FrameReport& report);
   void draw_frame();
+  // The frame of a moment drawn anew on pic with the view and options of
+  // now, into slot (whose storage of faint stars it takes over).
+  void draw_again(Surface& pic, FrameReport& slot, const FrameMoment& moment);
   void draw_sky(Surface& pic, FrameReport& report);
 
   const FieldReader& fields_;
@@ -86,7 +85,7 @@ class FrameDriver {
 
   bool init_drv_ = true;
   double lon_obs_ = 0, lat_obs_ = 0;
-  SimClock clock_;
+  FrameClock clock_;
   ObjectArray ra_obj_{}, dc_obj_{};
   StarTables stars_;
   DomeCache dome_;
