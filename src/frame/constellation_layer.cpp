@@ -50,12 +50,6 @@ void draw_boundaries(Surface& pic, ConstellationSky& sky, const SkyRotation& rot
   pic.pset_all(pen.dots(), col_boundary);
 }
 
-// The one rotation of a frame.
-SkyRotation frame_rotation(const FrameView& view) {
-  const double theta = view.lon_obs + 15 * grn(view.t2000, view.ut_now) * rd;
-  return SkyRotation(theta, view.lat_obs, rd * view.view_alt, rd * view.view_az);
-}
-
 // The label points, for the label vectors of the stars' epoch.
 std::vector<LabelRow> label_rows_of(const SkyRotation& rot, const std::vector<Vec3>& labels) {
   std::vector<LabelRow> rows(labels.size());
@@ -162,6 +156,11 @@ void draw_extended_stars(Surface& pic, ConstellationSky& sky, const SkyRotation&
 }
 
 }  // namespace
+
+SkyRotation frame_rotation(const FrameView& view) {
+  const double theta = view.lon_obs + 15 * grn(view.t2000, view.ut_now) * rd;
+  return SkyRotation(theta, view.lat_obs, rd * view.view_alt, rd * view.view_az);
+}
 
 std::vector<LabelRow> label_rows(const FrameReport& frame) {
   const FrameView view{frame.t2000,   frame.ut_now,   frame.lat_obs,
