@@ -158,6 +158,26 @@ std::optional<double> next_fixed_rising(const EquatorialPlace& p, const FrameRep
   return frame.t2000 + days / 36525;
 }
 
+// A rising's JST date and minute of the day, rounded to the minute (halves to
+// even); a rising that rounds up to midnight is 0:00 of the next date.
+struct RisingMinute {
+  CalendarDate date;
+  long minute;  // 0..1439
+};
+
+std::optional<RisingMinute> rising_minute(std::optional<double> t2000) {
+  if (!t2000) return std::nullopt;
+  std::optional<JstMoment> m = jst_moment(*t2000);
+  if (!m) return std::nullopt;
+  double minutes = std::nearbyint(m->hours * 60);
+  if (minutes >= 24 * 60) {
+    m = jst_moment(*t2000 + centuries_per_hour / 60);
+    if (!m) return std::nullopt;
+    minutes = 0;
+  }
+  return RisingMinute{m->date, static_cast<long>(minutes)};
+}
+
 }  // namespace
 
 const std::vector<SkyTarget>& sky_targets() {
@@ -206,18 +226,19 @@ std::optional<double> next_rising(const SkyTarget& t, const FrameReport& frame) 
 
 std::string below_horizon_text(std::optional<double> rising_t2000) {
   std::string text = "地平線の下です";
-  if (!rising_t2000) return text;
-  std::optional<JstMoment> m = jst_moment(*rising_t2000);
+  const std::optional<RisingMinute> m = rising_minute(rising_t2000);
   if (!m) return text;
-  double minutes = std::nearbyint(m->hours * 60);
-  if (minutes >= 24 * 60) {  // rounds up to midnight: the next date's 0:00
-    m = jst_moment(*rising_t2000 + centuries_per_hour / 60);
-    if (!m) return text;
-    minutes = 0;
-  }
   const auto whole = [](double v) { return fixed_text(v, 0); };
   return text + "（" + whole(m->date.mn) + "月" + whole(m->date.dy) + "日 " +
-         whole(std::floor(minutes / 60)) + "時" + whole(std::fmod(minutes, 60)) + "分に昇ります）";
+         whole(m->minute / 60) + "時" + whole(m->minute % 60) + "分に昇ります）";
+}
+
+std::string below_horizon_text_en(std::optional<double> rising_t2000) {
+  const std::optional<RisingMinute> m = rising_minute(rising_t2000);
+  if (!m) return "below the horizon; does not rise within two days";
+  const auto two = [](long v) { return fixed_text(static_cast<double>(v), 0, 2); };
+  return "below the horizon; rises " + date_text(m->date) + ' ' + two(m->minute / 60) + ':' +
+         two(m->minute % 60) + " JST";
 }
 
 }  // namespace hz

@@ -127,6 +127,9 @@ TEST(SkyTarget, ABodyBelowTheHorizonRisesWhenTheAlmanacSays) {
     int yr, mn, dy;  // the JST date of the rising
   } cases[] = {
       {"太陽", AlmanacBody::sun, 2026, 12, 21},
+      {"金星", AlmanacBody::venus, 2026, 12, 21},
+      {"Mercury", AlmanacBody::mercury, 2026, 12, 21},
+      {"Pluto", AlmanacBody::pluto, 2026, 12, 21},
   };
   for (const auto& c : cases) {
     const std::optional<SkyTarget> t = find_target(c.name);
