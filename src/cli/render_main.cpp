@@ -10,8 +10,10 @@
 #include "cli/almanac_table.hpp"
 #include "cli/headless_frames.hpp"
 #include "cli/object_table.hpp"
+#include "cli/place_find_options.hpp"
 #include "cli/progress_line.hpp"
 #include "cli/render_options.hpp"
+#include "frame/decimal_text.hpp"
 #include "output/safe_write.hpp"
 #include "output/std_streams.hpp"
 #include "render_qt/fonts.hpp"
@@ -63,6 +65,23 @@ int write_outputs(const hz::RenderOptions& o, const hz::HeadlessFrames* frames,
   return ok ? 0 : 1;
 }
 
+// --find: the first frame drawn again with the view on the object; below the
+// horizon it is drawn all the same and standard error says so.
+void centre_on(const hz::SkyTarget& t, hz::FrameDriver& driver, hz::RenderOptions& o) {
+  const hz::FrameReport& first = driver.last_frame();
+  const hz::Horizontal h = hz::target_direction(t, first);
+  if (h.alt_deg < 0) {
+    const std::optional<double> rising = hz::next_rising(t, first);
+    const std::string& name = t.name_en.empty() ? t.name_ja : t.name_en;
+    std::cerr << "hoshizora-render: " << (t.name_ja.empty() ? t.name_en : t.name_ja) << ": "
+              << hz::below_horizon_text(rising) << "\nhoshizora-render: " << name << " is "
+              << hz::below_horizon_text_en(rising) << '\n';
+  }
+  o.texts[hz::Field::Text8] = hz::fixed_text(h.alt_deg, 6);
+  o.texts[hz::Field::Text9] = hz::fixed_text(h.az_deg, 6);
+  driver.redraw();
+}
+
 // Standard output for --help and --version, checked like any output.
 int print(const std::string& text) { return written(hz::write_file("-", text)) ? 0 : 1; }
 
@@ -81,8 +100,10 @@ int main(int argc, char** argv) {
   }
   if (options->help) return print(hz::render_usage());
   if (options->version) return print("hoshizora-render " HOSHIZORA_VERSION "\n");
+  if (options->list_places) return print(hz::place_list_text());
 
-  hz::OptionFields fields(*options);
+  hz::RenderOptions fields_now = *options;  // --find turns the view after the first frame
+  hz::OptionFields fields(fields_now);
   // The almanac is made before anything is drawn or written: a start it
   // cannot use is refused as the frames' Start refuses it.
   std::optional<std::string> almanac;
@@ -113,6 +134,7 @@ int main(int argc, char** argv) {
         std::cerr << "hoshizora-render: cannot start: " << refusal->message_en << '\n';
         return 2;
       }
+      if (n == 0 && options->find) centre_on(*options->find, frames.driver(), fields_now);
       progress.frame_done(n + 1);
     }
   }

@@ -2,10 +2,12 @@
 #include "cli/render_options.hpp"
 
 #include <charconv>
+#include <chrono>
 #include <cmath>
 #include <string_view>
 
 #include "cli/almanac_table.hpp"
+#include "cli/place_find_options.hpp"
 #include "frame/field_table.hpp"
 #include "frame/view_zoom.hpp"
 #include "output/same_output.hpp"
@@ -70,6 +72,11 @@ std::optional<double> parse_in_range(const std::string& s, double lo, double hi)
 
 std::variant<RenderOptions, std::string> parse_render_options(
     const std::vector<std::string>& args) {
+  return parse_render_options(args, jst_minute(std::chrono::system_clock::now()));
+}
+
+std::variant<RenderOptions, std::string> parse_render_options(const std::vector<std::string>& args,
+                                                              const JstMinute& now) {
   RenderOptions o;
   o.texts = default_field_texts();
   bool days_given = false;
@@ -121,6 +128,10 @@ std::variant<RenderOptions, std::string> parse_render_options(
       o.texts[f.field] = *v;
     }
     if (known) continue;
+    if (auto taken = parse_place_find_option(name, value.has_value(), take_value, now, o)) {
+      if (!taken->empty()) return *taken;
+      continue;
+    }
 
     if (name == "--frames") {
       const auto v = take_value();
@@ -212,6 +223,7 @@ is another option (--...); write --name=VALUE for a value that begins with
   for (const OptionGroupInfo* g : {&grid_group, &day_stars_group}) {
     usage += usage_entry(g->option, g->help_en, "");
   }
+  usage += place_find_usage();
   usage += R"(
 The constellations and the faint stars (the window's 表示 group), all off by
 default, hidden by day like the stars unless --daytime-stars is given:
@@ -275,7 +287,7 @@ Running and output:
 A start moment that cannot be used (a month outside 0 to 13, a number that is
 not finite, a moment more than 999999 years from year 0) is refused: the reason
 goes to standard error and the exit status is 2. Bad usage also exits with 2,
-before any file is touched; so do two of --png, --table,
+before any file is touched (an unknown --place or --find among it); so do two of --png, --table,
 --constellation-table and --almanac naming the same file.
 
 A file is replaced whole or not at all: it is written beside the old one and

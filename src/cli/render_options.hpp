@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "frame/field_table.hpp"
+#include "frame/sky_target.hpp"
+#include "time/jst_now.hpp"
 
 namespace hz {
 
@@ -21,11 +23,16 @@ struct RenderOptions {
   std::optional<std::string> constellation_table;  // --constellation-table FILE
   std::optional<std::string> almanac;              // --almanac FILE, "-" for standard output
   long days = 1;                                   // --days, for --almanac
+  bool list_places = false;                        // --place list
+  std::optional<SkyTarget> find;                   // --find NAME
   bool help = false;
   bool version = false;  // --version
 };
 
 // Parses the arguments after the program name; an error text on bad usage.
+// now: the present minute in JST, for --now (by default the computer's clock).
+std::variant<RenderOptions, std::string> parse_render_options(const std::vector<std::string>& args,
+                                                              const JstMinute& now);
 std::variant<RenderOptions, std::string> parse_render_options(const std::vector<std::string>& args);
 
 // Why the outputs cannot be written as asked: two of --png, --table,

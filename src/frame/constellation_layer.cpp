@@ -47,12 +47,6 @@ void draw_boundaries(Surface& pic, const FieldGeometry& field, ConstellationSky&
   pic.pset_all(pen.dots(), col_boundary);
 }
 
-// The one rotation of a frame.
-SkyRotation frame_rotation(const FrameView& view) {
-  const double theta = view.lon_obs + 15 * grn(view.t2000, view.ut_now) * rd;
-  return SkyRotation(theta, view.lat_obs, rd * view.view_alt, rd * view.view_az);
-}
-
 // The label points, for the label vectors of the stars' epoch.
 std::vector<LabelRow> label_rows_of(const FieldGeometry& field, const SkyRotation& rot,
                                     const std::vector<Vec3>& labels) {
@@ -161,6 +155,11 @@ void draw_extended_stars(Surface& pic, const FieldGeometry& field, Constellation
 }
 
 }  // namespace
+
+SkyRotation frame_rotation(const FrameView& view) {
+  const double theta = view.lon_obs + 15 * grn(view.t2000, view.ut_now) * rd;
+  return SkyRotation(theta, view.lat_obs, rd * view.view_alt, rd * view.view_az);
+}
 
 std::vector<LabelRow> label_rows(const FrameReport& frame) {
   const FrameView view = view_of(frame);

@@ -50,5 +50,8 @@ std::optional<double> next_rising(const SkyTarget& t, const FrameReport& frame);
 // 「地平線の下です」, with 「（12月10日 3時15分に昇ります）」 appended when a
 // rising is known (JST).
 std::string below_horizon_text(std::optional<double> rising_t2000);
+// The same in English: "below the horizon; rises 2026-12-10 03:15 JST", or
+// "below the horizon; does not rise within two days".
+std::string below_horizon_text_en(std::optional<double> rising_t2000);
 
 }  // namespace hz

@@ -1,12 +1,88 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "places/places.hpp"
 
+#include <array>
+
+#include "places/place_table.hpp"
+
 namespace hz {
 
-std::span<const Place> places() { return {}; }
+namespace {
 
-const Place* find_place(std::string_view) { return nullptr; }
+// The suffixes a name may come with or without: city, and the four kinds of
+// prefecture (都 Tokyo, 道 Hokkaido, 府 Kyoto and Osaka, 県 the rest).
+constexpr std::array<std::string_view, 5> suffixes = {"市", "都", "道", "府", "県"};
 
-std::string place_label(const Place&) { return {}; }
+std::string_view trim(std::string_view s) {
+  constexpr std::string_view ideographic_space = "\u3000";
+  for (;;) {
+    if (!s.empty() && (s.front() == ' ' || s.front() == '\t')) {
+      s.remove_prefix(1);
+    } else if (!s.empty() && (s.back() == ' ' || s.back() == '\t')) {
+      s.remove_suffix(1);
+    } else if (s.starts_with(ideographic_space)) {
+      s.remove_prefix(ideographic_space.size());
+    } else if (s.ends_with(ideographic_space)) {
+      s.remove_suffix(ideographic_space.size());
+    } else {
+      return s;
+    }
+  }
+}
+
+std::string lower_ascii(std::string_view s) {
+  std::string out(s);
+  for (char& c : out) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  }
+  return out;
+}
+
+// The forms a name is known by: as written (blanks trimmed, ASCII letters in
+// lower case) and without its suffix, if it has one. Both sides of a
+// comparison are reduced, so 京都 finds 京都府 (京都) and not only 京.
+struct Forms {
+  std::string whole, stem;
+};
+
+Forms forms(std::string_view name) {
+  name = trim(name);
+  std::string_view stem = name;
+  for (std::string_view suffix : suffixes) {
+    if (name.size() > suffix.size() && name.ends_with(suffix)) {
+      stem.remove_suffix(suffix.size());
+      break;
+    }
+  }
+  return {lower_ascii(name), lower_ascii(stem)};
+}
+
+bool same_name(const Forms& a, std::string_view table_name) {
+  const Forms b = forms(table_name);
+  return a.whole == b.whole || a.whole == b.stem || a.stem == b.whole || a.stem == b.stem;
+}
+
+}  // namespace
+
+std::span<const Place> places() { return place_table; }
+
+const Place* find_place(std::string_view name) {
+  const Forms wanted = forms(name);
+  if (wanted.whole.empty()) return nullptr;
+  // Cities first: 兵庫県 then names the capital, 神戸, not 明石.
+  for (const Place& p : place_table) {
+    if (same_name(wanted, p.city_ja) || same_name(wanted, p.city_romaji)) return &p;
+  }
+  for (const Place& p : place_table) {
+    if (same_name(wanted, p.prefecture_ja) || same_name(wanted, p.prefecture_romaji)) return &p;
+  }
+  return nullptr;
+}
+
+std::string place_label(const Place& p) {
+  std::string_view city = p.city_ja;
+  if (city.ends_with("市")) city.remove_suffix(std::string_view("市").size());
+  return std::string(city) + "（" + p.prefecture_ja + "）";
+}
 
 }  // namespace hz

@@ -290,6 +290,9 @@ TEST(RenderCli, BadUsageIsRefusedBeforeAnyFileIsTouched) {
       {HOSHIZORA_RENDER, "--days 3 --table " + same, "--days is the length of --almanac"},
       {HOSHIZORA_RENDER, "--almanac " + same + " --png " + same_by_another_name,
        "--png and --almanac name the same file"},
+      {HOSHIZORA_RENDER, "--place Atlantis --png " + same, "see --place list"},
+      {HOSHIZORA_RENDER, "--find Vulcan --png " + same, "unknown object 'Vulcan'"},
+      {HOSHIZORA_RENDER, "--now=1", "--now takes no value"},
       {HOSHIZORA_WINDOW, "--bogus", "unknown option: --bogus"},
       {HOSHIZORA_WINDOW, "--help=1", "unknown option: --help=1"},
   };
@@ -299,6 +302,51 @@ TEST(RenderCli, BadUsageIsRefusedBeforeAnyFileIsTouched) {
     EXPECT_NE(r.out.find(c.message), std::string::npos) << c.args << ": " << r.out;
   }
   EXPECT_TRUE(entries(dir).empty()) << "nothing written";
+}
+
+TEST(RenderCli, PlaceListPrintsEveryPlaceAndSucceeds) {
+  const CliRun r = run("--place list");
+  ASSERT_EQ(r.status, 0) << r.out;
+  const std::vector<std::string> lines = lines_of(r.out);
+  ASSERT_EQ(lines.size(), 48u);
+  EXPECT_EQ(lines.front(), "札幌（北海道）\tSapporo, Hokkaido\t141.35\t43.06");
+  EXPECT_EQ(lines.back(), "明石（兵庫県）\tAkashi, Hyogo\t135.00\t34.65");
+}
+
+// The row of the object table with this index, split at its tabs.
+std::vector<std::string> table_row(const std::string& table, int index) {
+  for (const std::string& line : lines_of(table)) {
+    if (line.rfind(std::to_string(index) + "\t", 0) != 0) continue;
+    std::vector<std::string> cells;
+    std::istringstream row(line);
+    for (std::string c; std::getline(row, c, '\t');) cells.push_back(c);
+    return cells;
+  }
+  return {};
+}
+
+TEST(RenderCli, FindCentresTheViewOnTheObject) {
+  const CliRun r =
+      run("--place 東京 --year 2027 --month 1 --day 16 --hour 1 --minute 0 "
+          "--find 木星 --table -");
+  ASSERT_EQ(r.status, 0) << r.out;
+  const std::vector<std::string> jupiter = table_row(r.out, hz::sun_index + 5);
+  ASSERT_GE(jupiter.size(), 9u) << r.out;
+  EXPECT_NEAR(std::stod(jupiter[6]), 320, 1) << "xp";
+  EXPECT_NEAR(std::stod(jupiter[7]), 350, 1) << "yp";
+  EXPECT_EQ(jupiter[8], "1") << "drawn";
+}
+
+TEST(RenderCli, FindBelowTheHorizonDrawsAndSaysWhenItRises) {
+  // Tokyo at 21:00 JST: the Sun rises at 6:47 the next morning.
+  const CliRun r =
+      run("--place Tokyo --year 2026 --month 12 --day 20 --hour 21 --minute 0 "
+          "--find Sun --table /dev/null");
+  ASSERT_EQ(r.status, 0) << r.out;
+  EXPECT_NE(r.out.find("太陽: 地平線の下です（12月21日 6時47分に昇ります）"), std::string::npos)
+      << r.out;
+  EXPECT_NE(r.out.find("Sun is below the horizon; rises 2026-12-21 06:47 JST"), std::string::npos)
+      << r.out;
 }
 
 // A write that fails (a full disk: the file-size limit; a full device; a

@@ -104,6 +104,56 @@ TEST(RenderOptions, BadUsageIsAnError) {
   }
 }
 
+TEST(RenderOptions, NowAndPlaceFillTheFieldsWhereTheyStand) {
+  const JstMinute now{2027, 1, 1, 0, 5};
+  const struct {
+    std::vector<std::string> args;
+    Field field;
+    const char* text;
+    const char* why;
+  } cases[] = {
+      {{"--now"}, Field::Text5, "2027", "the year"},
+      {{"--now"}, Field::Text6, "1", "the month"},
+      {{"--now"}, Field::Text7, "1", "the day"},
+      {{"--now"}, Field::Text3, "0", "the hour, JST"},
+      {{"--now"}, Field::Text4, "5", "the minute"},
+      {{"--now", "--hour", "21"}, Field::Text3, "21", "a later field wins"},
+      {{"--hour", "21", "--now"}, Field::Text3, "0", "a later --now wins"},
+      {{"--place", "札幌"}, Field::Text1, "141.35", "the longitude"},
+      {{"--place", "sapporo"}, Field::Text2, "43.06", "the latitude"},
+      {{"--place=明石"}, Field::Text1, "135.00", "with '='"},
+      {{"--place", "Naha", "--latitude", "26"}, Field::Text2, "26", "a later field wins"},
+  };
+  for (const auto& c : cases) {
+    const auto r = parse_render_options(c.args, now);
+    ASSERT_TRUE(std::holds_alternative<RenderOptions>(r)) << c.why;
+    EXPECT_EQ(std::get<RenderOptions>(r).texts.at(c.field), c.text) << c.why;
+  }
+}
+
+TEST(RenderOptions, PlaceListAndFind) {
+  EXPECT_TRUE(parse_ok({"--place", "list"}).list_places);
+  const RenderOptions o = parse_ok({"--find", "オリオン座"});
+  ASSERT_TRUE(o.find);
+  EXPECT_EQ(o.find->name_en, "Orion");
+  const struct {
+    std::vector<std::string> args;
+    const char* message;
+  } bad[] = {
+      {{"--place", "Atlantis"}, "see --place list"},
+      {{"--place"}, "--place needs a place"},
+      {{"--find", "Vulcan"}, "unknown object 'Vulcan'"},
+      {{"--find"}, "--find needs the name of an object"},
+      {{"--now=yes"}, "--now takes no value"},
+  };
+  for (const auto& c : bad) {
+    const auto r = parse_render_options(c.args);
+    ASSERT_TRUE(std::holds_alternative<std::string>(r)) << c.args[0];
+    EXPECT_NE(std::get<std::string>(r).find(c.message), std::string::npos)
+        << std::get<std::string>(r);
+  }
+}
+
 TEST(RenderOptions, HelpNamesEveryOption) {
   const std::string usage = render_usage();
   for (const char* name : {"--longitude",
@@ -128,7 +178,10 @@ TEST(RenderOptions, HelpNamesEveryOption) {
                            "--magnitude-limit",
                            "--constellation-table",
                            "--zoom",
-                           "--step"}) {
+                           "--step",
+                           "--now",
+                           "--place",
+                           "--find"}) {
     EXPECT_NE(usage.find(name), std::string::npos) << name;
   }
   EXPECT_NE(usage.find("mag code name;"), std::string::npos) << "the table's last column";
