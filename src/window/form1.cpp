@@ -347,7 +347,9 @@ const FrameReport* Form1::frame_on_screen() const {
 }
 
 void Form1::set_text(Field f, const QString& text) {
-  findChild<QLineEdit*>(field_info(f).object_name)->setText(text);
+  QLineEdit* edit = findChild<QLineEdit*>(field_info(f).object_name);
+  edit->setText(text);
+  edit->setCursorPosition(0);  // a narrow box shows the start: 「139.6」 of 139.69
 }
 
 HorizonDirection Form1::typed_view() const {

@@ -23,6 +23,21 @@ Projected drawn_at(const HorizonDirection& view, double zoom, const HorizonDirec
              dir.az_deg * rd);
 }
 
+// The view after a drag from (x1, y1) to (x2, y2) as the window makes it: a
+// move of the pointer every few pixels, each solved from the view written
+// into the fields by the last.
+HorizonDirection drag(const HorizonDirection& grabbed, double x1, double y1, double x2, double y2,
+                      HorizonDirection view, double zoom) {
+  constexpr int moves = 20;
+  for (int i = 1; i <= moves; ++i) {
+    const double f = static_cast<double>(i) / moves;
+    const HorizonDirection solved =
+        grab_view(grabbed, x1 + f * (x2 - x1), y1 + f * (y2 - y1), view, field_geometry(zoom));
+    view = in_field_steps(solved, view_decimals(zoom));
+  }
+  return view;
+}
+
 // Drags across the field from one pixel to another: the direction under the
 // first pixel ends under the second.
 TEST(GrabView, GrabbedDirectionFollowsThePointer) {
@@ -38,10 +53,11 @@ TEST(GrabView, GrabbedDirectionFollowsThePointer) {
       {"looking at the horizon, drag up", {0, 270}, 1, 320, 300, 330, 420},
       {"horizon, grab near the edge", {0, 10}, 1, 560, 340, 500, 380},
       {"the zenith, turn about it", {90, 180}, 1, 300, 250, 420, 330},
+      {"the zenith, a point of the south dragged up", {90, 180}, 1, 320, 450, 320, 400},
       {"just off the zenith", {89.5, 0}, 1, 320, 250, 400, 280},
       {"below the horizon", {-40, 300}, 1, 200, 500, 260, 420},
       {"zoomed 4x, south", {45, 180}, 4, 320, 350, 500, 250},
-      {"zoomed 4x, near the zenith", {88, 45}, 4, 100, 200, 140, 260},
+      {"zoomed 4x, near the zenith", {88, 45}, 4, 300, 450, 380, 420},
       {"zoomed 4x, at the horizon", {0, 359.9}, 4, 330, 350, 250, 300},
       {"zoomed 4x, across north", {20, 2}, 4, 320, 350, 560, 350},
   };
@@ -53,8 +69,7 @@ TEST(GrabView, GrabbedDirectionFollowsThePointer) {
     EXPECT_NEAR(before.xp, c.x1, 1e-6) << c.why;
     EXPECT_NEAR(before.yp, c.y1, 1e-6) << c.why;
 
-    const HorizonDirection solved = grab_view(*grabbed, c.x2, c.y2, c.view, field_geometry(c.zoom));
-    const HorizonDirection view = in_field_steps(solved, view_decimals(c.zoom));
+    const HorizonDirection view = drag(*grabbed, c.x1, c.y1, c.x2, c.y2, c.view, c.zoom);
     const Projected after = drawn_at(view, c.zoom, *grabbed);
     EXPECT_LE(std::hypot(after.xp - c.x2, after.yp - c.y2), pixel_tolerance)
         << c.why << ": view " << view.alt_deg << ", " << view.az_deg << " draws it at " << after.xp
@@ -77,6 +92,14 @@ TEST(GrabView, OutOfReachHoldsTheAltitudeAndAzimuthInRange) {
     EXPECT_GE(v.az_deg, 0);
     EXPECT_LT(v.az_deg, 360);
   }
+  // Looking up with south below, a point of the northern sky dragged down
+  // toward the centre would need the view beyond the zenith: the view turns
+  // about the zenith instead of flipping over to the north.
+  const HorizonDirection up{90, 180};
+  const auto north = direction_at(320, 156, up, field_geometry(1));
+  ASSERT_TRUE(north);
+  EXPECT_GE(drag(*north, 320, 156, 380, 236, up, 1).alt_deg, 80);
+
   // Straight below the centre: the best is the zenith at the centre.
   EXPECT_NEAR(grab_view(zenith, 320, 500, {80, 180}, field_geometry(1)).alt_deg, 90, 1e-9);
 }
