@@ -150,15 +150,18 @@ bool zoomed_dome(Surface& pic, double alt0, double az0, double x0, double y0, do
   const int az_lo = static_cast<int>(std::floor(az.lo / step)) * step;
   const int az_hi = static_cast<int>(std::ceil(az.hi / step)) * step;
 
+  // A grid in the background colour (switched off) leaves the cleared
+  // surface as it is: only the horizon is worked out then.
+  const bool grid_shows = col1 != pic.back_color();
   if (alt_lo <= alt_hi) {
     // Altitude circles, the horizon first; pieces shorter in azimuth where
     // the circles are small.
-    for (int h = alt_lo; h <= std::min(alt_hi, 90 - step); h += step) {
+    for (int h = alt_lo; h <= std::min(alt_hi, grid_shows ? 90 - step : 0); h += step) {
       const double dt = along / std::max(std::cos(h * rd), 1e-3);
       draw_line(pic, v, {true, double(h)}, az_lo, az_hi, dt, h == 0 ? col2 : col1);
     }
     // Azimuth lines, from the lowest altitude in reach upward.
-    for (int a = az_lo; a <= az_hi; a += step) {
+    for (int a = az_lo; a <= az_hi && grid_shows; a += step) {
       if (az_hi - az_lo >= 360 && a - az_lo >= 360) break;  // the turn once
       const int top = a % 10 == 0 ? alt_hi : std::min(alt_hi, fine_line_top);
       if (top > alt_lo) draw_line(pic, v, {false, double(a)}, alt_lo, top, along, col1);
