@@ -65,6 +65,7 @@ void turning_view(benchmark::State& state, std::vector<std::string> extra) {
 
 void BM_TurningView(benchmark::State& state) { turning_view(state, {"--grid"}); }
 void BM_TurningViewEverythingOn(benchmark::State& state) { turning_view(state, everything); }
+void BM_TurningViewZoomed(benchmark::State& state) { turning_view(state, {"--grid", "--zoom=4"}); }
 
 // Magnified four times, the grid on, the view fixed.
 void BM_ZoomedView(benchmark::State& state) {
@@ -106,6 +107,7 @@ BENCHMARK(BM_HorizonView)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_TurningView)->Arg(90)->Arg(45)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ZoomedView)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_DraggingView)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_TurningViewZoomed)->Arg(90)->Arg(45)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_EverythingOn)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_TurningViewEverythingOn)->Arg(90)->Arg(45)->Unit(benchmark::kMicrosecond);
 
