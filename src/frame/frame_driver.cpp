@@ -57,6 +57,8 @@ std::optional<StartRefusal> FrameDriver::restart() {
   shown_.reset();
   report_ = FrameReport{};
   drawn_any_ = false;
+  view_alt_ = 90;  // as a program just opened, should the view not read
+  view_az_ = 180;
   sky_.reset();  // precessed to the old epoch
   set_up(std::get<StartMoment>(start));
   // The first Start and the first tick at once: the new sky's first frame

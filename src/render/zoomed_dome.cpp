@@ -6,33 +6,51 @@
 #include <vector>
 
 #include "render/projection.hpp"
+#include "render/sky_rotation.hpp"
 
 namespace hz {
 namespace {
 
-// Longest straight piece of a grid line on the surface, pixels: a small
-// circle bends by less than a pixel over it.
-constexpr double piece_pixels = 3;
+// Longest straight piece of a grid line on the surface, pixels. A piece of
+// length L on a curve of radius R on the surface strays from it by L²/8R:
+// a fifth of a pixel for the smallest altitude circle in reach (the
+// circle one degree from the zenith at 16 × 3 pixels a degree, R = 48).
+constexpr double piece_pixels = 8;
 // Bisections that find where a line leaves the field: a piece's parameter
 // to 1/4096, far below a pixel.
 constexpr int edge_bisections = 12;
 // Azimuth lines off the tens of degrees stop here.
 constexpr int fine_line_top = 80;
 
-// The view as a function of altitude and azimuth in degrees.
+// The view: a direction of altitude h and azimuth a, given by the sines and
+// cosines of h and of a less the line of sight's azimuth, projected as prj
+// projects it (its vector term for term, the quick polar distance).
 struct View {
   double ss, sl, x0, y0, scl, r;
-  Projected at(double alt_deg, double az_deg) const {
-    return prj(ss, sl, x0, y0, scl, alt_deg * rd, az_deg * rd);
+  double sin_ss = std::sin(ss), cos_ss = std::cos(ss);
+  ScreenPoint at(double sh, double ch, double sd, double cd) const {
+    const ViewVec p{sh * cos_ss - sin_ss * ch * cd, ch * sd, sh * sin_ss + cos_ss * ch * cd, sh};
+    return project_view(p, x0, y0, scl);
   }
-  bool inside(const Projected& p) const { return p.d / rd <= r; }
+  bool inside(const ScreenPoint& p) const { return p.d / rd <= r; }
 };
 
-// A grid line: the point at parameter t (degrees along its own coordinate).
+// A grid line: the point at parameter t (degrees along its own coordinate),
+// with the sine and cosine of the fixed one taken once.
 struct GridLine {
-  bool circle;   // an altitude circle (t is the azimuth), else an azimuth line
-  double fixed;  // its altitude, or its azimuth
-  Projected at(const View& v, double t) const { return circle ? v.at(fixed, t) : v.at(t, fixed); }
+  bool circle;                  // an altitude circle (t is the azimuth), else an azimuth line
+  double fixed_sin, fixed_cos;  // of its altitude, or of its azimuth less the view's
+  static GridLine altitude_circle(double h) { return {true, std::sin(h * rd), std::cos(h * rd)}; }
+  static GridLine azimuth_line(const View& v, double a) {
+    return {false, std::sin(a * rd - v.sl), std::cos(a * rd - v.sl)};
+  }
+  ScreenPoint at(const View& v, double t) const {
+    if (circle) {
+      const double dl = t * rd - v.sl;
+      return v.at(fixed_sin, fixed_cos, std::sin(dl), std::cos(dl));
+    }
+    return v.at(std::sin(t * rd), std::cos(t * rd), fixed_sin, fixed_cos);
+  }
 };
 
 // Draws the line from t0 to t1 in pieces of dt, the runs inside the field as
@@ -55,7 +73,7 @@ void draw_line(Surface& pic, const View& v, const GridLine& g, double t0, double
       else
         b = m;
     }
-    const Projected p = g.at(v, a_in ? a : b);
+    const ScreenPoint p = g.at(v, a_in ? a : b);
     return Point{p.xp, p.yp};
   };
 
@@ -63,7 +81,7 @@ void draw_line(Surface& pic, const View& v, const GridLine& g, double t0, double
   bool prev_in = false;
   for (int k = 0; k <= n; ++k) {
     const double t = t0 + (t1 - t0) * k / n;
-    const Projected p = g.at(v, t);
+    const ScreenPoint p = g.at(v, t);
     const bool in = v.inside(p);
     if (k > 0 && in != prev_in) {
       run.push_back(edge(prev_t, t, prev_in));
@@ -150,18 +168,21 @@ bool zoomed_dome(Surface& pic, double alt0, double az0, double x0, double y0, do
   const int az_lo = static_cast<int>(std::floor(az.lo / step)) * step;
   const int az_hi = static_cast<int>(std::ceil(az.hi / step)) * step;
 
+  // A grid in the background colour (switched off) leaves the cleared
+  // surface as it is: only the horizon is worked out then.
+  const bool grid_shows = col1 != pic.back_color();
   if (alt_lo <= alt_hi) {
     // Altitude circles, the horizon first; pieces shorter in azimuth where
     // the circles are small.
-    for (int h = alt_lo; h <= std::min(alt_hi, 90 - step); h += step) {
+    for (int h = alt_lo; h <= std::min(alt_hi, grid_shows ? 90 - step : 0); h += step) {
       const double dt = along / std::max(std::cos(h * rd), 1e-3);
-      draw_line(pic, v, {true, double(h)}, az_lo, az_hi, dt, h == 0 ? col2 : col1);
+      draw_line(pic, v, GridLine::altitude_circle(h), az_lo, az_hi, dt, h == 0 ? col2 : col1);
     }
     // Azimuth lines, from the lowest altitude in reach upward.
-    for (int a = az_lo; a <= az_hi; a += step) {
+    for (int a = az_lo; a <= az_hi && grid_shows; a += step) {
       if (az_hi - az_lo >= 360 && a - az_lo >= 360) break;  // the turn once
       const int top = a % 10 == 0 ? alt_hi : std::min(alt_hi, fine_line_top);
-      if (top > alt_lo) draw_line(pic, v, {false, double(a)}, alt_lo, top, along, col1);
+      if (top > alt_lo) draw_line(pic, v, GridLine::azimuth_line(v, a), alt_lo, top, along, col1);
     }
   }
 
@@ -183,7 +204,7 @@ bool zoomed_dome(Surface& pic, double alt0, double az0, double x0, double y0, do
   static constexpr const char* labels[4] = {"北", "東", "南", "西"};
   bool cardinal_drawn = false;
   for (int k = 0; k < 4; ++k) {
-    const Projected p = v.at(0, 90 * k);
+    const Projected p = prj(v.ss, v.sl, x0, y0, scl, 0, 90 * k * rd);
     if (p.d / rd < r + 1.5 / scl) {
       pic.set_fill_style(FillStyle::transparent);
       pic.circle(p.xp, p.yp, 2, pic.fore_color());

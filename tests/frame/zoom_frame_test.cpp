@@ -49,6 +49,21 @@ TEST(ZoomFrame, TwiceTheZoomTwiceSiriussDistanceFromTheCentre) {
   EXPECT_NEAR(r2, 2 * r1, pixel_tolerance);
 }
 
+TEST(ZoomFrame, AZoomWhilePausedIsRedrawnAtTheSameMoment) {
+  FrameRig r, two;
+  const ObjectRow before = r.frame(1, "40", "170").objects[sirius];
+  const double t2000 = r.driver.last_frame().t2000;
+  r.driver.command2_click();
+  r.fields.options_.zoom = 2;
+  r.driver.redraw();
+  const ObjectRow after = r.driver.last_frame().objects[sirius];
+  EXPECT_EQ(r.driver.last_frame().t2000, t2000) << "the clock stays";
+  EXPECT_NEAR(from_centre(*after.xp, *after.yp), 2 * from_centre(*before.xp, *before.yp),
+              pixel_tolerance);
+  two.frame(2, "40", "170");
+  EXPECT_EQ(r.drawn().image(), two.drawn().image()) << "as a frame drawn zoomed";
+}
+
 TEST(ZoomFrame, TheHoverFindsWhatIsDrawnZoomed) {
   FrameRig r;
   const FrameReport& f = r.frame(4, "30", "150");
