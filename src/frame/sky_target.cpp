@@ -6,6 +6,7 @@
 #include "almanac/almanac_day.hpp"
 #include "catalog/precession.hpp"
 #include "catalog/star_table.hpp"
+#include "common/name_text.hpp"
 #include "common/object_layout.hpp"
 #include "constellation/constellations.hpp"
 #include "constellation/extended_stars.hpp"
@@ -26,34 +27,6 @@ constexpr double sidereal_turns_per_day = 1.00273790935;
 // Passes of the hour-angle refinement: the first guess from the mean rate is
 // off by the sidereal time's small terms only.
 constexpr int hour_angle_passes = 3;
-
-std::string_view trim(std::string_view s) {
-  constexpr std::string_view ideographic_space = "\u3000";
-  for (;;) {
-    if (!s.empty() && (s.front() == ' ' || s.front() == '\t' || s.front() == '\n')) {
-      s.remove_prefix(1);
-    } else if (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\n')) {
-      s.remove_suffix(1);
-    } else if (s.starts_with(ideographic_space)) {
-      s.remove_prefix(ideographic_space.size());
-    } else if (s.ends_with(ideographic_space)) {
-      s.remove_suffix(ideographic_space.size());
-    } else {
-      return s;
-    }
-  }
-}
-
-bool same_ascii_folded(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  const auto fold = [](char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-  };
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (fold(a[i]) != fold(b[i])) return false;
-  }
-  return true;
-}
 
 std::vector<SkyTarget> make_targets() {
   std::vector<SkyTarget> out;
@@ -183,10 +156,10 @@ const std::vector<SkyTarget>& sky_targets() {
 }
 
 std::optional<SkyTarget> find_target(std::string_view name) {
-  name = trim(name);
-  if (name.empty()) return std::nullopt;
+  const std::string wanted = ascii_lower(trim_blanks(name));
+  if (wanted.empty()) return std::nullopt;
   for (const SkyTarget& t : sky_targets()) {
-    if (same_ascii_folded(name, t.name_ja) || same_ascii_folded(name, t.name_en)) return t;
+    if (wanted == ascii_lower(t.name_ja) || wanted == ascii_lower(t.name_en)) return t;
   }
   return std::nullopt;
 }

@@ -3,6 +3,7 @@
 
 #include <array>
 
+#include "common/name_text.hpp"
 #include "places/place_table.hpp"
 
 namespace hz {
@@ -13,31 +14,6 @@ namespace {
 // prefecture (都 Tokyo, 道 Hokkaido, 府 Kyoto and Osaka, 県 the rest).
 constexpr std::array<std::string_view, 5> suffixes = {"市", "都", "道", "府", "県"};
 
-std::string_view trim(std::string_view s) {
-  constexpr std::string_view ideographic_space = "\u3000";
-  for (;;) {
-    if (!s.empty() && (s.front() == ' ' || s.front() == '\t')) {
-      s.remove_prefix(1);
-    } else if (!s.empty() && (s.back() == ' ' || s.back() == '\t')) {
-      s.remove_suffix(1);
-    } else if (s.starts_with(ideographic_space)) {
-      s.remove_prefix(ideographic_space.size());
-    } else if (s.ends_with(ideographic_space)) {
-      s.remove_suffix(ideographic_space.size());
-    } else {
-      return s;
-    }
-  }
-}
-
-std::string lower_ascii(std::string_view s) {
-  std::string out(s);
-  for (char& c : out) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  }
-  return out;
-}
-
 // The forms a name is known by: as written (blanks trimmed, ASCII letters in
 // lower case) and without its suffix, if it has one. Both sides of a
 // comparison are reduced, so 京都 finds 京都府 (京都) and not only 京.
@@ -46,7 +22,7 @@ struct Forms {
 };
 
 Forms forms(std::string_view name) {
-  name = trim(name);
+  name = trim_blanks(name);
   std::string_view stem = name;
   for (std::string_view suffix : suffixes) {
     if (name.size() > suffix.size() && name.ends_with(suffix)) {
@@ -54,7 +30,7 @@ Forms forms(std::string_view name) {
       break;
     }
   }
-  return {lower_ascii(name), lower_ascii(stem)};
+  return {ascii_lower(name), ascii_lower(stem)};
 }
 
 bool same_name(const Forms& a, std::string_view table_name) {

@@ -14,6 +14,7 @@
 #include <iterator>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "common/object_layout.hpp"
@@ -323,6 +324,30 @@ std::vector<std::string> table_row(const std::string& table, int index) {
     return cells;
   }
   return {};
+}
+
+// The caption's date and hour of the present in Japan, as GNU date gives
+// them: "2026 年12 月9 日" and "17 時".
+std::pair<std::string, std::string> jst_caption_now() {
+  const CliRun r = run_command("TZ=Asia/Tokyo date '+%Y %-m %-d %H'");
+  std::istringstream in(r.out);
+  std::string yr, mn, dy, hh;
+  in >> yr >> mn >> dy >> hh;
+  return {yr + " 年" + mn + " 月" + dy + " 日", hh + " 時"};
+}
+
+TEST(RenderCli, NowStartsAtThePresentInJapanWhateverTheTimeZone) {
+  const auto before = jst_caption_now();
+  const CliRun r = run_command(std::string("TZ=America/New_York '") + HOSHIZORA_RENDER +
+                               "' --now --place Tokyo --table -");
+  const auto after = jst_caption_now();
+  ASSERT_EQ(r.status, 0) << r.out;
+  // Either side of the run, should an hour turn while it runs.
+  bool found = false;
+  for (const auto& [date, hour] : {before, after}) {
+    found = found || r.out.find("# caption\t" + date + "\n# caption\t" + hour) != std::string::npos;
+  }
+  EXPECT_TRUE(found) << before.first << ' ' << before.second << "\n" << r.out.substr(0, 200);
 }
 
 TEST(RenderCli, FindCentresTheViewOnTheObject) {

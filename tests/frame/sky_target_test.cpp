@@ -118,6 +118,19 @@ TEST(SkyTarget, DirectionsAreTheFramesOwn) {
   }
 }
 
+TEST(SkyTarget, AFaintStarStandsWhereAFrameWithFaintStarsDrawsIt) {
+  Rig plain, faint;
+  faint.fields.options_.magnitude_limit = 6;
+  const FrameReport& without = plain.start(2027, 1, 16, 1, 0);
+  const FrameReport& with = faint.start(2027, 1, 16, 1, 0);
+  const std::optional<SkyTarget> t = find_target("バテン・カイトス");
+  ASSERT_TRUE(t);
+  ASSERT_TRUE(without.extended.empty()) << "the plain frame made no faint stars";
+  const Horizontal a = target_direction(*t, without), b = target_direction(*t, with);
+  EXPECT_DOUBLE_EQ(a.alt_deg, b.alt_deg);
+  EXPECT_DOUBLE_EQ(a.az_deg, b.az_deg);
+}
+
 TEST(SkyTarget, ABodyBelowTheHorizonRisesWhenTheAlmanacSays) {
   Rig r;
   const FrameReport& f = r.start(2026, 12, 20, 21, 0);  // night in Tokyo
@@ -166,7 +179,7 @@ TEST(SkyTarget, AStarRisesAtTheAltitudeOfRefraction) {
 TEST(SkyTarget, ThatNeverRisesHasNoRising) {
   Rig r;
   const FrameReport& f = r.start(2026, 12, 20, 21, 0);  // Tokyo, 35.69° N
-  // Canopus clears Tokyo's horizon; the Southern Cross's stars do not.
+  // Acrux (63° S) never clears Tokyo's horizon; Polaris never sets.
   for (const char* name : {"Acrux", "Polaris"}) {
     const std::optional<SkyTarget> t = find_target(name);
     ASSERT_TRUE(t) << name;
