@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <string_view>
 
 namespace hz {
 
@@ -19,15 +20,15 @@ HorizonDirection in_field_steps(const HorizonDirection& view, int decimals) {
 
 std::string view_text(double deg, int decimals) {
   char buf[32];
-  std::snprintf(buf, sizeof buf, "%.*f", decimals, deg);
-  std::string s = buf;
-  if (s.find('.') != std::string::npos) {
+  const int n = std::snprintf(buf, sizeof buf, "%.*f", decimals, deg);
+  std::string_view s(buf, n > 0 ? static_cast<std::size_t>(n) : 0);
+  if (s.find('.') != std::string_view::npos) {
     // "45.50" reads as "45.5", "45.00" as "45".
-    while (s.back() == '0') s.pop_back();
-    if (s.back() == '.') s.pop_back();
+    while (s.back() == '0') s.remove_suffix(1);
+    if (s.back() == '.') s.remove_suffix(1);
   }
   if (s == "-0") s = "0";
-  return s;
+  return std::string(s);
 }
 
 HorizonDirection turned(const HorizonDirection& view, double d_alt, double d_az) {
