@@ -6,6 +6,7 @@
 #include <benchmark/benchmark.h>
 
 #include <QGuiApplication>
+#include <cmath>
 #include <string>
 
 #include "cli/headless_frames.hpp"
@@ -64,6 +65,29 @@ void turning_view(benchmark::State& state, std::vector<std::string> extra) {
 
 void BM_TurningView(benchmark::State& state) { turning_view(state, {"--grid"}); }
 void BM_TurningViewEverythingOn(benchmark::State& state) { turning_view(state, everything); }
+void BM_TurningViewZoomed(benchmark::State& state) { turning_view(state, {"--grid", "--zoom=4"}); }
+
+// Magnified four times, the grid on, the view fixed.
+void BM_ZoomedView(benchmark::State& state) {
+  run_frames(state, tokyo_night({"--grid", "--zoom=4", "--view-altitude=45"}));
+}
+
+// A drag of the sky with the mouse: the line of sight moves by a fraction
+// of a degree in altitude and azimuth every frame, everything else as at
+// start (grid off, zoom 1), so every frame draws the dome afresh.
+void BM_DraggingView(benchmark::State& state) {
+  hz::RenderOptions options = tokyo_night({});
+  hz::OptionFields fields(options);
+  hz::HeadlessFrames frames(fields);
+  frames.driver().command1_click();
+  long k = 0;
+  for (auto _ : state) {
+    ++k;
+    options.texts[hz::Field::Text8] = std::to_string(45 + 20 * std::sin(k * 0.01));
+    options.texts[hz::Field::Text9] = std::to_string(180 + 0.37 * static_cast<double>(k));
+    frames.driver().command1_click();
+  }
+}
 
 // The dome alone, drawn afresh for a view turning a degree a call.
 void BM_DomeAlone(benchmark::State& state) {
@@ -81,6 +105,9 @@ BENCHMARK(BM_DefaultViewGridOff)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_DefaultViewGridOn)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_HorizonView)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_TurningView)->Arg(90)->Arg(45)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ZoomedView)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_DraggingView)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_TurningViewZoomed)->Arg(90)->Arg(45)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_EverythingOn)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_TurningViewEverythingOn)->Arg(90)->Arg(45)->Unit(benchmark::kMicrosecond);
 

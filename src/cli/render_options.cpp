@@ -9,6 +9,7 @@
 #include "cli/almanac_table.hpp"
 #include "cli/place_find_options.hpp"
 #include "frame/field_table.hpp"
+#include "frame/view_zoom.hpp"
 #include "output/same_output.hpp"
 
 namespace hz {
@@ -56,14 +57,14 @@ std::optional<long> parse_count(const std::string& s, long most) {
   return n;
 }
 
-// A magnitude limit: a whole decimal number within the limits.
-std::optional<double> parse_limit(const std::string& s) {
+// A decimal number from lo to hi (a magnitude limit, a zoom).
+std::optional<double> parse_in_range(const std::string& s, double lo, double hi) {
   double v = 0;
   const char* begin = s.data() + (s.rfind('+', 0) == 0 ? 1 : 0);  // "+5" as 5
   const char* end = s.data() + s.size();
   const auto [ptr, ec] = std::from_chars(begin, end, v);
   if (ec != std::errc() || ptr != end || !std::isfinite(v)) return std::nullopt;
-  if (v > kFaintestLimit || v < kBrightestLimit) return std::nullopt;
+  if (v > hi || v < lo) return std::nullopt;
   return v;
 }
 
@@ -148,9 +149,22 @@ std::variant<RenderOptions, std::string> parse_render_options(const std::vector<
       days_given = true;
     } else if (name == "--magnitude-limit") {
       const auto v = take_value();
-      const auto m = v ? parse_limit(*v) : std::nullopt;
+      const auto m = v ? parse_in_range(*v, kBrightestLimit, kFaintestLimit) : std::nullopt;
       if (!m) return "--magnitude-limit needs a number from -2 to 6, not '" + v.value_or("") + "'";
       o.frame.magnitude_limit = *m;
+    } else if (name == "--zoom") {
+      const auto v = take_value();
+      const auto z = v ? parse_in_range(*v, min_zoom, max_zoom) : std::nullopt;
+      if (!z) return "--zoom needs a number from 1 to 16, not '" + v.value_or("") + "'";
+      o.frame.zoom = *z;
+    } else if (name == "--step") {
+      const auto v = take_value();
+      const auto s = v ? parse_time_step(*v) : std::nullopt;
+      if (!s) {
+        return "--step needs one of 10s, 1m, 10m, 1h, 1d, 1sd (a leading - runs backward), not '" +
+               v.value_or("") + "'";
+      }
+      o.frame.step = *s;
     } else if (name == "--constellation-table") {
       const auto v = take_value();
       if (!v || v->empty()) return name + " needs a file";
@@ -247,7 +261,13 @@ The almanac (暦), by the rules of Japanese almanacs:
 )";
   usage += R"(
 Running and output:
-  --frames N            run N frames, each one simulated minute   (default 1)
+  --frames N            run N frames, each one step on            (default 1)
+  --step S              how far each frame moves the clock: 10s, 1m, 10m,
+                        1h, 1d or 1sd (a sidereal day, 23 h 56 m 4.09 s: the
+                        stars stand still); a leading - runs backward
+                        (--step -1h or --step=-1h)               (default 1m)
+  --zoom Z              magnify the view Z times, 1 to 16: the field shows
+                        90/Z degrees around the line of sight   (default 1)
   --png FILE            write the last drawn frame (641 x 665) as PNG ("-"
                         for standard output)
   --table FILE          write the last frame's object table as TSV ("-" for

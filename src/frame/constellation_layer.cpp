@@ -13,16 +13,13 @@
 namespace hz {
 namespace {
 
-// The field is the half of the sky in front of the observer: the arcs are
-// cut at the plane of the line of sight.
-static_assert(r_sky == 90);
-
-constexpr FieldGeometry field{xc_sky, yc_sky, scl_sky};
+// The field on the surface: the arcs are cut at its edge.
+FieldGeometry field_of(const FrameView& view) { return {xc_sky, yc_sky, view.scale, view.radius}; }
 // A line of the surface's font, pixels.
 constexpr double name_height = 12;
 
-void draw_boundaries(Surface& pic, ConstellationSky& sky, const SkyRotation& rot,
-                     ConstellationScratch& scratch) {
+void draw_boundaries(Surface& pic, const FieldGeometry& field, ConstellationSky& sky,
+                     const SkyRotation& rot, ConstellationScratch& scratch) {
   const std::vector<Vec3>& e = sky.boundaries();
   std::vector<ViewVec>& points = scratch.boundary;
   std::vector<std::optional<Point>>& screen = scratch.boundary_screen;
@@ -51,7 +48,8 @@ void draw_boundaries(Surface& pic, ConstellationSky& sky, const SkyRotation& rot
 }
 
 // The label points, for the label vectors of the stars' epoch.
-std::vector<LabelRow> label_rows_of(const SkyRotation& rot, const std::vector<Vec3>& labels) {
+std::vector<LabelRow> label_rows_of(const FieldGeometry& field, const SkyRotation& rot,
+                                    const std::vector<Vec3>& labels) {
   std::vector<LabelRow> rows(labels.size());
   for (std::size_t k = 0; k < labels.size(); ++k) {
     LabelRow& row = rows[k];
@@ -78,11 +76,11 @@ struct Box {
 // Each name centred on its label point, or a line lower or higher when
 // another name is there already; left out when it finds no free place in
 // the field.
-void draw_names(Surface& pic, ConstellationSky& sky, const SkyRotation& rot, bool drawn_now,
-                FrameReport& report) {
+void draw_names(Surface& pic, const FieldGeometry& field, ConstellationSky& sky,
+                const SkyRotation& rot, bool drawn_now, FrameReport& report) {
   std::vector<Box> taken;
   std::vector<PlacedText> texts;
-  const std::vector<LabelRow> rows = label_rows_of(rot, sky.labels());
+  const std::vector<LabelRow> rows = label_rows_of(field, rot, sky.labels());
   for (std::size_t k = 0; k < constellations.size(); ++k) {
     const LabelRow& row = rows[k];
     if (!drawn_now || !row.xp || !row.yp) continue;
@@ -118,8 +116,9 @@ std::vector<Point> dot_offsets(double radius) {
 
 // The extended stars to the limit, sized and coloured as the built-in stars
 // are; their dots gathered by colour and put down at once.
-void draw_extended_stars(Surface& pic, ConstellationSky& sky, const SkyRotation& rot,
-                         bool drawn_now, ConstellationScratch& scratch, FrameReport& report) {
+void draw_extended_stars(Surface& pic, const FieldGeometry& field, ConstellationSky& sky,
+                         const SkyRotation& rot, bool drawn_now, ConstellationScratch& scratch,
+                         FrameReport& report) {
   const double limit = *report.options.magnitude_limit;
   report.extended.resize(extended_stars.size());
   const std::vector<Vec3>& e = sky.extended();
@@ -145,7 +144,7 @@ void draw_extended_stars(Surface& pic, ConstellationSky& sky, const SkyRotation&
     row.xp = s.xp;
     row.yp = s.yp;
     const StarRow& star = extended_stars[k];
-    if (s.d / rd > r_sky || !drawn_now || !(star.mag <= limit)) continue;
+    if (s.d / rd > field.radius || !drawn_now || !(star.mag <= limit)) continue;
     const double size = star_dot_size(star.mag);
     const std::vector<Point>& disc = sizes[size == 1 ? 0 : size == 1.5 ? 1 : 2];
     const double cx = std::nearbyint(s.xp), cy = std::nearbyint(s.yp);
@@ -163,10 +162,9 @@ SkyRotation frame_rotation(const FrameView& view) {
 }
 
 std::vector<LabelRow> label_rows(const FrameReport& frame) {
-  const FrameView view{frame.t2000,   frame.ut_now,   frame.lat_obs,
-                       frame.lon_obs, frame.view_alt, frame.view_az};
+  const FrameView view = view_of(frame);
   ConstellationSky sky(frame.stars_epoch);
-  std::vector<LabelRow> rows = label_rows_of(frame_rotation(view), sky.labels());
+  std::vector<LabelRow> rows = label_rows_of(field_of(view), frame_rotation(view), sky.labels());
   for (int k : frame.names_drawn) rows[static_cast<std::size_t>(k)].drawn = true;
   return rows;
 }
@@ -188,6 +186,7 @@ void draw_constellations(Surface& pic, ConstellationSky& sky, const FrameView& v
                          ConstellationScratch& scratch, FrameReport& report) {
   const FrameOptions& o = report.options;
   const SkyRotation rot = frame_rotation(view);
+  const FieldGeometry field = field_of(view);
   const bool drawn_now = report.is_day == 0 || o.stars_by_day;
 
   if (!o.magnitude_limit) report.extended.clear();
@@ -199,7 +198,7 @@ void draw_constellations(Surface& pic, ConstellationSky& sky, const FrameView& v
   const Rgb fill = pic.fill_color();
   const double cur_x = pic.current_x(), cur_y = pic.current_y();
 
-  if (o.constellation_boundaries && drawn_now) draw_boundaries(pic, sky, rot, scratch);
+  if (o.constellation_boundaries && drawn_now) draw_boundaries(pic, field, sky, rot, scratch);
 
   if (o.constellation_lines && drawn_now) {
     const std::vector<Vec3>& builtin = sky.builtin(ra_obj, dc_obj);
@@ -211,8 +210,8 @@ void draw_constellations(Surface& pic, ConstellationSky& sky, const FrameView& v
       draw_sky_arc(pic, field, end(line.from), end(line.to), col_figure, figure_piece);
     }
   }
-  if (o.constellation_names) draw_names(pic, sky, rot, drawn_now, report);
-  if (o.magnitude_limit) draw_extended_stars(pic, sky, rot, drawn_now, scratch, report);
+  if (o.constellation_names) draw_names(pic, field, sky, rot, drawn_now, report);
+  if (o.magnitude_limit) draw_extended_stars(pic, field, sky, rot, drawn_now, scratch, report);
 
   pic.set_fore_color(fore);
   pic.set_fill_style(fill_style);

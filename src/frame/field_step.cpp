@@ -2,9 +2,21 @@
 #include "frame/field_step.hpp"
 
 #include "common/constants.hpp"
+#include "frame/view_zoom.hpp"
 #include "time/horizon.hpp"
 
 namespace hz {
+
+FrameView view_of(const FrameReport& frame) {
+  return {frame.t2000,
+          frame.ut_now,
+          frame.lat_obs,
+          frame.lon_obs,
+          frame.view_alt,
+          frame.view_az,
+          view_scale(frame.options),
+          field_radius(frame.options)};
+}
 
 std::optional<Projected> place_in_field(const FrameView& view, double ra_h, double dec_deg,
                                         ObjectRow& row) {
@@ -15,11 +27,11 @@ std::optional<Projected> place_in_field(const FrameView& view, double ra_h, doub
   if (h.alt < 0) return std::nullopt;
 
   const Projected p =
-      prj(rd * view.view_alt, rd * view.view_az, xc_sky, yc_sky, scl_sky, h.alt, h.az);
+      prj(rd * view.view_alt, rd * view.view_az, xc_sky, yc_sky, view.scale, h.alt, h.az);
   row.d = p.d;
   row.xp = p.xp;
   row.yp = p.yp;
-  if (p.d / rd > r_sky) return std::nullopt;
+  if (p.d / rd > view.radius) return std::nullopt;
   return p;
 }
 

@@ -3,6 +3,7 @@
 
 #include <optional>
 
+#include "common/constants.hpp"
 #include "frame/frame_report.hpp"
 #include "render/projection.hpp"
 
@@ -13,7 +14,13 @@ struct FrameView {
   double t2000, ut_now;      // the moment
   double lat_obs, lon_obs;   // the place, radians
   double view_alt, view_az;  // line of sight, degrees
+  // The field under the zoom (view_zoom.hpp): pixels per degree, radius in
+  // degrees.
+  double scale = scl_sky, radius = r_sky;
 };
+
+// The view of a frame's moment, place, line of sight and zoom.
+FrameView view_of(const FrameReport& frame);
 
 // Converts an object of the table (hours, degrees) to altitude and azimuth
 // and, when it is above the horizon (an altitude of exactly 0 counts), projects

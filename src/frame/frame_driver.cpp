@@ -36,22 +36,52 @@ std::optional<StartRefusal> FrameDriver::command1_click() {
 
 void FrameDriver::command2_click() { timer_.set_enabled(!timer_.enabled()); }
 
+void FrameDriver::step_frame(bool backward) {
+  if (!drawn_any_) return;
+  // The moment on screen: before the first tick nothing is, and the frame
+  // drawn stands for it.
+  const FrameReport& on_screen = shown_ ? *shown_ : report_;
+  TimeStep step = fields_.options().step;
+  step.backward = backward;
+  const auto moment = clock_.move(on_screen.tjt, on_screen.ut_now, step_hours(step));
+  if (!moment) return;
+  // Both surfaces: the next tick shows the hidden one, then moves on.
+  if (!shown_) shown_.emplace();
+  draw_again(*pic_show_, *shown_, *moment);
+  draw_again(*pic_draw_, report_, *moment);
+}
+
+std::optional<StartRefusal> FrameDriver::restart() {
+  auto start = read_start_moment(fields_);
+  if (auto* refusal = std::get_if<StartRefusal>(&start)) return std::move(*refusal);
+  shown_.reset();
+  report_ = FrameReport{};
+  drawn_any_ = false;
+  view_alt_ = 90;  // as a program just opened, should the view not read
+  view_az_ = 180;
+  sky_.reset();  // precessed to the old epoch
+  set_up(std::get<StartMoment>(start));
+  // The first Start and the first tick at once: the new sky's first frame
+  // is on screen, its second drawn behind it.
+  draw_frame();
+  draw_frame();
+  return std::nullopt;
+}
+
 // One-time set-up of the first Start: place, clock, stars, surfaces, timer.
 void FrameDriver::set_up(const StartMoment& start) {
   init_drv_ = false;
   lon_obs_ = start.lon_obs;
   lat_obs_ = start.lat_obs;
-  clock_ = {start.yr, start.mn, start.dy, 0};
 
   // 0 h UT of the typed date: the epoch the stars are precessed to. The month
   // has been checked by read_start_moment; were it refused, J2000.0 would do.
-  const std::optional<DayAndCenturies> epoch =
-      date_to_day(clock_.yr_now, clock_.mn_now, clock_.dy_now, clock_.ut_now);
+  const std::optional<DayAndCenturies> epoch = date_to_day(start.yr, start.mn, start.dy, 0);
   epoch_t2000_ = epoch ? epoch->t2000 : 0;
   stardata(epoch_t2000_, ra_obj_, dc_obj_, stars_.mag_st, stars_.col_st);
 
-  // JST to UT; one minute back, since every frame first steps the clock.
-  clock_.ut_now = (start.start_jst - jst_offset_hours) - 1.0 / 60;
+  // JST to UT.
+  clock_.start(start.yr, start.mn, start.dy, start.start_jst - jst_offset_hours);
   pic_draw_ = &picture2_;
   pic_show_ = &picture1_;
   timer_.set_enabled(true);
@@ -89,23 +119,11 @@ void FrameDriver::draw_frame() {
   report.extended = std::move(spare);
   read_view(report);
 
-  clock_.ut_now = clock_.ut_now + 1.0 / 60;  // exactly one minute a frame
-  if (const auto now = date_to_day(clock_.yr_now, clock_.mn_now, clock_.dy_now, clock_.ut_now)) {
-    report.tjt = now->tjt;
-    report.t2000 = now->t2000;
-  }
-  report.ut_now = clock_.ut_now;
+  const FrameMoment now = clock_.advance(report.options.step);
+  report.tjt = now.tjt;
+  report.t2000 = now.t2000;
+  report.ut_now = now.ut_now;
   draw_sky(*pic_draw_, report);
-
-  // The clock becomes the UT date and time of day of this frame's moment. A
-  // moment beyond the calendar's reach leaves the clock as it is, counting on
-  // in ut_now, rather than setting it to the date of day number 0.
-  if (const auto now = centuries_to_date(report.t2000)) {
-    clock_.yr_now = now->date.yr;
-    clock_.mn_now = now->date.mn;
-    clock_.dy_now = now->date.dy;
-    clock_.ut_now = now->ut;
-  }
   report_ = std::move(report);
 }
 
@@ -115,8 +133,7 @@ void FrameDriver::draw_sky(Surface& pic, FrameReport& report) {
   report.lat_obs = lat_obs_;
   report.lon_obs = lon_obs_;
   report.stars_epoch = epoch_t2000_;
-  const FrameView view{report.t2000, report.ut_now,   lat_obs_,
-                       lon_obs_,     report.view_alt, report.view_az};
+  const FrameView view = view_of(report);
   const BodiesState bodies = compute_bodies(view, ra_obj_, dc_obj_);
   report.is_day = bodies.is_day;
   report.sky = bodies.is_day == 1 ? col_day : col_night;
@@ -135,21 +152,22 @@ void FrameDriver::draw_sky(Surface& pic, FrameReport& report) {
   print_caption(pic, report.caption);
 }
 
+void FrameDriver::draw_again(Surface& pic, FrameReport& slot, const FrameMoment& moment) {
+  FrameReport report;
+  report.extended = std::move(slot.extended);
+  report.t2000 = moment.t2000;
+  report.tjt = moment.tjt;
+  report.ut_now = moment.ut_now;
+  read_view_and_options(report);
+  draw_sky(pic, report);
+  slot = std::move(report);
+}
+
 void FrameDriver::redraw() {
   if (!drawn_any_) return;
-  // The moment of a frame, drawn anew with the view and options of now.
-  const auto again = [this](Surface& pic, FrameReport& old) {
-    FrameReport report;
-    report.extended = std::move(old.extended);
-    report.t2000 = old.t2000;
-    report.tjt = old.tjt;
-    report.ut_now = old.ut_now;
-    read_view_and_options(report);
-    draw_sky(pic, report);
-    old = std::move(report);
-  };
-  if (shown_) again(*pic_show_, *shown_);
-  again(*pic_draw_, report_);
+  const auto moment_of = [](const FrameReport& r) { return FrameMoment{r.tjt, r.t2000, r.ut_now}; };
+  if (shown_) draw_again(*pic_show_, *shown_, moment_of(*shown_));
+  draw_again(*pic_draw_, report_, moment_of(report_));
 }
 
 }  // namespace hz

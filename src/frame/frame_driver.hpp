@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The frame driver: the Start button's handler, which the timer's ticks call
 // too. Each call shows the frame drawn by the previous call, draws the next
-// one on the hidden surface and moves the simulated clock on by one minute.
+// one on the hidden surface and moves the simulated clock on by one step
+// (one minute unless the options say otherwise: frame_clock.hpp).
 // It knows nothing of widgets: the window and the headless renderer run it
 // alike.
 #pragma once
@@ -12,6 +13,7 @@
 #include "frame/constellation_layer.hpp"
 #include "frame/constellation_sky.hpp"
 #include "frame/fields.hpp"
+#include "frame/frame_clock.hpp"
 #include "frame/frame_report.hpp"
 #include "frame/star_field.hpp"
 #include "frame/start_moment.hpp"
@@ -19,11 +21,6 @@
 #include "render/surface.hpp"
 
 namespace hz {
-
-// The simulated clock: the UT date and the time of day in hours.
-struct SimClock {
-  double yr_now = 0, mn_now = 0, dy_now = 0, ut_now = 0;
-};
 
 class FrameDriver {
  public:
@@ -37,11 +34,23 @@ class FrameDriver {
   // Pause/Resume: toggles the timer's enabled flag, nothing else.
   void command2_click();
 
+  // While paused: the moment on screen moved one step (back when backward,
+  // else forward, whatever 逆向き says), drawn and shown at once; the clock
+  // then holds that moment. Before the first Start: nothing.
+  void step_frame(bool backward);
+
+  // Starts afresh, as if the program had just been opened with the fields as
+  // they are now and Start pressed: place and start moment read again, the
+  // stars loaded for the new date, the timer enabled; the refusals of Start
+  // apply (nothing changes then). Unlike the first Start, the new frame is
+  // shown at once, so the old sky does not linger.
+  std::optional<StartRefusal> restart();
+
   // A tick of the timer: one Start.
   void timer1_timer() { command1_click(); }
 
   bool started() const { return !init_drv_; }
-  const SimClock& clock() const { return clock_; }
+  const SimClock& clock() const { return clock_.clock(); }
   // The frame just drawn, on the hidden surface.
   const FrameReport& last_frame() const { return report_; }
   // The frame on the visible surface (drawn by the call before the last), or
@@ -65,6 +74,9 @@ class FrameDriver {
   void read_view_and_options(FrameReport& report);
   void read_view(FrameReport& report);
   void draw_frame();
+  // The frame of a moment drawn anew on pic with the view and options of
+  // now, into slot (whose storage of faint stars it takes over).
+  void draw_again(Surface& pic, FrameReport& slot, const FrameMoment& moment);
   void draw_sky(Surface& pic, FrameReport& report);
 
   const FieldReader& fields_;
@@ -74,7 +86,7 @@ class FrameDriver {
 
   bool init_drv_ = true;
   double lon_obs_ = 0, lat_obs_ = 0;
-  SimClock clock_;
+  FrameClock clock_;
   ObjectArray ra_obj_{}, dc_obj_{};
   StarTables stars_;
   DomeCache dome_;

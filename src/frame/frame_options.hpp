@@ -6,6 +6,8 @@
 
 #include <optional>
 
+#include "frame/time_step.hpp"
+
 namespace hz {
 
 struct FrameOptions {
@@ -17,6 +19,11 @@ struct FrameOptions {
   // Stars to this magnitude, from the extended table as well (6等星まで is
   // 6.0); none: the built-in 300 only.
   std::optional<double> magnitude_limit;
+  // Magnification, 1..16: the field shows 90 / zoom degrees around the line
+  // of sight in the same disc (view_zoom.hpp).
+  double zoom = 1;
+  // How far the clock moves with each frame.
+  TimeStep step;
 
   // Whether anything of the constellations is drawn.
   bool any_constellation() const {

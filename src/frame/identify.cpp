@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frame/identify.hpp"
 
+#include <algorithm>
 #include <cmath>
 
 #include "catalog/precession.hpp"
@@ -11,6 +12,7 @@
 #include "frame/decimal_text.hpp"
 #include "frame/dms.hpp"
 #include "frame/object_names.hpp"
+#include "frame/view_zoom.hpp"
 #include "render/moon_phase_angle.hpp"
 #include "render/sky_rotation.hpp"
 #include "time/sidereal.hpp"
@@ -90,8 +92,12 @@ std::optional<int> object_at(const FrameReport& frame, const StarTables& stars, 
 }
 
 std::optional<int> constellation_under(const FrameReport& frame, double x, double y) {
-  const auto p = unproject(x, y, xc_sky, yc_sky, scl_sky);
-  if (!p || p->z < 0) return std::nullopt;  // beyond the field's 90 degrees
+  const auto p = unproject(x, y, xc_sky, yc_sky, view_scale(frame.options));
+  if (!p) return std::nullopt;
+  // Beyond the field: the hemisphere in front, or the zoom's narrower cone.
+  const double radius = field_radius(frame.options);
+  if (radius >= r_sky ? p->z < 0 : std::acos(std::min(p->z, 1.0)) / rd > radius)
+    return std::nullopt;
   const double theta = frame.lon_obs + 15 * grn(frame.t2000, frame.ut_now) * rd;
   const SkyRotation rot(theta, frame.lat_obs, rd * frame.view_alt, rd * frame.view_az);
   const Vec3 e = rot.equator_of_view(*p);

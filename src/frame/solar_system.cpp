@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frame/solar_system.hpp"
 
+#include <cmath>
+
 #include "ephem/moon.hpp"
 #include "ephem/planets.hpp"
 #include "render/markers.hpp"
@@ -23,6 +25,7 @@ BodiesState compute_bodies(const FrameView& view, ObjectArray& ra_obj, ObjectArr
   const Horizon sun = altaz(rd * 15 * ra_obj[sun_index], rd * dc_obj[sun_index], view.lat_obs,
                             view.lon_obs, view.t2000, view.ut_now);
   s.is_day = sun.alt > 0 ? 1 : 0;
+  s.moon_semi_diameter = std::asin(moon_to_earth_radius * m.r_mon);
   return s;
 }
 
@@ -36,7 +39,11 @@ void draw_bodies(Surface& pic, const FrameView& view, const ObjectArray& ra_obj,
 
     const bool shown_now =
         report.is_day == 0 || report.options.stars_by_day || i == sun_index || i == moon_index;
-    if (i != earth_index && shown_now) {
+    const double moon_radius = bodies.moon_semi_diameter / rd * view.scale;
+    if (i == moon_index && shown_now && moon_radius > moon_mark_radius) {
+      moon_disc(pic, p->xp, p->yp, moon_radius, mphase);
+      row.drawn = true;
+    } else if (i != earth_index && shown_now) {
       mrk(pic, i - sun_index, p->xp, p->yp, mphase);
       row.drawn = true;
     }

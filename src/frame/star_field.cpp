@@ -12,7 +12,7 @@ double star_dot_size(double mag) {
 
 void draw_dome(Surface& pic, DomeCache& dome, const FrameView& view, const FrameReport& report) {
   const Rgb grid = report.options.grid ? col_grid : report.sky;
-  dome.sph(pic, view.view_alt, view.view_az, xc_sky, yc_sky, r_sky, scl_sky, grid, col_hor,
+  dome.sph(pic, view.view_alt, view.view_az, xc_sky, yc_sky, view.radius, view.scale, grid, col_hor,
            col_text);
 }
 

@@ -159,16 +159,23 @@ bool sph(Surface& pic, double alt0, double az0, double x0, double y0, double r, 
   const double sl = az0 * rd;
   const NodeProjector projector(ss, sl, x0, y0, scl, r);
   pic.cls();
+  // A grid in the background colour (the grid switched off) leaves the
+  // cleared surface as it is: its lines are not worked out. None of them
+  // could cover a pixel of the horizon, which is drawn after the azimuth
+  // lines and lies 10 degrees from the nearest altitude circle: at least
+  // 10 scl pixels on the surface, where distances are never shorter than on
+  // the sky.
+  const bool grid_shows = col1 != pic.back_color() || 10 * std::fabs(scl) < 2;
 
   // Azimuth lines, horizon to zenith; 0 and 360 coincide and both are drawn.
   std::array<Node, n_az> nodes;
-  for (int a = 0; a <= 360; a += 10) {
+  for (int a = 0; a <= 360 && grid_shows; a += 10) {
     projector.line(a, 0, 0, 1, n_alt, nodes.data());
     draw_segments(pic, nodes.data(), n_alt, col1);
   }
 
   // Altitude circles; the first is the horizon.
-  for (int h = 0; h <= 80; h += 10) {
+  for (int h = 0; h <= (grid_shows ? 80 : 0); h += 10) {
     projector.line(0, 1, h, 0, n_az, nodes.data());
     draw_segments(pic, nodes.data(), n_az, h == 0 ? col2 : col1);
   }

@@ -4,6 +4,7 @@
 #include <bit>
 
 #include "render/dome.hpp"
+#include "render/zoomed_dome.hpp"
 
 namespace hz {
 
@@ -29,7 +30,10 @@ void DomeCache::sph(Surface& pic, double alt0, double az0, double x0, double y0,
     return;
   }
 
-  const bool cardinal_drawn = hz::sph(pic, alt0, az0, x0, y0, r, scl, col1, col2, col3);
+  // A field narrower than the hemisphere in front is a magnified view.
+  const bool cardinal_drawn = r < r_sky
+                                  ? zoomed_dome(pic, alt0, az0, x0, y0, r, scl, col1, col2, col3)
+                                  : hz::sph(pic, alt0, az0, x0, y0, r, scl, col1, col2, col3);
   // Recording costs more than drawing: only a view seen twice in a row is
   // recorded, so a view that changes every frame never pays for it.
   if (key_ == key) {

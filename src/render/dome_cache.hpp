@@ -10,7 +10,8 @@
 
 namespace hz {
 
-// sph with a memory of one view. The dome, horizon, grid, legend and cardinal
+// sph (zoomed_dome for a field narrower than r_sky, a magnified view) with a
+// memory of one view. The dome, horizon, grid, legend and cardinal
 // points depend only on sph's arguments and the surface's background colour:
 // from the second frame they stay the same on, the surface is cleared and
 // the recorded pixels and the state sph leaves (fore colour, fill style,
@@ -22,7 +23,8 @@ class DomeCache {
            Rgb col1, Rgb col2, Rgb col3);
 
  private:
-  // Everything the drawing depends on; doubles compared bit for bit.
+  // Everything the drawing depends on, the zoom in r and scl; doubles
+  // compared bit for bit.
   struct Key {
     std::uint64_t alt0, az0, x0, y0, r, scl;
     Rgb col1, col2, col3, back;

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "render/markers.hpp"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <vector>
 
 #include "common/constants.hpp"
 #include "render/boundary_fill.hpp"
@@ -67,7 +69,9 @@ void saturn_mark(Surface& pic, double x, double y) {
   pic.circle(x, y, 7, col_moon, std::nullopt, 0.4);  // the ring: 7 by 2.8
 }
 
-void moon_mark(Surface& pic, double x, double y, double& d_mrk) {
+// The Moon's lit part as a polygon of `sides` (a multiple of 4) on a circle
+// of the given radius.
+void moon_phase_polygon(Surface& pic, double x, double y, double& d_mrk, double radius, int sides) {
   pic.set_fore_color(col_moon);
 
   // Phase angle folded into 0..pi; the mirror flag puts the limb on the right.
@@ -76,14 +80,17 @@ void moon_mark(Surface& pic, double x, double y, double& d_mrk) {
   d_mrk = phase.phi;
   const double c = std::cos(phase.phi);
 
-  // Limb (i < 6, the left half-circle) then terminator (half an ellipse of
-  // horizontal semi-axis 8|c|), from the top round to the top again.
-  std::array<Point, 13> p{};
-  for (int i = 0; i <= 12; ++i) {
-    const double a = 30 * i * rd;
-    double ox = i < 6 ? -8 * std::sin(a) : 8 * c * std::sin(a);
+  // Limb (i < sides / 2, the left half-circle) then terminator (half an
+  // ellipse of horizontal semi-axis radius |c|), from the top round to the
+  // top again.
+  const int half = sides / 2;
+  const double step = 360.0 / sides;
+  std::vector<Point> p(static_cast<std::size_t>(sides) + 1);
+  for (int i = 0; i <= sides; ++i) {
+    const double a = step * i * rd;
+    double ox = i < half ? -radius * std::sin(a) : radius * c * std::sin(a);
     if (mirror) ox = -ox;
-    const double oy = 8 * std::cos(a);
+    const double oy = radius * std::cos(a);
     p[i] = {x + ox, y - oy};
     if (i > 0) pic.line(p[i].x, p[i].y, p[i - 1].x, p[i - 1].y, col_moon);
   }
@@ -91,14 +98,16 @@ void moon_mark(Surface& pic, double x, double y, double& d_mrk) {
   // Seed: midpoint of the widest points of limb and terminator, on its whole
   // pixel. A column fraction of one half would make the fill skip columns
   // and step over the outline.
-  const double sx = std::nearbyint((p[3].x + p[9].x) / 2);
-  const double sy = std::nearbyint((p[3].y + p[9].y) / 2);
+  const Point& widest_limb = p[static_cast<std::size_t>(sides / 4)];
+  const Point& widest_terminator = p[static_cast<std::size_t>(3 * sides / 4)];
+  const double sx = std::nearbyint((widest_limb.x + widest_terminator.x) / 2);
+  const double sy = std::nearbyint((widest_limb.y + widest_terminator.y) / 2);
   if (!std::isfinite(sx) || !std::isfinite(sy) || std::fabs(sx) > 1e6 || std::fabs(sy) > 1e6) {
     return;
   }
   // The outline as the surface draws it: vertices on their whole pixels.
-  std::array<PixelPoint, 13> outline{};
-  for (int i = 0; i <= 12; ++i) {
+  std::vector<PixelPoint> outline(p.size());
+  for (std::size_t i = 0; i < p.size(); ++i) {
     outline[i] = {static_cast<std::int64_t>(std::nearbyint(p[i].x)),
                   static_cast<std::int64_t>(std::nearbyint(p[i].y))};
   }
@@ -111,7 +120,17 @@ void moon_mark(Surface& pic, double x, double y, double& d_mrk) {
   ptf(pic, sx, sy, col_moon, col_moon);
 }
 
+void moon_mark(Surface& pic, double x, double y, double& d_mrk) {
+  moon_phase_polygon(pic, x, y, d_mrk, 8, 12);
+}
+
 }  // namespace
+
+void moon_disc(Surface& pic, double x, double y, double radius, double& d_mrk) {
+  // A vertex every three pixels or so of the limb.
+  const int sides = 4 * std::max(3, static_cast<int>(std::ceil(2 * pi * radius / 12)));
+  moon_phase_polygon(pic, x, y, d_mrk, radius, sides);
+}
 
 void mrk(Surface& pic, int k_mrk, double x_mrk, double y_mrk, double& d_mrk) {
   const double x = x_mrk;

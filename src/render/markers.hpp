@@ -32,4 +32,13 @@ namespace hz {
 //              the Moon.
 void mrk(Surface& pic, int k_mrk, double x_mrk, double y_mrk, double& d_mrk);
 
+// The Moon at its apparent size in a magnified view: as mrk draws its mark
+// (same phase rules, fill and colour), on a circle of the given radius in
+// pixels, with a vertex every three pixels or so of the limb.
+void moon_disc(Surface& pic, double x, double y, double radius, double& d_mrk);
+
+// The radius of the Moon's mark, pixels: larger than this, the Moon is drawn
+// at its apparent size.
+constexpr double moon_mark_radius = 8;
+
 }  // namespace hz

@@ -18,6 +18,14 @@ double margin(const FieldGeometry& g) {
   return x - x * x * x / 6 + x * x * x * x * x / 120;
 }
 
+// The least w of a direction one pixel inside the field's edge: the
+// margin itself for the hemisphere, the cosine of the radius less a pixel
+// for a narrower field.
+double edge_margin(const FieldGeometry& g) {
+  if (g.radius >= 90) return margin(g);
+  return std::cos(g.radius * rd - rd / g.scl);
+}
+
 ViewVec lerp(const ViewVec& a, const ViewVec& b, double t) {
   return {a.u + (b.u - a.u) * t, a.v + (b.v - a.v) * t, a.w + (b.w - a.w) * t,
           a.zenith + (b.zenith - a.zenith) * t};
@@ -52,15 +60,14 @@ void DottedPen::stroke(Point a, Point b) {
 }
 
 bool well_inside(const FieldGeometry& g, const ViewVec& p) {
-  const double m = margin(g);
-  return p.zenith >= m && p.w >= m;
+  return p.zenith >= margin(g) && p.w >= edge_margin(g);
 }
 
 bool draw_sky_arc(Surface& pic, const FieldGeometry& g, const ViewVec& a, const ViewVec& b, Rgb c,
                   double max_piece, DottedPen* pen) {
-  const double m = margin(g);
   double t0 = 0, t1 = 1;
-  if (!clip(a.zenith, b.zenith, m, t0, t1) || !clip(a.w, b.w, m, t0, t1)) return false;
+  if (!clip(a.zenith, b.zenith, margin(g), t0, t1) || !clip(a.w, b.w, edge_margin(g), t0, t1))
+    return false;
 
   const double cosang = a.u * b.u + a.v * b.v + a.w * b.w;
   const double angle = std::acos(std::clamp(cosang, -1.0, 1.0)) * (t1 - t0);

@@ -13,10 +13,11 @@
 namespace hz {
 
 // How the view is put on the surface: centre (pixels), scale (pixels per
-// degree). The field is the half of the sky in front of the observer (its
-// radius is 90 degrees).
+// degree) and the field's radius (degrees, at most 90: the half of the sky in
+// front of the observer).
 struct FieldGeometry {
   double x0, y0, scl;
+  double radius = 90;
 };
 
 // Dots along a line at even spacing, the spacing carried over from one

@@ -126,6 +126,22 @@ TEST(RenderCli, TableHasHeaderAndEveryObject) {
   }
 }
 
+TEST(RenderCli, FramesAdvanceByTheStep) {
+  const struct {
+    const char* args;
+    const char* caption;
+  } cases[] = {
+      {" --frames 3 --step=-1h", "# caption\t19 時00 分 (JST)"},
+      {" --frames 3 --step -10m --zoom 4", "# caption\t20 時40 分 (JST)"},
+      {" --frames 2 --step 1d", "# caption\t2026 年12 月8 日"},
+  };
+  for (const auto& c : cases) {
+    const CliRun r = run(std::string(kNight) + c.args + " --table -");
+    ASSERT_EQ(r.status, 0) << c.args << ": " << r.out;
+    EXPECT_NE(r.out.find(c.caption), std::string::npos) << c.args;
+  }
+}
+
 TEST(RenderCli, PngIsTheFrameSize) {
   const std::string path = ::testing::TempDir() + "hoshizora_cli.png";
   const CliRun r = run(std::string(kNight) + " --png '" + path + "'");
@@ -264,6 +280,10 @@ TEST(RenderCli, BadUsageIsRefusedBeforeAnyFileIsTouched) {
       {HOSHIZORA_RENDER, "--magnitude-limit 6.5", "--magnitude-limit needs a number from -2 to 6"},
       {HOSHIZORA_RENDER, "--magnitude-limit=-3", "--magnitude-limit needs a number from -2 to 6"},
       {HOSHIZORA_RENDER, "--magnitude-limit 4.5abc", "--magnitude-limit needs a number"},
+      {HOSHIZORA_RENDER, "--png " + same + " --zoom 17", "--zoom needs a number from 1 to 16"},
+      {HOSHIZORA_RENDER, "--png " + same + " --zoom=0.5", "--zoom needs a number from 1 to 16"},
+      {HOSHIZORA_RENDER, "--png " + same + " --step 2h", "--step needs one of 10s, 1m, 10m"},
+      {HOSHIZORA_RENDER, "--png " + same + " --step=-1w", "a leading - runs backward"},
       {HOSHIZORA_RENDER, "--almanac " + same + " --days 0", "--days needs a whole number"},
       {HOSHIZORA_RENDER, "--almanac " + same + " --days 36601", "--days needs a whole number"},
       {HOSHIZORA_RENDER, "--almanac " + same + " --days 2.5", "--days needs a whole number"},

@@ -52,6 +52,25 @@ TEST(RenderOptions, TheConstellationSwitchesSetTheFrameOptions) {
   EXPECT_EQ(parse_ok({"--magnitude-limit=+6"}).frame.magnitude_limit, 6.0);
 }
 
+TEST(RenderOptions, ZoomAndStepSetTheFrameOptions) {
+  const struct {
+    std::vector<std::string> args;
+    double zoom;
+    TimeStep step;
+  } cases[] = {
+      {{}, 1, TimeStep{}},
+      {{"--zoom", "16", "--step", "10s"}, 16, {10'000, false}},
+      {{"--zoom=2.5", "--step=-1h"}, 2.5, {3'600'000, true}},
+      {{"--step", "-1sd", "--zoom", "1"}, 1, {86'164'090, true}},
+      {{"--step", "1d"}, 1, {86'400'000, false}},
+  };
+  for (const auto& c : cases) {
+    const RenderOptions o = parse_ok(c.args);
+    EXPECT_EQ(o.frame.zoom, c.zoom);
+    EXPECT_EQ(o.frame.step, c.step);
+  }
+}
+
 TEST(RenderOptions, BadUsageIsAnError) {
   const std::vector<std::vector<std::string>> bad = {
       {"--frames", "0"},
@@ -70,6 +89,15 @@ TEST(RenderOptions, BadUsageIsAnError) {
       {"--magnitude-limit"},
       {"--constellation-lines=1"},
       {"--constellation-table"},
+      {"--zoom", "0.99"},
+      {"--zoom", "16.01"},
+      {"--zoom", "x"},
+      {"--zoom=nan"},
+      {"--zoom"},
+      {"--step", "2h"},
+      {"--step", "--1h"},
+      {"--step=+1h"},
+      {"--step"},
   };
   for (const auto& args : bad) {
     EXPECT_TRUE(std::holds_alternative<std::string>(parse_render_options(args))) << args[0];
@@ -151,7 +179,9 @@ TEST(RenderOptions, HelpNamesEveryOption) {
                            "--constellation-table",
                            "--now",
                            "--place",
-                           "--find"}) {
+                           "--find",
+                           "--zoom",
+                           "--step"}) {
     EXPECT_NE(usage.find(name), std::string::npos) << name;
   }
   EXPECT_NE(usage.find("mag code name;"), std::string::npos) << "the table's last column";

@@ -229,6 +229,26 @@ TEST(Sph, GridNodesAreWherePrjPutsThem) {
   }
 }
 
+// With the grid off (in the sky's colour) its lines are skipped: the same
+// pixels as the grid drawn in a colour of its own and then painted over in
+// the sky's, wherever it is not covered by what comes after it.
+TEST(Sph, AGridInTheSkysColourIsTheGridPaintedOver) {
+  constexpr Rgb marked = rgb(1, 2, 3);
+  for (double alt0 = -10; alt0 <= 90; alt0 += 12.5) {
+    for (const double az0 : {0.0, 47.3, 180.0}) {
+      for (const double scl : {scl_sky, 0.2, 40.0}) {
+        RecordingSurface off, on;
+        off.set_back_color(col_night);
+        on.set_back_color(col_night);
+        sph(off, alt0, az0, xc_sky, yc_sky, r_sky, scl, col_night, col_hor, col_text);
+        sph(on, alt0, az0, xc_sky, yc_sky, r_sky, scl, marked, col_hor, col_text);
+        for (auto [x, y] : pixels_of(on, marked)) on.pset(x, y, col_night);
+        ASSERT_EQ(off.image(), on.image()) << alt0 << " " << az0 << " scale " << scl;
+      }
+    }
+  }
+}
+
 TEST(Sph, ClearsWhatWasThere) {
   RecordingSurface s;
   s.set_back_color(col_night);

@@ -1,0 +1,155 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "frame/frame_clock.hpp"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+
+#include "frame/time_step.hpp"
+
+namespace hz {
+namespace {
+
+// How far a frame's moment may stray from start + N × step.
+constexpr double moment_tolerance_ms = 1;
+constexpr int frames = 100'000;
+constexpr double ms_per_century = 36525.0 * 86'400'000.0;
+
+// Julian day number at noon of a Gregorian date (Fliegel and Van Flandern,
+// Communications of the ACM 11, 657, 1968): integer arithmetic throughout.
+std::int64_t julian_day_number(std::int64_t y, std::int64_t m, std::int64_t d) {
+  const std::int64_t a = (m - 14) / 12;
+  return (1461 * (y + 4800 + a)) / 4 + (367 * (m - 2 - 12 * a)) / 12 -
+         (3 * ((y + 4900 + a) / 100)) / 4 + d - 32075;
+}
+
+struct Start {
+  int yr, mn, dy, hh, mm;  // UT
+};
+
+// Milliseconds from J2000.0 (2000-01-01 12:00 UT, Julian day 2451545.0) to a
+// UT moment, exactly.
+std::int64_t ms_from_j2000(const Start& s) {
+  const std::int64_t days = julian_day_number(s.yr, s.mn, s.dy) - 2'451'545;
+  return days * 86'400'000 + (s.hh - 12) * 3'600'000LL + s.mm * 60'000LL;
+}
+
+struct StepCase {
+  const char* why;
+  const char* step;
+  Start start;
+};
+
+// The worst distance, ms, of frames 0..frames-1 from start + N × step.
+double worst_ms(const StepCase& c) {
+  const TimeStep step = *parse_time_step(c.step);
+  const std::int64_t signed_ms = step.backward ? -step.millis : step.millis;
+  const std::int64_t start_ms = ms_from_j2000(c.start);
+  FrameClock clock;
+  clock.start(c.start.yr, c.start.mn, c.start.dy, c.start.hh + c.start.mm / 60.0);
+  double worst = 0;
+  for (int n = 0; n < frames; ++n) {
+    const FrameMoment m = clock.advance(step);
+    const double expected_ms = static_cast<double>(start_ms + n * signed_ms);
+    worst = std::max(worst, std::fabs(m.t2000 * ms_per_century - expected_ms));
+  }
+  return worst;
+}
+
+TEST(FrameClock, AHundredThousandFramesOfEveryCountedStepStayWithinAMillisecond) {
+  const StepCase cases[] = {
+      {"a minute back", "-1m", {2026, 12, 7, 21, 0}},
+      {"ten seconds", "10s", {2026, 12, 31, 23, 59}},
+      {"ten seconds back", "-10s", {2027, 1, 1, 0, 0}},
+      {"ten minutes", "10m", {2026, 2, 28, 12, 0}},
+      {"ten minutes back", "-10m", {2024, 3, 1, 0, 5}},
+      {"hours", "1h", {1999, 12, 31, 23, 0}},
+      {"hours back, through years", "-1h", {2026, 12, 7, 21, 0}},
+      {"days, 274 years on", "1d", {2026, 12, 7, 21, 0}},
+      {"days, 274 years back", "-1d", {2026, 12, 7, 21, 0}},
+      {"sidereal days, 273 years on", "1sd", {1900, 1, 1, 0, 0}},
+      {"sidereal days, back before 1600", "-1sd", {1850, 6, 15, 3, 30}},
+  };
+  for (const StepCase& c : cases) EXPECT_LT(worst_ms(c), moment_tolerance_ms) << c.why;
+}
+
+// The standard minute sums as it always has, and the golden frames hold it
+// to that bit for bit: each frame rounds the day count twice (to the date and
+// back), half a unit in the last place of about 155,000 days (1.26 µs) each,
+// so 100,000 frames may stray by up to a quarter of a second.
+TEST(FrameClock, TheStandardMinuteStraysNoMoreThanItsRoundingAllows) {
+  constexpr double rounding_bound_ms = frames * 2 * 1.26e-3;
+  EXPECT_LT(worst_ms({"the standard minute", "1m", {2026, 12, 7, 21, 0}}), rounding_bound_ms);
+}
+
+TEST(FrameClock, ANewStepCountsOnFromTheLastFrame) {
+  FrameClock clock;
+  clock.start(2026, 12, 7, 21);
+  const TimeStep hour = *parse_time_step("1h"), day_back = *parse_time_step("-1d");
+  for (int n = 0; n < 3; ++n) clock.advance(hour);  // 21 h, 22 h, 23 h
+  const FrameMoment m = clock.advance(day_back);
+  const double expected_ms = static_cast<double>(ms_from_j2000({2026, 12, 6, 23, 0}));
+  EXPECT_LT(std::fabs(m.t2000 * ms_per_century - expected_ms), moment_tolerance_ms);
+  EXPECT_EQ(clock.clock().dy_now, 6);
+  EXPECT_NEAR(clock.clock().ut_now, 23, 1e-9);
+}
+
+TEST(FrameClock, AMoveIsCountedFromByTheNextStep) {
+  FrameClock clock;
+  clock.start(2026, 12, 7, 21);
+  const TimeStep hour = *parse_time_step("1h");
+  const FrameMoment first = clock.advance(hour);
+  const auto moved = clock.move(first.tjt, first.ut_now, -48);
+  ASSERT_TRUE(moved.has_value());
+  const FrameMoment next = clock.advance(hour);
+  const double expected_ms = static_cast<double>(ms_from_j2000({2026, 12, 5, 22, 0}));
+  EXPECT_LT(std::fabs(next.t2000 * ms_per_century - expected_ms), moment_tolerance_ms);
+}
+
+TEST(TimeStep, TheStepTextsAndTheirRefusals) {
+  const struct {
+    const char* text;
+    std::optional<TimeStep> expected;
+  } cases[] = {
+      {"10s", TimeStep{10'000, false}},
+      {"1m", TimeStep{}},
+      {"-1m", TimeStep{60'000, true}},
+      {"10m", TimeStep{600'000, false}},
+      {"-1h", TimeStep{3'600'000, true}},
+      {"1d", TimeStep{86'400'000, false}},
+      {"1sd", TimeStep{86'164'090, false}},
+      {"-1sd", TimeStep{86'164'090, true}},
+      {"", std::nullopt},
+      {"-", std::nullopt},
+      {"--1h", std::nullopt},
+      {"1H", std::nullopt},
+      {"2h", std::nullopt},
+      {" 1h", std::nullopt},
+  };
+  for (const auto& c : cases) EXPECT_EQ(parse_time_step(c.text), c.expected) << c.text;
+}
+
+TEST(TimeStep, TheChoicesComeInTheDropDownsOrderAndParseAsTheirKeys) {
+  const char* order[] = {"10s", "1m", "10m", "1h", "1d", "1sd"};
+  const auto choices = time_step_choices();
+  ASSERT_EQ(choices.size(), std::size(order));
+  for (std::size_t k = 0; k < choices.size(); ++k) {
+    EXPECT_STREQ(choices[k].key, order[k]);
+    EXPECT_EQ(parse_time_step(choices[k].key), (TimeStep{choices[k].millis, false}))
+        << choices[k].key;
+  }
+  EXPECT_STREQ(choices[1].label_ja, "1 分") << "the standard step";
+  EXPECT_EQ(choices[1].millis, TimeStep{}.millis);
+}
+
+TEST(TimeStep, TheSiderealDayIsTheEarthsTurnAgainstTheStars) {
+  // 23 h 56 m 4.09 s (IERS: 86164.0905 s of mean solar time).
+  const TimeStepChoice& sd = time_step_choices().back();
+  EXPECT_STREQ(sd.key, "1sd");
+  EXPECT_NEAR(static_cast<double>(sd.millis), 86'164'090.5, 1);
+}
+
+}  // namespace
+}  // namespace hz
