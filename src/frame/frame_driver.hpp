@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The frame driver: the Start button's handler, which the timer's ticks call
 // too. Each call shows the frame drawn by the previous call, draws the next
-// one on the hidden surface and moves the simulated clock on by one minute.
+// one on the hidden surface and moves the simulated clock on by one step
+// (one minute unless the options say otherwise: frame_clock.hpp).
 // It knows nothing of widgets: the window and the headless renderer run it
 // alike.
 #pragma once

@@ -131,6 +131,19 @@ TEST(TimeStep, TheStepTextsAndTheirRefusals) {
   for (const auto& c : cases) EXPECT_EQ(parse_time_step(c.text), c.expected) << c.text;
 }
 
+TEST(TimeStep, TheChoicesComeInTheDropDownsOrderAndParseAsTheirKeys) {
+  const char* order[] = {"10s", "1m", "10m", "1h", "1d", "1sd"};
+  const auto choices = time_step_choices();
+  ASSERT_EQ(choices.size(), std::size(order));
+  for (std::size_t k = 0; k < choices.size(); ++k) {
+    EXPECT_STREQ(choices[k].key, order[k]);
+    EXPECT_EQ(parse_time_step(choices[k].key), (TimeStep{choices[k].millis, false}))
+        << choices[k].key;
+  }
+  EXPECT_STREQ(choices[1].label_ja, "1 分") << "the standard step";
+  EXPECT_EQ(choices[1].millis, TimeStep{}.millis);
+}
+
 TEST(TimeStep, TheSiderealDayIsTheEarthsTurnAgainstTheStars) {
   // 23 h 56 m 4.09 s (IERS: 86164.0905 s of mean solar time).
   const TimeStepChoice& sd = time_step_choices().back();
