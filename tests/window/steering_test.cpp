@@ -219,6 +219,9 @@ TEST(Steering, APlaceFillsLongitudeAndLatitudeAndRestartsAtTheMomentOnScreen) {
   EXPECT_FALSE(form.driver().started()) << "before Start a place only fills the fields";
 
   start_tokyo_paused(form);
+  // Steps of 10 seconds: the moment on screen has a fraction of a minute.
+  auto* step = child<QComboBox>(form, "StepBox");
+  step->setCurrentIndex(step->findText(QString::fromUtf8("10 秒")));
   press(form, "Command2");
   for (int i = 0; i < 3; ++i) form.Timer1_Timer();
   press(form, "Command2");
@@ -231,6 +234,7 @@ TEST(Steering, APlaceFillsLongitudeAndLatitudeAndRestartsAtTheMomentOnScreen) {
   EXPECT_NEAR(f->lon_obs / rd, 127.68, 0.006);
   EXPECT_NEAR(f->lat_obs / rd, 26.21, 0.006);
   EXPECT_NEAR(f->t2000, on_screen, same_moment_centuries);
+  EXPECT_NE(field(form, "Text4").find('.'), std::string::npos) << "minutes with their fraction";
 }
 
 TEST(Steering, FindingAnObjectTurnsTheViewOrSaysWhyNot) {
