@@ -11,6 +11,7 @@
 #include "constellation/constellations.hpp"
 #include "constellation/extended_stars.hpp"
 #include "frame/almanac_text.hpp"
+#include "frame/field_step.hpp"
 #include "frame/constellation_layer.hpp"
 #include "frame/decimal_text.hpp"
 #include "frame/object_names.hpp"
@@ -50,10 +51,6 @@ std::vector<SkyTarget> make_targets() {
     out.push_back({SkyTarget::Kind::constellation, k, c.japanese, c.latin});
   }
   return out;
-}
-
-FrameView view_of(const FrameReport& frame) {
-  return {frame.t2000, frame.ut_now, frame.lat_obs, frame.lon_obs, frame.view_alt, frame.view_az};
 }
 
 // A star of the extended table or a label point, carried to the stars' epoch
