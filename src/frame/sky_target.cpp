@@ -14,7 +14,6 @@
 #include "frame/field_step.hpp"
 #include "frame/constellation_layer.hpp"
 #include "frame/decimal_text.hpp"
-#include "frame/field_step.hpp"
 #include "frame/object_names.hpp"
 #include "time/sidereal.hpp"
 
