@@ -11,9 +11,9 @@
 #include "constellation/constellations.hpp"
 #include "constellation/extended_stars.hpp"
 #include "frame/almanac_text.hpp"
-#include "frame/field_step.hpp"
 #include "frame/constellation_layer.hpp"
 #include "frame/decimal_text.hpp"
+#include "frame/field_step.hpp"
 #include "frame/object_names.hpp"
 #include "time/sidereal.hpp"
 
