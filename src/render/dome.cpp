@@ -7,6 +7,7 @@
 #include <span>
 
 #include "common/tri.hpp"
+#include "render/dome_legend.hpp"
 #include "render/fast_polar_distance.hpp"
 #include "render/projection.hpp"
 
@@ -187,31 +188,9 @@ bool sph(Surface& pic, double alt0, double az0, double x0, double y0, double r, 
     pic.circle(x0, y0, r * scl, pic.fore_color(), ArcAngles{0, pi}, 1.0);
   }
 
-  // Legend.
-  const double line1_y = text_line1_y + legend_line_dy, line2_y = text_line2_y + legend_line_dy;
-  pic.line(x0 - 20, line1_y, x0 + 80, line1_y, pic.fore_color());
-  pic.set_current(x0 + legend_text_dx, text_line1_y);
-  pic.print("視線を中心とする半径90ﾟの円");
-  pic.set_fore_color(col2);
-  pic.line(x0 - 20, line2_y, x0 + 80, line2_y, pic.fore_color());
-  pic.set_current(x0 + legend_text_dx, text_line2_y);
-  pic.print("地平線");
-
-  // Cardinal points on the horizon.
-  static constexpr const char* labels[4] = {"北", "東", "南", "西"};
-  bool cardinal_drawn = false;
-  for (int k = 0; k < 4; ++k) {
-    const int a = 90 * k;
-    const Projected p = prj(ss, sl, x0, y0, scl, 0 * rd, a * rd);
-    if (p.d / rd < r + 0.5) {
-      pic.set_fill_style(FillStyle::transparent);
-      pic.circle(p.xp, p.yp, 2, pic.fore_color());
-      pic.set_current(p.xp - 4, p.yp + 10);
-      pic.print(labels[k]);
-      cardinal_drawn = true;
-    }
-  }
-  return cardinal_drawn;
+  // Legend and cardinal points, a point up to half a degree beyond the field.
+  return draw_legend_and_cardinal_points(pic, "視線を中心とする半径90ﾟの円", ss, sl, x0, y0, r, scl,
+                                         0.5, col2);
 }
 
 }  // namespace hz

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <vector>
 
+#include "render/dome_legend.hpp"
 #include "render/projection.hpp"
 #include "render/sky_rotation.hpp"
 
@@ -189,31 +190,10 @@ bool zoomed_dome(Surface& pic, double alt0, double az0, double x0, double y0, do
   pic.set_fore_color(col3);
   draw_edge(pic, v.ss, x0, y0, r, scl, pic.fore_color());
 
-  // Legend, as sph has it, with the field's radius.
-  const double line1_y = text_line1_y + legend_line_dy, line2_y = text_line2_y + legend_line_dy;
-  pic.line(x0 - 20, line1_y, x0 + 80, line1_y, pic.fore_color());
-  pic.set_current(x0 + legend_text_dx, text_line1_y);
-  pic.print(field_radius_legend(r));
-  pic.set_fore_color(col2);
-  pic.line(x0 - 20, line2_y, x0 + 80, line2_y, pic.fore_color());
-  pic.set_current(x0 + legend_text_dx, text_line2_y);
-  pic.print("地平線");
-
-  // Cardinal points on the horizon, within the field or half a degree of
-  // the unmagnified field (1.5 pixels) beyond its edge.
-  static constexpr const char* labels[4] = {"北", "東", "南", "西"};
-  bool cardinal_drawn = false;
-  for (int k = 0; k < 4; ++k) {
-    const Projected p = prj(v.ss, v.sl, x0, y0, scl, 0, 90 * k * rd);
-    if (p.d / rd < r + 1.5 / scl) {
-      pic.set_fill_style(FillStyle::transparent);
-      pic.circle(p.xp, p.yp, 2, pic.fore_color());
-      pic.set_current(p.xp - 4, p.yp + 10);
-      pic.print(labels[k]);
-      cardinal_drawn = true;
-    }
-  }
-  return cardinal_drawn;
+  // Legend, its first line with the field's radius, and cardinal points up
+  // to half a degree of the unmagnified field (1.5 pixels) beyond its edge.
+  return draw_legend_and_cardinal_points(pic, field_radius_legend(r), v.ss, v.sl, x0, y0, r, scl,
+                                         1.5 / scl, col2);
 }
 
 }  // namespace hz
