@@ -94,17 +94,7 @@ TEST(Form1, TheAlmanacOpensOnTheTypedDayAndFollowsTheSky) {
 
 TEST(Form1, DisplayKeysOnTheSkyAndAChangeWhilePausedShowsAtOnce) {
   Form1 form;
-  type_into(form, "Text1", "139.7");
-  type_into(form, "Text2", "35.7");
-  type_into(form, "Text5", "2027");
-  type_into(form, "Text6", "1");
-  type_into(form, "Text7", "15");
-  type_into(form, "Text3", "21");
-  type_into(form, "Text4", "0");
-  press_start(form);
-  press_start(form);
-  press(form, "Command2");  // paused
-  ASSERT_FALSE(form.timer().enabled());
+  testing::start_tokyo_paused(form);
   const double shown = form.driver().shown_frame()->t2000;
   const double last = form.driver().last_frame().t2000;
 

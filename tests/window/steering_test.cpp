@@ -32,28 +32,13 @@ namespace {
 
 using testing::child;
 using testing::press;
-using testing::press_start;
+using testing::start_tokyo_paused;
 using testing::type_into;
 
 // A grabbed or found direction is drawn within this many pixels of its place.
 constexpr double pixel_tolerance = 1.0;
 // A restarted sky goes on from the moment on screen to within a second.
 constexpr double same_moment_centuries = 1.0 / 86400 / 36525;
-
-// Tokyo, 2027-01-15 21:00 JST, started and paused with two frames drawn.
-void start_tokyo_paused(Form1& form) {
-  type_into(form, "Text1", "139.7");
-  type_into(form, "Text2", "35.7");
-  type_into(form, "Text5", "2027");
-  type_into(form, "Text6", "1");
-  type_into(form, "Text7", "15");
-  type_into(form, "Text3", "21");
-  type_into(form, "Text4", "0");
-  press_start(form);
-  press_start(form);
-  press(form, "Command2");
-  ASSERT_FALSE(form.timer().enabled());
-}
 
 PictureBox* visible_sky(Form1& form) {
   for (PictureBox* p : form.findChildren<PictureBox*>())

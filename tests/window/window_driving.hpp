@@ -34,4 +34,19 @@ inline void press(Form1& form, const char* button) {
 
 inline void press_start(Form1& form) { press(form, "Command1"); }
 
+// Tokyo, 2027-01-15 21:00 JST, started and paused with two frames drawn.
+inline void start_tokyo_paused(Form1& form) {
+  type_into(form, "Text1", "139.7");
+  type_into(form, "Text2", "35.7");
+  type_into(form, "Text5", "2027");
+  type_into(form, "Text6", "1");
+  type_into(form, "Text7", "15");
+  type_into(form, "Text3", "21");
+  type_into(form, "Text4", "0");
+  press_start(form);
+  press_start(form);
+  press(form, "Command2");
+  ASSERT_FALSE(form.timer().enabled());
+}
+
 }  // namespace hz::testing
