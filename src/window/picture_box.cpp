@@ -118,11 +118,9 @@ void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void PictureBox::wheelEvent(QWheelEvent* event) {
-  // The sky has the focus: this box, or the other before they changed places.
-  if (!qobject_cast<PictureBox*>(window()->focusWidget())) {
-    event->ignore();
-    return;
-  }
+  // The wheel turns over the sky, wherever the focus was: the sky takes it,
+  // so that the keys + and - go on from there.
+  setFocus(Qt::MouseFocusReason);
   // A notch is 120 eighths of a degree; touchpads send less at a time.
   wheel_angle_ += event->angleDelta().y();
   const int steps = wheel_angle_ / 120;

@@ -23,8 +23,8 @@ class FrameDriver;
 //
 // Pressing on the shown sky grabs the direction under the pointer: while the
 // button is held, the box says where the pointer has taken it, and the window
-// turns the view to keep it there. The wheel asks for zoom levels while the
-// box has the focus.
+// turns the view to keep it there. The wheel over the box asks for zoom
+// levels and gives the box the focus.
 class PictureBox : public QWidget {
   Q_OBJECT
  public:

@@ -99,7 +99,7 @@ TEST(Steering, DraggingTheSkyKeepsTheGrabbedDirectionUnderThePointer) {
       << at.x() << ", " << at.y();
 }
 
-TEST(Steering, KeysAndWheelActOnlyWhenTheSkyHasTheFocus) {
+TEST(Steering, KeysActOnlyWhenTheSkyHasTheFocusTheWheelOverTheSky) {
   Form1 form;
   start_tokyo_paused(form);
   SteeringPanel* panel = form.steering_panel();
@@ -123,7 +123,7 @@ TEST(Steering, KeysAndWheelActOnlyWhenTheSkyHasTheFocus) {
       {"the wheel zooms in", "sky", 0, Qt::NoModifier, "45", "180", 1},
       {"arrows in a text box", "Text1", Qt::Key_Left, Qt::NoModifier, "45", "180", 0},
       {"plus typed in the find box", "FindBox", Qt::Key_Plus, Qt::NoModifier, "45", "180", 0},
-      {"the wheel without the focus", "Text1", 0, Qt::NoModifier, "45", "180", 0},
+      {"the wheel over the sky, typing in a field", "Text1", 0, Qt::NoModifier, "45", "180", 1},
   };
   for (const Case& c : cases) {
     type_into(form, "Text8", "45");
@@ -142,6 +142,9 @@ TEST(Steering, KeysAndWheelActOnlyWhenTheSkyHasTheFocus) {
     EXPECT_EQ(field(form, "Text8"), c.alt) << c.why;
     EXPECT_EQ(field(form, "Text9"), c.az) << c.why;
     EXPECT_EQ(panel->zoom_level(), c.zoom_level) << c.why;
+    if (c.key == 0) {
+      EXPECT_EQ(form.focusWidget(), sky) << c.why << ": the sky takes the focus";
+    }
     if (c.zoom_level == 1) {
       EXPECT_DOUBLE_EQ(form.driver().shown_frame()->options.zoom, std::sqrt(2.0))
           << c.why << ": shown at once while paused";
