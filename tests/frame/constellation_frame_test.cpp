@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "constellation/extended_stars.hpp"
+#include "frame/driver_rig.hpp"
 #include "frame/frame_driver.hpp"
 #include "frame/manual_timer.hpp"
 #include "render_qt/image_surface.hpp"
@@ -17,13 +18,7 @@ namespace {
 
 using testing::FakeFields;
 
-struct FrameRig {
-  FakeFields fields;
-  ManualTimer timer;
-  ImageSurface picture1, picture2;
-  FrameDriver driver{fields, timer, picture1, picture2};
-  const ImageSurface& drawn() const { return *static_cast<const ImageSurface*>(driver.pic_draw()); }
-};
+using FrameRig = testing::DriverRig<ImageSurface>;
 
 // 2027-06-17 23:00 JST over Tokyo: the Moon lies on a figure line of Virgo.
 void moon_on_a_figure(FakeFields& f) { f.start(139.74, 35.68, 2027, 6, 17, 23, 0); }

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "frame/checking_surface.hpp"
+#include "frame/driver_rig.hpp"
 #include "frame/manual_timer.hpp"
 #include "support/fake_fields.hpp"
 
@@ -18,14 +19,7 @@ using testing::CheckingSurface;
 using testing::FakeFields;
 
 // A driver over fake fields, a manual timer and two checked surfaces.
-struct Rig {
-  FakeFields fields;
-  ManualTimer timer;
-  CheckingSurface picture1, picture2;
-  FrameDriver driver{fields, timer, picture1, picture2};
-
-  void start_ok() { ASSERT_FALSE(driver.command1_click().has_value()); }
-};
+using Rig = testing::DriverRig<CheckingSurface>;
 
 TEST(FrameDriver, StartAt0830JstDrawsTheTypedMomentAndKeepsTheUtDayBefore) {
   Rig r;

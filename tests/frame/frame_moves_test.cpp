@@ -7,6 +7,7 @@
 #include <string>
 
 #include "frame/checking_surface.hpp"
+#include "frame/driver_rig.hpp"
 #include "frame/frame_driver.hpp"
 #include "frame/manual_timer.hpp"
 #include "support/fake_fields.hpp"
@@ -22,28 +23,18 @@ constexpr double hour_in_centuries = 1.0 / (24 * 36525);
 constexpr double t2000_tolerance = hour_in_centuries / 3.6e9;
 constexpr double pixel_tolerance = 1;
 
-struct Rig {
-  FakeFields fields;
-  ManualTimer timer;
-  CheckingSurface picture1, picture2;
-  FrameDriver driver{fields, timer, picture1, picture2};
-
-  void frame() { ASSERT_FALSE(driver.command1_click().has_value()); }
-  const CheckingSurface& shown() const {
-    return driver.pic_show() == &picture1 ? picture1 : picture2;
-  }
-};
+using Rig = testing::DriverRig<CheckingSurface>;
 
 TEST(FrameMoves, ABackwardHourStepMovesBackAnHourEachFrame) {
   Rig r;
   r.fields.start(135, 35, 2026, 12, 7, 21, 0);
   r.fields.options_.step = {3'600'000, true};
-  r.frame();
+  r.start_ok();
   const double t0 = r.driver.last_frame().t2000;
   EXPECT_EQ(r.driver.last_frame().caption.time, "21 時00 分 (JST)");
   const char* times[] = {"20 時00 分 (JST)", "19 時00 分 (JST)", "18 時00 分 (JST)"};
   for (int n = 1; n <= 3; ++n) {
-    r.frame();
+    r.start_ok();
     EXPECT_NEAR(r.driver.last_frame().t2000, t0 - n * hour_in_centuries, t2000_tolerance) << n;
     EXPECT_EQ(r.driver.last_frame().caption.time, times[n - 1]);
   }
@@ -53,9 +44,9 @@ TEST(FrameMoves, SiderealDayStepsKeepEveryStarInItsPlace) {
   Rig r;
   r.fields.start(135, 35, 2026, 12, 7, 21, 0);
   r.fields.options_.step = {86'164'090, false};
-  r.frame();
+  r.start_ok();
   const FrameReport first = r.driver.last_frame();
-  for (int n = 1; n <= 10; ++n) r.frame();
+  for (int n = 1; n <= 10; ++n) r.start_ok();
   const FrameReport& last = r.driver.last_frame();
   EXPECT_EQ(last.caption.date, "2026 年12 月17 日") << "ten days on";
   int compared = 0;
@@ -78,8 +69,8 @@ TEST(FrameMoves, AStepByHandWhilePausedShowsThatMomentAtOnce) {
     Rig r;
     r.fields.start(135, 35, 2026, 12, 7, 21, 0);
     r.fields.options_.step = {3'600'000, true};  // 逆向き: the button's direction wins
-    r.frame();
-    r.frame();  // 21 h on screen, 20 h drawn behind it
+    r.start_ok();
+    r.start_ok();  // 21 h on screen, 20 h drawn behind it
     r.driver.command2_click();
     r.driver.step_frame(c.backward);
     EXPECT_EQ(r.driver.shown_frame()->caption.time, c.time) << c.backward;
@@ -103,11 +94,11 @@ TEST(FrameMoves, AStepByHandBeforeTheFirstStartDoesNothing) {
 TEST(FrameMoves, RestartReadsTheFieldsAfreshAndShowsTheNewSkyAtOnce) {
   Rig r, fresh;
   r.fields.start(135, 35, 2026, 12, 7, 21, 0);
-  for (int n = 0; n < 3; ++n) r.frame();
+  for (int n = 0; n < 3; ++n) r.start_ok();
   r.driver.command2_click();  // paused: restart enables the timer again
   for (Rig* x : {&r, &fresh}) x->fields.start(-70, -30, 1990, 6, 1, 3, 15);
   ASSERT_FALSE(r.driver.restart().has_value());
-  fresh.frame();
+  fresh.start_ok();
   EXPECT_TRUE(r.timer.enabled());
   ASSERT_NE(r.driver.shown_frame(), nullptr);
   EXPECT_EQ(r.driver.shown_frame()->caption.time, "03 時15 分 (JST)");
@@ -124,8 +115,8 @@ TEST(FrameMoves, RestartReadsTheFieldsAfreshAndShowsTheNewSkyAtOnce) {
 TEST(FrameMoves, ARefusedRestartChangesNothing) {
   Rig r;
   r.fields.start(135, 35, 2026, 12, 7, 21, 0);
-  r.frame();
-  r.frame();
+  r.start_ok();
+  r.start_ok();
   r.driver.command2_click();
   const QImage before = r.shown().inner.image();
   const double ut = r.driver.clock().ut_now;

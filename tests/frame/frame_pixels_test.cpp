@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "frame/driver_rig.hpp"
 #include "frame/frame_driver.hpp"
 #include "frame/manual_timer.hpp"
 #include "frame/solar_system.hpp"
@@ -111,13 +112,7 @@ TEST(FramePixels, DotSizesFollowTheMagnitude) {
   }
 }
 
-struct FrameRig {
-  FakeFields fields;
-  ManualTimer timer;
-  ImageSurface picture1, picture2;
-  FrameDriver driver{fields, timer, picture1, picture2};
-  const ImageSurface& drawn() const { return *static_cast<const ImageSurface*>(driver.pic_draw()); }
-};
+using FrameRig = testing::DriverRig<ImageSurface>;
 
 TEST(FramePixels, NightSkyShowsStarsAndPlanets) {
   FrameRig r;

@@ -8,6 +8,7 @@
 
 #include "almanac/almanac_day.hpp"
 #include "frame/decimal_text.hpp"
+#include "frame/driver_rig.hpp"
 #include "frame/frame_driver.hpp"
 #include "frame/manual_timer.hpp"
 #include "render_qt/image_surface.hpp"
@@ -30,16 +31,10 @@ constexpr double rising_altitude_tolerance = 0.001 * rd;
 constexpr int jupiter = sun_index + 5;
 
 // The driver drawing on images, over fields a test types into.
-struct Rig {
-  FakeFields fields;
-  ManualTimer timer;
-  ImageSurface picture1, picture2;
-  FrameDriver driver{fields, timer, picture1, picture2};
-
+struct Rig : testing::DriverRig<ImageSurface> {
   const FrameReport& start(int yr, int mn, int dy, int hh, int mi) {
     fields.start(139.69, 35.69, yr, mn, dy, hh, mi);  // Tokyo
-    EXPECT_FALSE(driver.command1_click().has_value());
-    return driver.last_frame();
+    return start_ok();
   }
 };
 

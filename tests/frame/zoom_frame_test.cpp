@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "constellation/constellations.hpp"
+#include "frame/driver_rig.hpp"
 #include "frame/frame_driver.hpp"
 #include "frame/identify.hpp"
 #include "frame/manual_timer.hpp"
@@ -20,21 +21,14 @@ using testing::FakeFields;
 constexpr double pixel_tolerance = 1;
 constexpr int sirius = 79;
 
-struct FrameRig {
-  FakeFields fields;
-  ManualTimer timer;
-  ImageSurface picture1, picture2;
-  FrameDriver driver{fields, timer, picture1, picture2};
-
+struct FrameRig : testing::DriverRig<ImageSurface> {
   // 2027-01-15 21:00 JST over Tokyo, Sirius low in the south-south-east,
   // the Moon in the west; looking at az, alt magnified zoom times.
   const FrameReport& frame(double zoom, const char* alt, const char* az) {
     fields.start(139.74, 35.68, 2027, 1, 15, 21, 0).set(Field::Text8, alt).set(Field::Text9, az);
     fields.options_.zoom = zoom;
-    EXPECT_FALSE(driver.command1_click().has_value());
-    return driver.last_frame();
+    return start_ok();
   }
-  const ImageSurface& drawn() const { return *static_cast<const ImageSurface*>(driver.pic_draw()); }
 };
 
 double from_centre(double x, double y) { return std::hypot(x - xc_sky, y - yc_sky); }
