@@ -7,7 +7,7 @@
 
 #include "cli/headless_frames.hpp"
 #include "cli/render_options.hpp"
-#include "frame/sky_target.hpp"
+#include "steer/sky_target.hpp"
 
 namespace {
 
@@ -18,7 +18,7 @@ struct TokyoFrame {
   hz::OptionFields fields{options};
   hz::HeadlessFrames frames{fields};
 
-  TokyoFrame() { frames.driver().command1_click(); }
+  TokyoFrame() { frames.driver().start(); }
   const hz::FrameReport& frame() const { return frames.driver().last_frame(); }
 };
 

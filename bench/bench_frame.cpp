@@ -29,8 +29,8 @@ hz::RenderOptions tokyo_night(std::vector<std::string> extra) {
 void run_frames(benchmark::State& state, hz::RenderOptions options) {
   hz::OptionFields fields(options);
   hz::HeadlessFrames frames(fields);
-  frames.driver().command1_click();
-  for (auto _ : state) frames.driver().command1_click();
+  frames.driver().start();
+  for (auto _ : state) frames.driver().start();
 }
 
 void BM_DefaultViewGridOff(benchmark::State& state) { run_frames(state, tokyo_night({})); }
@@ -56,10 +56,10 @@ void turning_view(benchmark::State& state, std::vector<std::string> extra) {
   hz::OptionFields fields(options);
   hz::HeadlessFrames frames(fields);
   long az = 180;
-  frames.driver().command1_click();
+  frames.driver().start();
   for (auto _ : state) {
-    options.texts[hz::Field::Text9] = std::to_string(++az);
-    frames.driver().command1_click();
+    options.texts[hz::Field::view_azimuth] = std::to_string(++az);
+    frames.driver().start();
   }
 }
 
@@ -79,13 +79,13 @@ void BM_DraggingView(benchmark::State& state) {
   hz::RenderOptions options = tokyo_night({});
   hz::OptionFields fields(options);
   hz::HeadlessFrames frames(fields);
-  frames.driver().command1_click();
+  frames.driver().start();
   long k = 0;
   for (auto _ : state) {
     ++k;
-    options.texts[hz::Field::Text8] = std::to_string(45 + 20 * std::sin(k * 0.01));
-    options.texts[hz::Field::Text9] = std::to_string(180 + 0.37 * static_cast<double>(k));
-    frames.driver().command1_click();
+    options.texts[hz::Field::view_altitude] = std::to_string(45 + 20 * std::sin(k * 0.01));
+    options.texts[hz::Field::view_azimuth] = std::to_string(180 + 0.37 * static_cast<double>(k));
+    frames.driver().start();
   }
 }
 

@@ -4,7 +4,7 @@
 // and near the zenith.
 #include <benchmark/benchmark.h>
 
-#include "frame/grab_view.hpp"
+#include "steer/grab_view.hpp"
 
 namespace {
 

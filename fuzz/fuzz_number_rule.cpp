@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
-#include "frame/number_rule.hpp"
 #include "fuzz_input.hpp"
+#include "text/number_rule.hpp"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view text(reinterpret_cast<const char*>(data), size);

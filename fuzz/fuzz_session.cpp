@@ -13,7 +13,7 @@
 // Input: a byte of option flags (bit 0 grid, bit 1 stars by day, bits 2, 3
 // and 4 the constellation lines, names and boundaries, bit 5 stars to
 // magnitude 6), ten texts
-// (Text1..Text9, Text11), then actions of one byte each (low two bits: 0
+// (the fields, longitude to frame interval), then actions of one byte each (low two bits: 0
 // Start, 1 Pause/Resume, 2 tick, 3 edit, followed by a field byte and a text).
 // A text is one byte: below 0xC0 an entry of a table of telling texts,
 // otherwise the low six bits count the raw bytes that follow.
@@ -50,9 +50,10 @@ void check(bool ok, const std::string& what) {
   if (!ok) hz::fuzz::fail(kName, what);
 }
 
-constexpr std::array<Field, 10> kFields = {Field::Text1, Field::Text2, Field::Text3, Field::Text4,
-                                           Field::Text5, Field::Text6, Field::Text7, Field::Text8,
-                                           Field::Text9, Field::Text11};
+constexpr std::array<Field, 10> kFields = {
+    Field::longitude,    Field::latitude,      Field::hour, Field::minute,
+    Field::year,         Field::month,         Field::day,  Field::view_altitude,
+    Field::view_azimuth, Field::frame_interval};
 
 // Texts near the edges of what the fields accept, and some plain ones.
 constexpr const char* kTexts[] = {
@@ -127,7 +128,7 @@ enum class Kind { start, pause_resume, tick, edit };
 
 struct Action {
   Kind kind = Kind::start;
-  Field field = Field::Text1;
+  Field field = Field::longitude;
   std::string text;
 };
 
@@ -183,16 +184,16 @@ Outcome act(Session& s, const Action& a) {
   const auto t0 = std::chrono::steady_clock::now();
   switch (a.kind) {
     case Kind::start:
-      out.refusal = s.driver.command1_click();
+      out.refusal = s.driver.start();
       out.drew = !out.refusal;
       break;
     case Kind::pause_resume:
-      s.driver.command2_click();
+      s.driver.pause_or_resume();
       break;
     case Kind::tick:
       // The timer ticks only while enabled with a nonzero interval.
       if (s.timer.enabled() && s.timer.interval() > 0) {
-        s.driver.timer1_timer();
+        s.driver.tick();
         out.drew = s.driver.started();
       }
       break;
@@ -215,19 +216,19 @@ void check_surfaces(const Session& s) {
 // A usable text for each field a start can be refused for.
 const char* usable_text(Field f) {
   switch (f) {
-    case Field::Text1:
+    case Field::longitude:
       return "135";
-    case Field::Text2:
+    case Field::latitude:
       return "35";
-    case Field::Text5:
+    case Field::year:
       return "2026";
-    case Field::Text6:
+    case Field::month:
       return "12";
-    case Field::Text7:
+    case Field::day:
       return "7";
-    case Field::Text3:
+    case Field::hour:
       return "21";
-    case Field::Text4:
+    case Field::minute:
       return "0";
     default:
       return nullptr;

@@ -16,6 +16,7 @@
 #include "output/safe_write.hpp"
 #include "render_qt/offscreen_app.hpp"
 #include "render_qt/png_encode.hpp"
+#include "window/control_names.hpp"
 #include "window/form1.hpp"
 
 int main(int argc, char** argv) {
@@ -30,14 +31,12 @@ int main(int argc, char** argv) {
 
   hz::Form1 form;
   for (const auto& [field, text] : options->texts) {
-    form.findChild<QLineEdit*>(hz::field_info(field).object_name)
-        ->setText(QString::fromStdString(text));
+    form.findChild<QLineEdit*>(hz::text_box_name(field))->setText(QString::fromStdString(text));
   }
-  form.findChild<QRadioButton*>(options->frame.grid ? hz::grid_group.on_name
-                                                    : hz::grid_group.off_name)
+  form.findChild<QRadioButton*>(options->frame.grid ? hz::grid_buttons.on : hz::grid_buttons.off)
       ->setChecked(true);
-  form.findChild<QRadioButton*>(options->frame.stars_by_day ? hz::day_stars_group.on_name
-                                                            : hz::day_stars_group.off_name)
+  form.findChild<QRadioButton*>(options->frame.stars_by_day ? hz::day_stars_buttons.on
+                                                            : hz::day_stars_buttons.off)
       ->setChecked(true);
   // The 表示 group: 6等星まで for any magnitude limit.
   const std::pair<const char*, bool> display[] = {

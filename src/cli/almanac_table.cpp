@@ -3,9 +3,9 @@
 
 #include <array>
 
-#include "frame/almanac_text.hpp"
-#include "frame/decimal_text.hpp"
-#include "frame/object_names.hpp"
+#include "text/almanac_text.hpp"
+#include "text/decimal_text.hpp"
+#include "text/object_names.hpp"
 
 namespace hz {
 namespace {
@@ -53,11 +53,8 @@ void write_day(std::string& out, const AlmanacDay& d) {
 
 }  // namespace
 
-std::optional<std::string> almanac_table(const StartMoment& start, long days) {
-  const std::optional<JstDay> typed = jst_day(start.yr, start.mn, start.dy);
-  if (!typed) return std::nullopt;
-  std::optional<AlmanacDay> d =
-      almanac_of_moment(start.lon_obs, start.lat_obs, t2000_at(*typed, start.start_jst));
+std::optional<std::string> almanac_table(const PlaceAndMoment& start, long days) {
+  std::optional<AlmanacDay> d = almanac_of_moment(start.lon_obs, start.lat_obs, start.t2000);
   std::string out = "date\tbody\tevent\ttime_jst\tazimuth_deg\taltitude_deg\tvalue\n";
   for (long n = 0; n < days; ++n) {
     if (!d) return std::nullopt;

@@ -7,8 +7,8 @@
 #include "constellation/constellations.hpp"
 #include "constellation/extended_stars.hpp"
 #include "frame/constellation_layer.hpp"
-#include "frame/decimal_text.hpp"
-#include "frame/object_names.hpp"
+#include "text/decimal_text.hpp"
+#include "text/object_names.hpp"
 
 namespace hz {
 namespace {

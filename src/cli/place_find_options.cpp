@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/place_find_options.hpp"
 
-#include "frame/decimal_text.hpp"
 #include "places/places.hpp"
+#include "steer/session_fields.hpp"
+#include "text/decimal_text.hpp"
 
 namespace hz {
 
@@ -12,11 +13,7 @@ std::optional<std::string> parse_place_find_option(
     RenderOptions& o) {
   if (name == "--now") {
     if (has_value) return name + " takes no value";
-    o.texts[Field::Text5] = std::to_string(now.yr);
-    o.texts[Field::Text6] = std::to_string(now.mn);
-    o.texts[Field::Text7] = std::to_string(now.dy);
-    o.texts[Field::Text3] = std::to_string(now.hh);
-    o.texts[Field::Text4] = std::to_string(now.mi);
+    for (const auto& [f, text] : now_fields(now)) o.texts[f] = text;
     return "";
   }
   if (name == "--place") {
@@ -32,8 +29,7 @@ std::optional<std::string> parse_place_find_option(
              "': give a prefectural capital or a prefecture, in kanji or romaji, or 明石 "
              "(see --place list)";
     }
-    o.texts[Field::Text1] = fixed_text(p->lon_deg, 2);
-    o.texts[Field::Text2] = fixed_text(p->lat_deg, 2);
+    for (const auto& [f, text] : place_fields(*p)) o.texts[f] = text;
     return "";
   }
   if (name == "--find") {

@@ -13,13 +13,15 @@
 #include "cli/place_find_options.hpp"
 #include "cli/progress_line.hpp"
 #include "cli/render_options.hpp"
-#include "frame/decimal_text.hpp"
 #include "output/safe_write.hpp"
 #include "output/std_streams.hpp"
 #include "render_qt/fonts.hpp"
 #include "render_qt/japanese_font.hpp"
 #include "render_qt/offscreen_app.hpp"
 #include "render_qt/png_encode.hpp"
+#include "steer/almanac_moment.hpp"
+#include "steer/find_view.hpp"
+#include "text/decimal_text.hpp"
 
 namespace {
 
@@ -68,17 +70,15 @@ int write_outputs(const hz::RenderOptions& o, const hz::HeadlessFrames* frames,
 // --find: the first frame drawn again with the view on the object; below the
 // horizon it is drawn all the same and standard error says so.
 void centre_on(const hz::SkyTarget& t, hz::FrameDriver& driver, hz::RenderOptions& o) {
-  const hz::FrameReport& first = driver.last_frame();
-  const hz::Horizontal h = hz::target_direction(t, first);
-  if (h.alt_deg < 0) {
-    const std::optional<double> rising = hz::next_rising(t, first);
+  const hz::TargetView v = hz::view_toward(t, driver.last_frame());
+  if (v.below_horizon) {
     const std::string& name = t.name_en.empty() ? t.name_ja : t.name_en;
     std::cerr << "hoshizora-render: " << (t.name_ja.empty() ? t.name_en : t.name_ja) << ": "
-              << hz::below_horizon_text(rising) << "\nhoshizora-render: " << name << " is "
-              << hz::below_horizon_text_en(rising) << '\n';
+              << hz::below_horizon_text(v.rising) << "\nhoshizora-render: " << name << " is "
+              << hz::below_horizon_text_en(v.rising) << '\n';
   }
-  o.texts[hz::Field::Text8] = hz::fixed_text(h.alt_deg, 6);
-  o.texts[hz::Field::Text9] = hz::fixed_text(h.az_deg, 6);
+  o.texts[hz::Field::view_altitude] = hz::fixed_text(v.direction.alt_deg, 6);
+  o.texts[hz::Field::view_azimuth] = hz::fixed_text(v.direction.az_deg, 6);
   driver.redraw();
 }
 
@@ -108,12 +108,12 @@ int main(int argc, char** argv) {
   // cannot use is refused as the frames' Start refuses it.
   std::optional<std::string> almanac;
   if (options->almanac) {
-    const auto start = hz::read_start_moment(fields);
-    if (const auto* refusal = std::get_if<hz::StartRefusal>(&start)) {
-      std::cerr << "hoshizora-render: cannot start: " << refusal->message_en << '\n';
+    const auto day = hz::typed_almanac_moment(fields);
+    if (const auto* refusal = std::get_if<hz::AlmanacRefusal>(&day)) {
+      std::cerr << "hoshizora-render: " << refusal->message_en << '\n';
       return 2;
     }
-    almanac = hz::almanac_table(std::get<hz::StartMoment>(start), options->days);
+    almanac = hz::almanac_table(std::get<hz::PlaceAndMoment>(day), options->days);
     if (!almanac) {
       std::cerr << "hoshizora-render: cannot make the almanac: the calendar has no such days\n";
       return 2;
@@ -130,7 +130,7 @@ int main(int argc, char** argv) {
   {
     hz::ProgressLine progress(options->frames);
     for (long n = 0; n < options->frames; ++n) {
-      if (const auto refusal = frames.driver().command1_click()) {
+      if (const auto refusal = frames.driver().start()) {
         std::cerr << "hoshizora-render: cannot start: " << refusal->message_en << '\n';
         return 2;
       }

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "frame/field_table.hpp"
-#include "frame/sky_target.hpp"
+#include "steer/sky_target.hpp"
 #include "time/jst_now.hpp"
 
 namespace hz {

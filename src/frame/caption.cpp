@@ -4,8 +4,8 @@
 #include <optional>
 
 #include "common/constants.hpp"
-#include "frame/dms.hpp"
-#include "frame/number_format.hpp"
+#include "text/dms.hpp"
+#include "text/number_format.hpp"
 #include "time/calendar.hpp"
 
 namespace hz {

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "frame/constellation_sky.hpp"
-#include "frame/field_step.hpp"
 #include "frame/frame_report.hpp"
+#include "frame/frame_view.hpp"
 #include "frame/star_field.hpp"
 #include "render/surface.hpp"
 

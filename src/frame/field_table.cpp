@@ -6,8 +6,9 @@ namespace {
 
 // Each field has exactly one row.
 constexpr bool one_row_per_field() {
-  for (Field f : {Field::Text1, Field::Text2, Field::Text3, Field::Text4, Field::Text5,
-                  Field::Text6, Field::Text7, Field::Text8, Field::Text9, Field::Text11}) {
+  for (Field f :
+       {Field::longitude, Field::latitude, Field::hour, Field::minute, Field::year, Field::month,
+        Field::day, Field::view_altitude, Field::view_azimuth, Field::frame_interval}) {
     int rows = 0;
     for (const FieldInfo& info : field_table) rows += info.field == f;
     if (rows != 1) return false;

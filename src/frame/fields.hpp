@@ -4,13 +4,31 @@
 // them from its widgets; the headless renderer from its command line.
 #pragma once
 
+#include <map>
 #include <string>
 
 #include "frame/frame_options.hpp"
 
 namespace hz {
 
-enum class Field { Text1, Text2, Text3, Text4, Text5, Text6, Text7, Text8, Text9, Text11 };
+// The fields a user types, each read as text by the number rule. The place
+// in degrees, the start moment in JST, the line of sight in degrees and the
+// frame interval in hundredths of a second.
+enum class Field {
+  longitude,
+  latitude,
+  hour,
+  minute,
+  year,
+  month,
+  day,
+  view_altitude,
+  view_azimuth,
+  frame_interval,
+};
+
+// Texts for some of the fields, as a front end would type them.
+using FieldTexts = std::map<Field, std::string>;
 
 class FieldReader {
  public:

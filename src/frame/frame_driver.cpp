@@ -6,9 +6,9 @@
 #include <utility>
 
 #include "frame/caption.hpp"
-#include "frame/field_step.hpp"
-#include "frame/number_rule.hpp"
+#include "frame/frame_view.hpp"
 #include "frame/solar_system.hpp"
+#include "text/number_rule.hpp"
 #include "time/calendar.hpp"
 
 namespace hz {
@@ -24,19 +24,29 @@ int FrameDriver::interval_ms(double hundredths) {
   return static_cast<int>(ms);
 }
 
-std::optional<StartRefusal> FrameDriver::command1_click() {
+std::optional<StartRefusal> FrameDriver::start() {
   if (init_drv_) {
-    auto start = read_start_moment(fields_);
-    if (auto* refusal = std::get_if<StartRefusal>(&start)) return std::move(*refusal);
-    set_up(std::get<StartMoment>(start));
+    auto typed = read_start_moment(fields_);
+    if (auto* refusal = std::get_if<StartRefusal>(&typed)) return std::move(*refusal);
+    set_up(std::get<StartMoment>(typed));
   }
   draw_frame();
   return std::nullopt;
 }
 
-void FrameDriver::command2_click() { timer_.set_enabled(!timer_.enabled()); }
+void FrameDriver::pause_or_resume() { timer_.set_enabled(!timer_.enabled()); }
 
-void FrameDriver::step_frame(bool backward) {
+bool FrameDriver::paused() const {
+  const bool running = timer_.enabled() && timer_.interval() > 0;
+  return started() && !running;
+}
+
+const FrameReport* FrameDriver::frame_on_screen() const {
+  if (!started()) return nullptr;
+  return shown_ ? &*shown_ : &report_;
+}
+
+void FrameDriver::step(bool backward) {
   if (!drawn_any_) return;
   // The moment on screen: before the first tick nothing is, and the frame
   // drawn stands for it.
@@ -89,8 +99,8 @@ void FrameDriver::set_up(const StartMoment& start) {
 
 // The line of sight and the display options, read afresh.
 void FrameDriver::read_view_and_options(FrameReport& report) {
-  const double alt = read_number(fields_.text(Field::Text8));
-  const double az = read_number(fields_.text(Field::Text9));
+  const double alt = read_number(fields_.text(Field::view_altitude));
+  const double az = read_number(fields_.text(Field::view_azimuth));
   if (std::isfinite(alt)) view_alt_ = alt;
   if (std::isfinite(az)) view_az_ = az;
   report.view_alt = view_alt_;
@@ -101,7 +111,7 @@ void FrameDriver::read_view_and_options(FrameReport& report) {
 // ... and the timer interval.
 void FrameDriver::read_view(FrameReport& report) {
   read_view_and_options(report);
-  timer_.set_interval(interval_ms(read_number(fields_.text(Field::Text11))));
+  timer_.set_interval(interval_ms(read_number(fields_.text(Field::frame_interval))));
 }
 
 void FrameDriver::draw_frame() {

@@ -1,10 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The frame driver: the Start button's handler, which the timer's ticks call
-// too. Each call shows the frame drawn by the previous call, draws the next
-// one on the hidden surface and moves the simulated clock on by one step
-// (one minute unless the options say otherwise: frame_clock.hpp).
-// It knows nothing of widgets: the window and the headless renderer run it
-// alike.
+// The frame driver: what Start does, which the timer's ticks do too. Each call shows the frame
+// drawn by the previous call, draws the next one on the hidden surface and moves the simulated
+// clock on by one step (one minute unless the options say otherwise: frame_clock.hpp). It knows
+// nothing of widgets: the window and the headless renderer run it alike.
 #pragma once
 
 #include <optional>
@@ -26,18 +24,18 @@ class FrameDriver {
  public:
   FrameDriver(const FieldReader& fields, FrameTimer& timer, Surface& picture1, Surface& picture2);
 
-  // Start. The first call reads the place and the start moment; when they
+  // Start (the window's 開始). The first call reads the place and the start moment; when they
   // cannot be used it draws nothing, starts nothing and says why (a later
   // call reads them again). Every other call draws exactly one frame.
-  std::optional<StartRefusal> command1_click();
+  std::optional<StartRefusal> start();
 
-  // Pause/Resume: toggles the timer's enabled flag, nothing else.
-  void command2_click();
+  // Pause/Resume (中断/再開): toggles the timer's enabled flag, nothing else.
+  void pause_or_resume();
 
   // While paused: the moment on screen moved one step (back when backward,
   // else forward, whatever 逆向き says), drawn and shown at once; the clock
   // then holds that moment. Before the first Start: nothing.
-  void step_frame(bool backward);
+  void step(bool backward);
 
   // Starts afresh, as if the program had just been opened with the fields as
   // they are now and Start pressed: place and start moment read again, the
@@ -47,15 +45,21 @@ class FrameDriver {
   std::optional<StartRefusal> restart();
 
   // A tick of the timer: one Start.
-  void timer1_timer() { command1_click(); }
+  void tick() { start(); }
 
   bool started() const { return !init_drv_; }
+  // Whether the sky has started and stands still: paused, or a timer that
+  // gives no ticks (interval 0).
+  bool paused() const;
   const SimClock& clock() const { return clock_.clock(); }
   // The frame just drawn, on the hidden surface.
   const FrameReport& last_frame() const { return report_; }
   // The frame on the visible surface (drawn by the call before the last), or
   // nothing while that surface has never been drawn on.
   const FrameReport* shown_frame() const { return shown_ ? &*shown_ : nullptr; }
+  // The frame the user sees: the shown one, else the one just drawn (after
+  // the first Start, which shows only at the next call); none before it.
+  const FrameReport* frame_on_screen() const;
   const StarTables& stars() const { return stars_; }
   // Draws the frame just drawn again, on the same hidden surface, for the
   // same moment with the options read afresh: a change of option while
@@ -65,7 +69,7 @@ class FrameDriver {
   Surface* pic_draw() const { return pic_draw_; }
   Surface* pic_show() const { return pic_show_; }
 
-  // Timer interval in ms for a Text11 value in hundredths of a second:
+  // Timer interval in ms for a frame interval in hundredths of a second:
   // rounded half to even and held to what the timer accepts, 0..65535.
   static int interval_ms(double hundredths);
 

@@ -11,8 +11,8 @@
 namespace hz {
 
 struct FrameOptions {
-  bool grid = false;          // 等高度・方位線: draw the altitude-azimuth grid (Option1)
-  bool stars_by_day = false;  // 昼間の星: stars and planets by day as well (Option3)
+  bool grid = false;                      // 等高度・方位線: draw the altitude-azimuth grid
+  bool stars_by_day = false;              // 昼間の星: stars and planets by day as well
   bool constellation_lines = false;       // 星座線: the figures
   bool constellation_names = false;       // 星座名: Japanese names at the label points
   bool constellation_boundaries = false;  // 星座の境界: the IAU boundaries

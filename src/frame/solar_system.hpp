@@ -2,8 +2,8 @@
 #pragma once
 
 #include "catalog/stardata.hpp"
-#include "frame/field_step.hpp"
 #include "frame/frame_report.hpp"
+#include "frame/frame_view.hpp"
 #include "render/surface.hpp"
 
 namespace hz {

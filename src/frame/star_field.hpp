@@ -4,8 +4,8 @@
 #include <array>
 
 #include "catalog/stardata.hpp"
-#include "frame/field_step.hpp"
 #include "frame/frame_report.hpp"
+#include "frame/frame_view.hpp"
 #include "render/dome_cache.hpp"
 #include "render/surface.hpp"
 

@@ -7,15 +7,15 @@
 
 #include "common/constants.hpp"
 #include "frame/field_table.hpp"
-#include "frame/number_rule.hpp"
+#include "text/number_rule.hpp"
 #include "time/calendar.hpp"
 
 namespace hz {
 namespace {
 
 // The fields read at the first Start, in the order they are read.
-constexpr Field kStartFields[] = {Field::Text1, Field::Text2, Field::Text5, Field::Text6,
-                                  Field::Text7, Field::Text3, Field::Text4};
+constexpr Field kStartFields[] = {Field::longitude, Field::latitude, Field::year,  Field::month,
+                                  Field::day,       Field::hour,     Field::minute};
 
 StartRefusal not_finite(Field field) {
   const FieldInfo& f = field_info(field);
@@ -37,11 +37,11 @@ Field farthest_field(const double (&v)[7]) {
   const struct {
     Field field;
     double years;
-  } reach[] = {{Field::Text5, std::fabs(v[2])},
-               {Field::Text7, std::fabs(v[4]) / 365.25},
-               {Field::Text3, std::fabs(v[5]) / 8766},
-               {Field::Text4, std::fabs(v[6]) / 525960}};
-  Field best = Field::Text5;
+  } reach[] = {{Field::year, std::fabs(v[2])},
+               {Field::day, std::fabs(v[4]) / 365.25},
+               {Field::hour, std::fabs(v[5]) / 8766},
+               {Field::minute, std::fabs(v[6]) / 525960}};
+  Field best = Field::year;
   double most = -1;
   for (const auto& r : reach) {
     if (r.years > most) {
@@ -64,7 +64,7 @@ std::variant<StartMoment, StartRefusal> read_start_moment(const FieldReader& fie
 
   if (!month_index(m.mn)) {
     return StartRefusal{
-        Field::Text6,
+        Field::month,
         "月は 1 から 12 "
         "までの数を入れてください。値を直してから、もう一度「開始」を押してください。",
         "the month does not round to a whole number from 0 to 13"};

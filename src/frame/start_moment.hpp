@@ -27,7 +27,7 @@ struct StartRefusal {
 // -999999 to 999999.
 constexpr double max_start_years = 999999;
 
-// Reads Text1, Text2, Text5, Text6, Text7, Text3 and Text4 by the number rule
+// Reads the place, the date and the time of day by the number rule
 // and checks that they can be used: every number finite, the month rounding
 // to 0..13 (the month table's range) and the moment within the years
 // -max_start_years to max_start_years, whichever field puts it outside.

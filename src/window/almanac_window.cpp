@@ -8,9 +8,9 @@
 #include <array>
 #include <string>
 
-#include "frame/almanac_text.hpp"
-#include "frame/decimal_text.hpp"
-#include "frame/object_names.hpp"
+#include "text/almanac_text.hpp"
+#include "text/decimal_text.hpp"
+#include "text/object_names.hpp"
 
 namespace hz {
 namespace {

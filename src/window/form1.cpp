@@ -13,16 +13,18 @@
 #include <map>
 #include <vector>
 
-#include "almanac/jst_day.hpp"
 #include "frame/field_table.hpp"
-#include "frame/number_rule.hpp"
-#include "frame/sky_target.hpp"
-#include "frame/view_steps.hpp"
 #include "places/places.hpp"
 #include "render_qt/fonts.hpp"
+#include "steer/almanac_moment.hpp"
+#include "steer/find_view.hpp"
+#include "steer/session_fields.hpp"
+#include "steer/view_steps.hpp"
+#include "text/number_rule.hpp"
 #include "time/calendar.hpp"
 #include "time/jst_now.hpp"
 #include "window/almanac_window.hpp"
+#include "window/control_names.hpp"
 #include "window/display_panel.hpp"
 #include "window/picture_box.hpp"
 #include "window/steering_panel.hpp"
@@ -62,7 +64,7 @@ const char* const kDoNotDraw = "描かない";
 // A text box, named and filled as the field table says.
 ControlSpec text_box(Field f, int left, int top, int width, int height, int tab_index) {
   const FieldInfo& info = field_info(f);
-  ControlSpec c{Kind::text, info.object_name, info.default_text, left, top, width, height};
+  ControlSpec c{Kind::text, text_box_name(f), info.default_text, left, top, width, height};
   c.family = pgothic_face;
   c.points = 9.75;
   c.tab_index = tab_index;
@@ -80,43 +82,43 @@ ControlSpec field_label(const char* name, Field f, int left, int top, int width,
 // Every control of the window, as designed.
 const ControlSpec kControls[] = {
     {Kind::title, "Label12", nullptr, 1920, 240, 5175, 495, gothic_face, 20.25, 16, nullptr},
-    field_label("Label1", Field::Text1, 600, 1080, 1335, 375, 8),
-    text_box(Field::Text1, 1800, 960, 615, 375, 0),
+    field_label("Label1", Field::longitude, 600, 1080, 1335, 375, 8),
+    text_box(Field::longitude, 1800, 960, 615, 375, 0),
     {Kind::label, "Label5", "ﾟ", 2280, 840, 255, 255, nullptr, 0, 23, nullptr},
-    field_label("Label2", Field::Text2, 600, 1680, 1335, 375, 9),
-    text_box(Field::Text2, 1800, 1560, 615, 375, 1),
+    field_label("Label2", Field::latitude, 600, 1680, 1335, 375, 9),
+    text_box(Field::latitude, 1800, 1560, 615, 375, 1),
     {Kind::label, "Label14", "ﾟ", 2280, 1440, 255, 375, nullptr, 0, 24, nullptr},
-    text_box(Field::Text5, 3120, 960, 735, 390, 20),
-    field_label("Label3", Field::Text5, 3960, 1080, 255, 255, 31),
-    text_box(Field::Text6, 4200, 960, 495, 375, 21),
-    field_label("Label10", Field::Text6, 4800, 1080, 255, 255, 32),
-    text_box(Field::Text7, 5040, 960, 495, 375, 22),
-    field_label("Label13", Field::Text7, 5640, 1080, 180, 255, 33),  // 12 px: the whole 日
+    text_box(Field::year, 3120, 960, 735, 390, 20),
+    field_label("Label3", Field::year, 3960, 1080, 255, 255, 31),
+    text_box(Field::month, 4200, 960, 495, 375, 21),
+    field_label("Label10", Field::month, 4800, 1080, 255, 255, 32),
+    text_box(Field::day, 5040, 960, 495, 375, 22),
+    field_label("Label13", Field::day, 5640, 1080, 180, 255, 33),  // 12 px: the whole 日
     {Kind::label, "Label4", "開始時刻     (JST)", 3120, 1560, 855, 375, nullptr, 0, 10, nullptr},
-    text_box(Field::Text3, 4080, 1560, 495, 375, 18),
-    field_label("Label15", Field::Text3, 4680, 1680, 255, 255, 34),
-    text_box(Field::Text4, 4920, 1560, 495, 375, 19),
-    field_label("Label16", Field::Text4, 5520, 1680, 255, 255, 35),
-    field_label("Label6", Field::Text8, 6240, 1080, 975, 375, 11),
-    text_box(Field::Text8, 7320, 960, 495, 375, 2),
+    text_box(Field::hour, 4080, 1560, 495, 375, 18),
+    field_label("Label15", Field::hour, 4680, 1680, 255, 255, 34),
+    text_box(Field::minute, 4920, 1560, 495, 375, 19),
+    field_label("Label16", Field::minute, 5520, 1680, 255, 255, 35),
+    field_label("Label6", Field::view_altitude, 6240, 1080, 975, 375, 11),
+    text_box(Field::view_altitude, 7320, 960, 495, 375, 2),
     {Kind::label, "Label8", "ﾟ", 7680, 840, 255, 255, pgothic_face, 9, 13, nullptr},
-    field_label("Label7", Field::Text9, 6240, 1680, 1095, 255, 12),
-    text_box(Field::Text9, 7320, 1560, 495, 375, 6),
+    field_label("Label7", Field::view_azimuth, 6240, 1680, 1095, 255, 12),
+    text_box(Field::view_azimuth, 7320, 1560, 495, 375, 6),
     {Kind::label, "Label9", "ﾟ", 7680, 1440, 255, 255, nullptr, 0, 14, nullptr},
-    field_label("Label11", Field::Text11, 8040, 1560, 1455, 375, 15),
-    text_box(Field::Text11, 9480, 1560, 615, 375, 7),
-    {Kind::frame, grid_group.frame_name, grid_group.caption_ja, 8640, 480, 1455, 855, pgothic_face,
-     9, 25, nullptr},
-    {Kind::option, grid_group.on_name, kDraw, 120, 240, 855, 255, pgothic_face, 9, 26,
-     grid_group.frame_name},
-    {Kind::option, grid_group.off_name, kDoNotDraw, 120, 480, 1095, 255, pgothic_face, 9, 27,
-     grid_group.frame_name},
-    {Kind::frame, day_stars_group.frame_name, day_stars_group.caption_ja, 10440, 480, 1455, 855,
+    field_label("Label11", Field::frame_interval, 8040, 1560, 1455, 375, 15),
+    text_box(Field::frame_interval, 9480, 1560, 615, 375, 7),
+    {Kind::frame, grid_buttons.frame, grid_group.caption_ja, 8640, 480, 1455, 855, pgothic_face, 9,
+     25, nullptr},
+    {Kind::option, grid_buttons.on, kDraw, 120, 240, 855, 255, pgothic_face, 9, 26,
+     grid_buttons.frame},
+    {Kind::option, grid_buttons.off, kDoNotDraw, 120, 480, 1095, 255, pgothic_face, 9, 27,
+     grid_buttons.frame},
+    {Kind::frame, day_stars_buttons.frame, day_stars_group.caption_ja, 10440, 480, 1455, 855,
      pgothic_face, 9, 28, nullptr},
-    {Kind::option, day_stars_group.on_name, kDraw, 120, 240, 855, 255, pgothic_face, 9, 29,
-     day_stars_group.frame_name},
-    {Kind::option, day_stars_group.off_name, kDoNotDraw, 120, 480, 1215, 300, pgothic_face, 9, 30,
-     day_stars_group.frame_name},
+    {Kind::option, day_stars_buttons.on, kDraw, 120, 240, 855, 255, pgothic_face, 9, 29,
+     day_stars_buttons.frame},
+    {Kind::option, day_stars_buttons.off, kDoNotDraw, 120, 480, 1215, 300, pgothic_face, 9, 30,
+     day_stars_buttons.frame},
     {Kind::button, "Command1", "開始", 10560, 1560, 1095, 615, pgothic_face, 11.25, 3, nullptr},
     {Kind::button, "Command2", "中断/再開", 5160, 12360, 1095, 375, pgothic_face, 9, 17, nullptr},
 };
@@ -272,7 +274,7 @@ void Form1::Form_Load() {
 }
 
 void Form1::Command1_Click() {
-  if (const auto refusal = driver_->command1_click()) {
+  if (const auto refusal = driver_->start()) {
     show_refusal(*refusal);
     return;
   }
@@ -280,12 +282,12 @@ void Form1::Command1_Click() {
 }
 
 void Form1::Command2_Click() {
-  driver_->command2_click();
+  driver_->pause_or_resume();
   steering_->set_paused(paused());
 }
 
 void Form1::Timer1_Timer() {
-  driver_->timer1_timer();
+  driver_->tick();
   show_frame();
 }
 
@@ -309,30 +311,16 @@ void Form1::open_almanac() {
 
 void Form1::update_almanac() {
   if (!almanac_ || !almanac_->isVisible()) return;
-  if (driver_->started()) {
-    const FrameReport* f = driver_->shown_frame();
-    if (!f) f = &driver_->last_frame();
-    almanac_->show_day(f->lon_obs, f->lat_obs, f->t2000);
-    return;
-  }
-  const auto start = read_start_moment(*this);
-  if (const auto* refusal = std::get_if<StartRefusal>(&start)) {
+  const auto day = almanac_moment(*driver_, *this);
+  if (const auto* refusal = std::get_if<AlmanacRefusal>(&day)) {
     almanac_->show_reason(QString::fromStdString(refusal->message_ja));
     return;
   }
-  const StartMoment& m = std::get<StartMoment>(start);
-  const std::optional<JstDay> day = jst_day(m.yr, m.mn, m.dy);
-  if (!day) {
-    almanac_->show_reason(QStringLiteral("この日付の暦は作れません。"));
-    return;
-  }
-  almanac_->show_day(m.lon_obs, m.lat_obs, t2000_at(*day, m.start_jst));
+  const PlaceAndMoment& m = std::get<PlaceAndMoment>(day);
+  almanac_->show_day(m.lon_obs, m.lat_obs, m.t2000);
 }
 
-bool Form1::paused() const {
-  const bool running = timer_.enabled() && timer_.interval() > 0;
-  return driver_->started() && !running;
-}
+bool Form1::paused() const { return driver_->paused(); }
 
 void Form1::display_changed() {
   if (!paused()) return;
@@ -340,32 +328,18 @@ void Form1::display_changed() {
   show_frame();
 }
 
-const FrameReport* Form1::frame_on_screen() const {
-  if (!driver_->started()) return nullptr;
-  const FrameReport* f = driver_->shown_frame();
-  return f ? f : &driver_->last_frame();
+void Form1::set_texts(const FieldTexts& texts) {
+  for (const auto& [f, text] : texts) {
+    QLineEdit* edit = findChild<QLineEdit*>(text_box_name(f));
+    edit->setText(QString::fromStdString(text));
+    edit->setCursorPosition(0);  // a narrow box shows the start: 「139.6」 of 139.69
+  }
 }
 
-void Form1::set_text(Field f, const QString& text) {
-  QLineEdit* edit = findChild<QLineEdit*>(field_info(f).object_name);
-  edit->setText(text);
-  edit->setCursorPosition(0);  // a narrow box shows the start: 「139.6」 of 139.69
-}
-
-HorizonDirection Form1::typed_view() const {
-  HorizonDirection v;
-  if (const FrameReport* f = frame_on_screen()) v = {f->view_alt, f->view_az};
-  const double alt = read_number(text(Field::Text8));
-  const double az = read_number(text(Field::Text9));
-  if (std::isfinite(alt)) v.alt_deg = alt;
-  if (std::isfinite(az)) v.az_deg = az;
-  return v;
-}
+HorizonDirection Form1::typed_view() const { return hz::typed_view(*this, *driver_); }
 
 void Form1::set_view(const HorizonDirection& view, int decimals) {
-  const HorizonDirection v = in_field_steps(view, decimals);
-  set_text(Field::Text8, QString::fromStdString(view_text(v.alt_deg, decimals)));
-  set_text(Field::Text9, QString::fromStdString(view_text(v.az_deg, decimals)));
+  set_texts(view_fields(view, decimals));
   display_changed();
 }
 
@@ -390,62 +364,31 @@ void Form1::restart() {
 }
 
 void Form1::start_now() {
-  const JstMinute m = jst_minute(clock_());
-  set_text(Field::Text5, QString::number(m.yr));
-  set_text(Field::Text6, QString::number(m.mn));
-  set_text(Field::Text7, QString::number(m.dy));
-  set_text(Field::Text3, QString::number(m.hh));
-  set_text(Field::Text4, QString::number(m.mi));
+  set_texts(now_fields(jst_minute(clock_())));
   restart();
 }
 
 void Form1::choose_place(const Place& place) {
-  set_text(Field::Text1, QString::number(place.lon_deg, 'f', 2));
-  set_text(Field::Text2, QString::number(place.lat_deg, 'f', 2));
-  const FrameReport* f = frame_on_screen();
+  set_texts(place_fields(place));
+  const FrameReport* f = driver_->frame_on_screen();
   if (!f) {
     update_almanac();
     return;
   }
-  // The moment on screen in JST, the minutes to a ten-thousandth: the
-  // restarted sky goes on from where it was.
-  const auto jst = centuries_to_date(f->t2000 + jst_offset_hours / 24 / 36525);
-  if (jst) {
-    const double minutes = std::nearbyint(jst->ut * 60 * 1e4) / 1e4;
-    const double hour = std::floor(minutes / 60);
-    set_text(Field::Text5, QString::number(jst->date.yr, 'f', 0));
-    set_text(Field::Text6, QString::number(jst->date.mn, 'f', 0));
-    set_text(Field::Text7, QString::number(jst->date.dy, 'f', 0));
-    set_text(Field::Text3, QString::number(hour, 'f', 0));
-    set_text(Field::Text4, QString::fromStdString(view_text(minutes - 60 * hour, 4)));
-  }
+  set_texts(moment_fields(*f));  // the restarted sky goes on from the moment on screen
   restart();
 }
 
 void Form1::find_target(const QString& text) {
-  const FrameReport* f = frame_on_screen();
-  if (!f) {
-    steering_->show_find_result(QStringLiteral("開始してから探せます"));
-    return;
-  }
-  const auto target = hz::find_target(target_name_of(text).toStdString());
-  if (!target) {
-    steering_->show_find_result(QStringLiteral("見つかりません"));
-    return;
-  }
-  const Horizontal d = target_direction(*target, *f);
-  if (d.alt_deg < 0) {
-    steering_->show_find_result(
-        QString::fromStdString(below_horizon_text(next_rising(*target, *f))));
-    return;
-  }
-  steering_->show_find_result(QString());
-  set_view({d.alt_deg, d.az_deg}, 2);
+  const FindResult found =
+      find_view(target_name_of(text).toStdString(), driver_->frame_on_screen());
+  steering_->show_find_result(QString::fromStdString(found.message_ja));
+  if (found.view) set_view(*found.view, 2);
 }
 
 void Form1::step_clicked(bool backward) {
   if (!paused()) return;
-  driver_->step_frame(backward);
+  driver_->step(backward);
   show_frame();
 }
 
@@ -491,7 +434,7 @@ void Form1::show_refusal(const StartRefusal& refusal) {
   refusal_box_->setObjectName("StartRefusal");
   refusal_box_->setAttribute(Qt::WA_DeleteOnClose);
   // Once the message is closed, the field to correct has the focus.
-  QLineEdit* field = findChild<QLineEdit*>(field_info(refusal.field).object_name);
+  QLineEdit* field = findChild<QLineEdit*>(text_box_name(refusal.field));
   connect(refusal_box_, &QMessageBox::finished, field, [field] {
     field->setFocus();
     field->selectAll();
@@ -500,13 +443,13 @@ void Form1::show_refusal(const StartRefusal& refusal) {
 }
 
 std::string Form1::text(Field f) const {
-  return findChild<QLineEdit*>(field_info(f).object_name)->text().toStdString();
+  return findChild<QLineEdit*>(text_box_name(f))->text().toStdString();
 }
 
 FrameOptions Form1::options() const {
   FrameOptions o;
-  o.grid = findChild<QRadioButton*>(grid_group.on_name)->isChecked();
-  o.stars_by_day = findChild<QRadioButton*>(day_stars_group.on_name)->isChecked();
+  o.grid = findChild<QRadioButton*>(grid_buttons.on)->isChecked();
+  o.stars_by_day = findChild<QRadioButton*>(day_stars_buttons.on)->isChecked();
   return steering_->options(display_->options(o));
 }
 

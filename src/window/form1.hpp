@@ -10,7 +10,7 @@
 
 #include "frame/fields.hpp"
 #include "frame/frame_driver.hpp"
-#include "frame/grab_view.hpp"
+#include "steer/grab_view.hpp"
 #include "window/qt_frame_timer.hpp"
 
 namespace hz {
@@ -97,9 +97,8 @@ class Form1 : public QWidget, private FieldReader {
   void step_clicked(bool backward);
   // Start afresh from the fields (after the first Start): refusals shown.
   void restart();
-  // The frame on screen, else the one just drawn; none before Start.
-  const FrameReport* frame_on_screen() const;
-  void set_text(Field f, const QString& text);
+  // Writes texts into their fields, as if typed.
+  void set_texts(const FieldTexts& texts);
 
   QtFrameTimer timer_;
   std::unique_ptr<FrameDriver> driver_;

@@ -20,10 +20,10 @@
 #include <string_view>
 
 #include "frame/frame_driver.hpp"
-#include "frame/identify.hpp"
 #include "frame/view_zoom.hpp"
 #include "output/safe_write.hpp"
 #include "render_qt/png_encode.hpp"
+#include "steer/identify.hpp"
 #include "window/save_reason.hpp"
 
 namespace hz {

@@ -6,8 +6,8 @@
 #include <QWidget>
 #include <optional>
 
-#include "frame/grab_view.hpp"
 #include "render_qt/image_surface.hpp"
+#include "steer/grab_view.hpp"
 
 namespace hz {
 

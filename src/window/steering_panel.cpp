@@ -14,9 +14,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "frame/sky_target.hpp"
-#include "frame/view_steps.hpp"
 #include "places/places.hpp"
+#include "steer/sky_target.hpp"
+#include "steer/view_steps.hpp"
 
 namespace hz {
 namespace {

@@ -59,7 +59,7 @@ void draw_run(const Run& run, std::vector<GoldenFrame>& out) {
   run.type(fields);
   for (int k = 0; k < run.frames; ++k) {
     if (k > 0 && run.edit) run.edit(fields, k);
-    if (driver.command1_click()) {
+    if (driver.start()) {
       out.push_back({run.name + "/" + std::to_string(k), "refused", "refused"});
       return;
     }
@@ -95,10 +95,10 @@ const View kViews[] = {{"90", "180"}, {"89.4", "0"}, {"89.6", "45"}, {"0", "180"
 
 std::function<void(FakeFields&)> typed(Place p, Moment m, View v, bool grid, bool day_stars) {
   return [=](FakeFields& f) {
-    f.set(Field::Text1, p.lon).set(Field::Text2, p.lat);
-    f.set(Field::Text5, m.yr).set(Field::Text6, m.mn).set(Field::Text7, m.dy);
-    f.set(Field::Text3, m.hh).set(Field::Text4, m.mm);
-    f.set(Field::Text8, v.alt).set(Field::Text9, v.az);
+    f.set(Field::longitude, p.lon).set(Field::latitude, p.lat);
+    f.set(Field::year, m.yr).set(Field::month, m.mn).set(Field::day, m.dy);
+    f.set(Field::hour, m.hh).set(Field::minute, m.mm);
+    f.set(Field::view_altitude, v.alt).set(Field::view_azimuth, v.az);
     f.options_.grid = grid;
     f.options_.stars_by_day = day_stars;
   };
@@ -116,13 +116,14 @@ std::vector<Run> golden_runs() {
   const Place tokyo{"139.7", "35.7"};
   runs.push_back({"untouched-fields", [](FakeFields&) {}});
   // The line of sight turns one degree a frame, and climbs through the zenith.
-  runs.push_back({"turning-view", typed(tokyo, kMoments[6], {"40", "180"}, true, false), 30, 1,
-                  [](FakeFields& f, int k) { f.set(Field::Text9, std::to_string(180 + k)); }});
+  runs.push_back(
+      {"turning-view", typed(tokyo, kMoments[6], {"40", "180"}, true, false), 30, 1,
+       [](FakeFields& f, int k) { f.set(Field::view_azimuth, std::to_string(180 + k)); }});
   runs.push_back({"climbing-view", typed(tokyo, kMoments[6], {"85", "0"}, false, false), 13, 1,
                   [](FakeFields& f, int k) {
                     const char* alts[] = {"85",   "86",   "87", "88",   "89", "89.4", "89.5",
                                           "89.6", "89.9", "90", "90.5", "91", "-5"};
-                    f.set(Field::Text8, alts[k]);
+                    f.set(Field::view_altitude, alts[k]);
                   }});
   runs.push_back({"grid-toggled", typed(tokyo, kMoments[6], {"90", "180"}, false, false), 6, 1,
                   [](FakeFields& f, int k) { f.options_.grid = k % 2 == 1; }});
@@ -130,11 +131,13 @@ std::vector<Run> golden_runs() {
                   [](FakeFields& f, int k) { f.options_.stars_by_day = k % 2 == 1; }});
   // A view held for three frames, then changed: the dome drawn back from
   // memory must give way to the new one.
-  runs.push_back({"held-then-turned", typed(tokyo, kMoments[6], {"40", "180"}, true, false), 12, 1,
-                  [](FakeFields& f, int k) { f.set(Field::Text9, std::to_string(180 + k / 3)); }});
   runs.push_back(
-      {"held-then-climbed", typed(tokyo, kMoments[6], {"30", "200"}, true, false), 12, 1,
-       [](FakeFields& f, int k) { f.set(Field::Text8, std::to_string(30 + 20 * (k / 3))); }});
+      {"held-then-turned", typed(tokyo, kMoments[6], {"40", "180"}, true, false), 12, 1,
+       [](FakeFields& f, int k) { f.set(Field::view_azimuth, std::to_string(180 + k / 3)); }});
+  runs.push_back({"held-then-climbed", typed(tokyo, kMoments[6], {"30", "200"}, true, false), 12, 1,
+                  [](FakeFields& f, int k) {
+                    f.set(Field::view_altitude, std::to_string(30 + 20 * (k / 3)));
+                  }});
   runs.push_back({"held-then-grid-toggled", typed(tokyo, kMoments[6], {"50", "90"}, false, false),
                   12, 1, [](FakeFields& f, int k) { f.options_.grid = (k / 3) % 2 == 1; }});
   // Sunrise and sunset: the sky colour changes between two frames.
@@ -143,9 +146,9 @@ std::vector<Run> golden_runs() {
   runs.push_back(
       {"sunset", typed(tokyo, {"2026", "6", "21", "18", "40"}, {"10", "300"}, false, true), 40});
   // Place and date are read once: edits after Start change nothing.
-  runs.push_back({"place-edited-after-start", typed(tokyo, kMoments[6], kViews[0], true, true), 3,
-                  1,
-                  [](FakeFields& f, int) { f.set(Field::Text1, "0").set(Field::Text5, "1900"); }});
+  runs.push_back(
+      {"place-edited-after-start", typed(tokyo, kMoments[6], kViews[0], true, true), 3, 1,
+       [](FakeFields& f, int) { f.set(Field::longitude, "0").set(Field::year, "1900"); }});
   // A whole day, minute by minute, through midnight.
   runs.push_back({"whole-day",
                   typed(tokyo, {"2026", "12", "31", "12", "0"}, kViews[0], true, false), 1441, 60});

@@ -15,11 +15,11 @@ RenderOptions parse_ok(const std::vector<std::string>& args) {
 
 TEST(RenderOptions, DefaultsAreTheWindowsFieldsAtStart) {
   const RenderOptions o = parse_ok({});
-  EXPECT_EQ(o.texts.at(Field::Text1), " ");
-  EXPECT_EQ(o.texts.at(Field::Text6), "");
-  EXPECT_EQ(o.texts.at(Field::Text8), "90");
-  EXPECT_EQ(o.texts.at(Field::Text9), "180");
-  EXPECT_EQ(o.texts.at(Field::Text11), " 10");
+  EXPECT_EQ(o.texts.at(Field::longitude), " ");
+  EXPECT_EQ(o.texts.at(Field::month), "");
+  EXPECT_EQ(o.texts.at(Field::view_altitude), "90");
+  EXPECT_EQ(o.texts.at(Field::view_azimuth), "180");
+  EXPECT_EQ(o.texts.at(Field::frame_interval), " 10");
   EXPECT_EQ(o.frames, 1);
   EXPECT_FALSE(o.frame.grid || o.frame.stars_by_day || o.png || o.table);
 }
@@ -28,12 +28,12 @@ TEST(RenderOptions, ValuesAreKeptAsTextForTheNumberRule) {
   const RenderOptions o = parse_ok(
       {"--longitude", "135", "--latitude=35.5", "--month=-1", "--day=", "--hour", "-3", "--year",
        "2026abc", "--grid", "--daytime-stars", "--frames", "12", "--png", "a.png", "--table", "-"});
-  EXPECT_EQ(o.texts.at(Field::Text1), "135");
-  EXPECT_EQ(o.texts.at(Field::Text2), "35.5");
-  EXPECT_EQ(o.texts.at(Field::Text6), "-1");
-  EXPECT_EQ(o.texts.at(Field::Text7), "") << "an empty text can be given";
-  EXPECT_EQ(o.texts.at(Field::Text3), "-3") << "the next argument is the value, even with a dash";
-  EXPECT_EQ(o.texts.at(Field::Text5), "2026abc");
+  EXPECT_EQ(o.texts.at(Field::longitude), "135");
+  EXPECT_EQ(o.texts.at(Field::latitude), "35.5");
+  EXPECT_EQ(o.texts.at(Field::month), "-1");
+  EXPECT_EQ(o.texts.at(Field::day), "") << "an empty text can be given";
+  EXPECT_EQ(o.texts.at(Field::hour), "-3") << "the next argument is the value, even with a dash";
+  EXPECT_EQ(o.texts.at(Field::year), "2026abc");
   EXPECT_TRUE(o.frame.grid && o.frame.stars_by_day);
   EXPECT_EQ(o.frames, 12);
   EXPECT_EQ(*o.png, "a.png");
@@ -112,17 +112,17 @@ TEST(RenderOptions, NowAndPlaceFillTheFieldsWhereTheyStand) {
     const char* text;
     const char* why;
   } cases[] = {
-      {{"--now"}, Field::Text5, "2027", "the year"},
-      {{"--now"}, Field::Text6, "1", "the month"},
-      {{"--now"}, Field::Text7, "1", "the day"},
-      {{"--now"}, Field::Text3, "0", "the hour, JST"},
-      {{"--now"}, Field::Text4, "5", "the minute"},
-      {{"--now", "--hour", "21"}, Field::Text3, "21", "a later field wins"},
-      {{"--hour", "21", "--now"}, Field::Text3, "0", "a later --now wins"},
-      {{"--place", "札幌"}, Field::Text1, "141.35", "the longitude"},
-      {{"--place", "sapporo"}, Field::Text2, "43.06", "the latitude"},
-      {{"--place=明石"}, Field::Text1, "135.00", "with '='"},
-      {{"--place", "Naha", "--latitude", "26"}, Field::Text2, "26", "a later field wins"},
+      {{"--now"}, Field::year, "2027", "the year"},
+      {{"--now"}, Field::month, "1", "the month"},
+      {{"--now"}, Field::day, "1", "the day"},
+      {{"--now"}, Field::hour, "0", "the hour, JST"},
+      {{"--now"}, Field::minute, "5", "the minute"},
+      {{"--now", "--hour", "21"}, Field::hour, "21", "a later field wins"},
+      {{"--hour", "21", "--now"}, Field::hour, "0", "a later --now wins"},
+      {{"--place", "札幌"}, Field::longitude, "141.35", "the longitude"},
+      {{"--place", "sapporo"}, Field::latitude, "43.06", "the latitude"},
+      {{"--place=明石"}, Field::longitude, "135.00", "with '='"},
+      {{"--place", "Naha", "--latitude", "26"}, Field::latitude, "26", "a later field wins"},
   };
   for (const auto& c : cases) {
     const auto r = parse_render_options(c.args, now);

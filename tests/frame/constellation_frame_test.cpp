@@ -44,8 +44,8 @@ TEST(ConstellationFrame, TheMoonInAFigureIsFilledExactly) {
   moon_on_a_figure(plain.fields);
   moon_on_a_figure(full.fields);
   full.fields.options_ = everything_on();
-  ASSERT_FALSE(plain.driver.command1_click());
-  ASSERT_FALSE(full.driver.command1_click());
+  ASSERT_FALSE(plain.driver.start());
+  ASSERT_FALSE(full.driver.start());
   const ObjectRow& moon = full.driver.last_frame().objects[moon_index];
   ASSERT_TRUE(moon.drawn);
 
@@ -68,9 +68,9 @@ TEST(ConstellationFrame, TheMoonInAFigureIsFilledExactly) {
 TEST(ConstellationFrame, NothingPokesOutOfTheFieldNorOverTheCaption) {
   for (const char* alt : {"90", "40", "0"}) {
     FrameRig r;
-    r.fields.start(139.74, 35.68, 2027, 1, 15, 21, 0).set(Field::Text8, alt);
+    r.fields.start(139.74, 35.68, 2027, 1, 15, 21, 0).set(Field::view_altitude, alt);
     r.fields.options_ = everything_on();
-    ASSERT_FALSE(r.driver.command1_click());
+    ASSERT_FALSE(r.driver.start());
     int drawn = 0;
     for (int y = 0; y < surface_height; ++y) {
       for (int x = 0; x < surface_width; ++x) {
@@ -96,7 +96,7 @@ TEST(ConstellationFrame, HiddenByDayLikeTheStars) {
     r.fields.start(139.74, 35.68, 2027, 1, 15, c.hh, 0);
     r.fields.options_ = everything_on();
     r.fields.options_.stars_by_day = c.stars_by_day;
-    ASSERT_FALSE(r.driver.command1_click());
+    ASSERT_FALSE(r.driver.start());
     const FrameReport& f = r.driver.last_frame();
     int faint = 0;
     for (const ExtendedRow& e : f.extended) faint += e.drawn;
@@ -116,7 +116,7 @@ TEST(ConstellationFrame, TheMagnitudeLimitDecidesWhichStarsAreDrawn) {
     FrameRig r;
     r.fields.start(139.74, 35.68, 2027, 1, 15, 21, 0);
     r.fields.options_.magnitude_limit = c.limit;
-    ASSERT_FALSE(r.driver.command1_click());
+    ASSERT_FALSE(r.driver.start());
     const FrameReport& f = r.driver.last_frame();
     int faint = 0;
     for (const ExtendedRow& e : f.extended) faint += e.drawn;
@@ -156,9 +156,9 @@ TEST(ConstellationFrame, TheMagnitudeLimitDecidesWhichStarsAreDrawn) {
 TEST(ConstellationFrame, AChangeWhilePausedIsDrawnAtOnceAndTheClockStays) {
   FrameRig r;
   r.fields.start(139.74, 35.68, 2027, 1, 15, 21, 0);
-  ASSERT_FALSE(r.driver.command1_click());
-  ASSERT_FALSE(r.driver.command1_click());
-  r.driver.command2_click();  // paused
+  ASSERT_FALSE(r.driver.start());
+  ASSERT_FALSE(r.driver.start());
+  r.driver.pause_or_resume();  // paused
   const SimClock before = r.driver.clock();
   const double shown_t2000 = r.driver.shown_frame()->t2000;
   const double last_t2000 = r.driver.last_frame().t2000;
@@ -175,7 +175,7 @@ TEST(ConstellationFrame, AChangeWhilePausedIsDrawnAtOnceAndTheClockStays) {
   EXPECT_EQ(r.driver.clock().dy_now, before.dy_now);
   EXPECT_FALSE(r.timer.enabled());
 
-  ASSERT_FALSE(r.driver.command1_click());
+  ASSERT_FALSE(r.driver.start());
   EXPECT_EQ(r.driver.last_frame().caption.time, "21 時02 分 (JST)") << "one minute on, as ever";
 }
 

@@ -20,7 +20,7 @@ struct DriverRig {
 
   // A Start that must be accepted; the frame it drew.
   const FrameReport& start_ok() {
-    EXPECT_FALSE(driver.command1_click().has_value());
+    EXPECT_FALSE(driver.start().has_value());
     return driver.last_frame();
   }
   // The surface drawn on last, and the one on screen.

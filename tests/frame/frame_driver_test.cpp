@@ -72,10 +72,10 @@ TEST(FrameDriver, PauseAndResumeOnlyToggleTheTimerAndTheClockGoesOn) {
   r.fields.start(135, 35, 2026, 12, 7, 20, 0);
   r.start_ok();
   EXPECT_TRUE(r.timer.enabled());
-  EXPECT_EQ(r.timer.interval(), 100) << "Text11 ' 10' is 0.1 s";
+  EXPECT_EQ(r.timer.interval(), 100) << "a frame interval of ' 10' is 0.1 s";
 
   const SimClock before = r.driver.clock();
-  r.driver.command2_click();
+  r.driver.pause_or_resume();
   EXPECT_FALSE(r.timer.enabled());
   EXPECT_EQ(r.driver.clock().ut_now, before.ut_now) << "pausing draws nothing";
 
@@ -83,16 +83,16 @@ TEST(FrameDriver, PauseAndResumeOnlyToggleTheTimerAndTheClockGoesOn) {
   EXPECT_FALSE(r.timer.enabled());
   EXPECT_EQ(r.driver.last_frame().caption.time, "20 時01 分 (JST)");
 
-  r.driver.command2_click();
+  r.driver.pause_or_resume();
   EXPECT_TRUE(r.timer.enabled());
-  r.driver.timer1_timer();
+  r.driver.tick();
   EXPECT_EQ(r.driver.last_frame().caption.time, "20 時02 分 (JST)")
       << "resumes from the paused minute, not from the wall clock";
 }
 
 TEST(FrameDriver, PauseBeforeTheFirstStartEnablesATimerThatCannotTick) {
   Rig r;
-  r.driver.command2_click();
+  r.driver.pause_or_resume();
   EXPECT_TRUE(r.timer.enabled());
   EXPECT_EQ(r.timer.interval(), 0);
   EXPECT_FALSE(r.driver.started());
@@ -104,7 +104,7 @@ TEST(FrameDriver, PlaceAndStartMomentAreReadOnlyAtTheFirstStart) {
     r->fields.start(135, 35, 2026, 12, 7, 21, 0);
     r->start_ok();
   }
-  edited.fields.set(Field::Text2, "-60").set(Field::Text1, "10").set(Field::Text5, "1990");
+  edited.fields.set(Field::latitude, "-60").set(Field::longitude, "10").set(Field::year, "1990");
   edited.start_ok();
   untouched.start_ok();
   for (int i = 1; i < object_table_size; ++i) {
@@ -120,23 +120,25 @@ TEST(FrameDriver, ViewAndIntervalAreReadEveryFrame) {
   r.start_ok();
   EXPECT_EQ(r.driver.last_frame().view_alt, 90);
 
-  r.fields.set(Field::Text8, "30").set(Field::Text9, "90").set(Field::Text11, "");
+  r.fields.set(Field::view_altitude, "30")
+      .set(Field::view_azimuth, "90")
+      .set(Field::frame_interval, "");
   r.start_ok();
   EXPECT_EQ(r.driver.last_frame().view_alt, 30);
   EXPECT_EQ(r.driver.last_frame().view_az, 90);
-  EXPECT_EQ(r.timer.interval(), 0) << "empty Text11: no more ticks";
+  EXPECT_EQ(r.timer.interval(), 0) << "an empty frame interval: no more ticks";
   EXPECT_TRUE(r.timer.enabled()) << "the timer stays enabled, it only cannot tick";
 
-  r.fields.set(Field::Text11, "5");
+  r.fields.set(Field::frame_interval, "5");
   r.start_ok();
   EXPECT_EQ(r.timer.interval(), 50) << "a positive value restores the ticks";
 }
 
 TEST(FrameDriver, ANonFiniteViewKeepsTheLastUsableLineOfSight) {
   Rig r;
-  r.fields.start(135, 35, 2026, 12, 7, 21, 0).set(Field::Text8, "45");
+  r.fields.start(135, 35, 2026, 12, 7, 21, 0).set(Field::view_altitude, "45");
   r.start_ok();
-  r.fields.set(Field::Text8, "1e999").set(Field::Text9, "-1e999");
+  r.fields.set(Field::view_altitude, "1e999").set(Field::view_azimuth, "-1e999");
   r.start_ok();
   EXPECT_EQ(r.driver.last_frame().view_alt, 45);
   EXPECT_EQ(r.driver.last_frame().view_az, 180);
@@ -175,22 +177,22 @@ struct RefusalCase {
 
 TEST(FrameDriver, AStartThatCannotBeUsedIsRefusedAndCanBeCorrected) {
   const RefusalCase cases[] = {
-      {"month 14", Field::Text6, "14", Field::Text6},
-      {"month rounding to 14", Field::Text6, "13.6", Field::Text6},
-      {"month rounding to -1", Field::Text6, "-0.6", Field::Text6},
-      {"infinite longitude", Field::Text1, "1e999", Field::Text1},
-      {"infinite latitude", Field::Text2, "-1e400", Field::Text2},
-      {"year a million", Field::Text5, "1000000", Field::Text5},
-      {"year far back", Field::Text5, "-1000000", Field::Text5},
-      {"days carry past year 999999", Field::Text7, "400000000", Field::Text7},
-      {"a huge day", Field::Text7, "1e300", Field::Text7},
-      {"a huge hour", Field::Text3, "1e12", Field::Text3},
-      {"a huge minute", Field::Text4, "-1e14", Field::Text4},
+      {"month 14", Field::month, "14", Field::month},
+      {"month rounding to 14", Field::month, "13.6", Field::month},
+      {"month rounding to -1", Field::month, "-0.6", Field::month},
+      {"infinite longitude", Field::longitude, "1e999", Field::longitude},
+      {"infinite latitude", Field::latitude, "-1e400", Field::latitude},
+      {"year a million", Field::year, "1000000", Field::year},
+      {"year far back", Field::year, "-1000000", Field::year},
+      {"days carry past year 999999", Field::day, "400000000", Field::day},
+      {"a huge day", Field::day, "1e300", Field::day},
+      {"a huge hour", Field::hour, "1e12", Field::hour},
+      {"a huge minute", Field::minute, "-1e14", Field::minute},
   };
   for (const auto& c : cases) {
     Rig r;
     r.fields.start(135, 35, 2026, 12, 7, 21, 0).set(c.field, c.text);
-    const auto refusal = r.driver.command1_click();
+    const auto refusal = r.driver.start();
     ASSERT_TRUE(refusal.has_value()) << c.why;
     EXPECT_EQ(refusal->field, c.blamed) << c.why;
     EXPECT_FALSE(refusal->message_ja.empty());
@@ -199,7 +201,7 @@ TEST(FrameDriver, AStartThatCannotBeUsedIsRefusedAndCanBeCorrected) {
     EXPECT_TRUE(r.picture1.visible() && r.picture2.visible()) << c.why << ": nothing drawn";
 
     r.fields.start(135, 35, 2026, 12, 7, 21, 0);
-    EXPECT_FALSE(r.driver.command1_click().has_value()) << c.why << ": corrected, it starts";
+    EXPECT_FALSE(r.driver.start().has_value()) << c.why << ": corrected, it starts";
     EXPECT_EQ(r.driver.last_frame().caption.time, "21 時00 分 (JST)") << c.why;
   }
 }
@@ -208,14 +210,14 @@ TEST(FrameDriver, MonthsZeroAndThirteenAndFarYearsAreAccepted) {
   const char* months[] = {"0", "13", "13.4", "-0.4"};
   for (const char* m : months) {
     Rig r;
-    r.fields.start(135, 35, 2026, 12, 7, 21, 0).set(Field::Text6, m);
-    EXPECT_FALSE(r.driver.command1_click().has_value()) << m;
+    r.fields.start(135, 35, 2026, 12, 7, 21, 0).set(Field::month, m);
+    EXPECT_FALSE(r.driver.start().has_value()) << m;
   }
   const char* years[] = {"999999", "-999999", "1200", "-4712"};
   for (const char* y : years) {
     Rig r;
-    r.fields.start(135, 35, 2026, 12, 31, 23, 59).set(Field::Text5, y);
-    EXPECT_FALSE(r.driver.command1_click().has_value()) << y;
+    r.fields.start(135, 35, 2026, 12, 31, 23, 59).set(Field::year, y);
+    EXPECT_FALSE(r.driver.start().has_value()) << y;
     r.start_ok();
     EXPECT_EQ(r.picture1.non_finite_calls + r.picture2.non_finite_calls, 0) << y;
   }
@@ -227,8 +229,9 @@ TEST(FrameDriver, ArbitraryTextNeverBreaksAFrame) {
   const char* pieces[] = {"0",    "1",     "9",     "5",  ".",  "-",  "+",   "e",
                           "E",    "D",     "3",     "&H", "&O", " ",  "x",   "999",
                           "e308", "e-400", "1e309", "７", "度", "\t", "12.5"};
-  const Field all[] = {Field::Text1, Field::Text2, Field::Text3, Field::Text4, Field::Text5,
-                       Field::Text6, Field::Text7, Field::Text8, Field::Text9, Field::Text11};
+  const Field all[] = {Field::longitude,    Field::latitude,      Field::hour, Field::minute,
+                       Field::year,         Field::month,         Field::day,  Field::view_altitude,
+                       Field::view_azimuth, Field::frame_interval};
   std::mt19937 rng(20261208);
   std::uniform_int_distribution<int> piece(0, std::size(pieces) - 1), length(0, 6), coin(0, 1);
   int drawn = 0;
@@ -242,7 +245,7 @@ TEST(FrameDriver, ArbitraryTextNeverBreaksAFrame) {
     r.fields.options_.grid = coin(rng);
     r.fields.options_.stars_by_day = coin(rng);
     for (int frame = 0; frame < 2; ++frame) {
-      if (!r.driver.command1_click()) ++drawn;
+      if (!r.driver.start()) ++drawn;
     }
     ASSERT_EQ(r.picture1.non_finite_calls + r.picture2.non_finite_calls, 0) << "run " << run;
     const int interval = r.timer.interval();

@@ -71,8 +71,8 @@ TEST(FrameMoves, AStepByHandWhilePausedShowsThatMomentAtOnce) {
     r.fields.options_.step = {3'600'000, true};  // 逆向き: the button's direction wins
     r.start_ok();
     r.start_ok();  // 21 h on screen, 20 h drawn behind it
-    r.driver.command2_click();
-    r.driver.step_frame(c.backward);
+    r.driver.pause_or_resume();
+    r.driver.step(c.backward);
     EXPECT_EQ(r.driver.shown_frame()->caption.time, c.time) << c.backward;
     EXPECT_EQ(r.driver.last_frame().caption.time, c.time) << c.backward;
     EXPECT_EQ(r.shown().inner.image(),
@@ -86,7 +86,7 @@ TEST(FrameMoves, AStepByHandWhilePausedShowsThatMomentAtOnce) {
 
 TEST(FrameMoves, AStepByHandBeforeTheFirstStartDoesNothing) {
   Rig r;
-  r.driver.step_frame(false);
+  r.driver.step(false);
   EXPECT_FALSE(r.driver.started());
   EXPECT_EQ(r.picture1.circles + r.picture2.circles, 0);
 }
@@ -95,7 +95,7 @@ TEST(FrameMoves, RestartReadsTheFieldsAfreshAndShowsTheNewSkyAtOnce) {
   Rig r, fresh;
   r.fields.start(135, 35, 2026, 12, 7, 21, 0);
   for (int n = 0; n < 3; ++n) r.start_ok();
-  r.driver.command2_click();  // paused: restart enables the timer again
+  r.driver.pause_or_resume();  // paused: restart enables the timer again
   for (Rig* x : {&r, &fresh}) x->fields.start(-70, -30, 1990, 6, 1, 3, 15);
   ASSERT_FALSE(r.driver.restart().has_value());
   fresh.start_ok();
@@ -117,13 +117,13 @@ TEST(FrameMoves, ARefusedRestartChangesNothing) {
   r.fields.start(135, 35, 2026, 12, 7, 21, 0);
   r.start_ok();
   r.start_ok();
-  r.driver.command2_click();
+  r.driver.pause_or_resume();
   const QImage before = r.shown().inner.image();
   const double ut = r.driver.clock().ut_now;
-  r.fields.set(Field::Text6, "14");
+  r.fields.set(Field::month, "14");
   const auto refusal = r.driver.restart();
   ASSERT_TRUE(refusal.has_value());
-  EXPECT_EQ(refusal->field, Field::Text6);
+  EXPECT_EQ(refusal->field, Field::month);
   EXPECT_FALSE(r.timer.enabled()) << "still paused";
   EXPECT_EQ(r.driver.clock().ut_now, ut);
   EXPECT_EQ(r.shown().inner.image(), before);

@@ -117,7 +117,7 @@ using FrameRig = testing::DriverRig<ImageSurface>;
 TEST(FramePixels, NightSkyShowsStarsAndPlanets) {
   FrameRig r;
   r.fields.start(139.7, 35.7, 2026, 12, 7, 21, 0);
-  ASSERT_FALSE(r.driver.command1_click());
+  ASSERT_FALSE(r.driver.start());
   const FrameReport& f = r.driver.last_frame();
   EXPECT_EQ(f.is_day, 0);
   EXPECT_EQ(r.drawn().point(630, 650), col_night);
@@ -136,7 +136,7 @@ TEST(FramePixels, DaySkyShowsOnlyTheSunAndTheMoonUnlessAsked) {
     FrameRig r;
     r.fields.start(139.7, 35.7, 2026, 6, 21, 12, 0);
     r.fields.options_.stars_by_day = stars_by_day;
-    ASSERT_FALSE(r.driver.command1_click());
+    ASSERT_FALSE(r.driver.start());
     const FrameReport& f = r.driver.last_frame();
     ASSERT_EQ(f.is_day, 1);
     EXPECT_EQ(r.drawn().point(630, 650), col_day);
@@ -164,9 +164,9 @@ TEST(FramePixels, DaySkyShowsOnlyTheSunAndTheMoonUnlessAsked) {
 
 TEST(FramePixels, TheEarthIsNeverDrawn) {
   FrameRig r;
-  r.fields.start(0, 0, 2026, 3, 20, 9, 0).set(Field::Text8, "-90");
+  r.fields.start(0, 0, 2026, 3, 20, 9, 0).set(Field::view_altitude, "-90");
   for (int frame = 0; frame < 30; ++frame) {
-    ASSERT_FALSE(r.driver.command1_click());
+    ASSERT_FALSE(r.driver.start());
     const ObjectRow& earth = r.driver.last_frame().objects[earth_index];
     EXPECT_FALSE(earth.drawn);
     EXPECT_EQ(*earth.ra_h, 18) << "the zero vector gives 3 pi / 2";

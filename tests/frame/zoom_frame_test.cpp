@@ -8,9 +8,9 @@
 #include "constellation/constellations.hpp"
 #include "frame/driver_rig.hpp"
 #include "frame/frame_driver.hpp"
-#include "frame/identify.hpp"
 #include "frame/manual_timer.hpp"
 #include "render_qt/image_surface.hpp"
+#include "steer/identify.hpp"
 #include "support/fake_fields.hpp"
 
 namespace hz {
@@ -25,7 +25,9 @@ struct FrameRig : testing::DriverRig<ImageSurface> {
   // 2027-01-15 21:00 JST over Tokyo, Sirius low in the south-south-east,
   // the Moon in the west; looking at az, alt magnified zoom times.
   const FrameReport& frame(double zoom, const char* alt, const char* az) {
-    fields.start(139.74, 35.68, 2027, 1, 15, 21, 0).set(Field::Text8, alt).set(Field::Text9, az);
+    fields.start(139.74, 35.68, 2027, 1, 15, 21, 0)
+        .set(Field::view_altitude, alt)
+        .set(Field::view_azimuth, az);
     fields.options_.zoom = zoom;
     return start_ok();
   }
@@ -47,7 +49,7 @@ TEST(ZoomFrame, AZoomWhilePausedIsRedrawnAtTheSameMoment) {
   FrameRig r, two;
   const ObjectRow before = r.frame(1, "40", "170").objects[sirius];
   const double t2000 = r.driver.last_frame().t2000;
-  r.driver.command2_click();
+  r.driver.pause_or_resume();
   r.fields.options_.zoom = 2;
   r.driver.redraw();
   const ObjectRow after = r.driver.last_frame().objects[sirius];

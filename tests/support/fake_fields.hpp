@@ -21,13 +21,13 @@ class FakeFields : public FieldReader {
   }
   // Place, date and JST start time in one go.
   FakeFields& start(double lon, double lat, int yr, int mn, int dy, int hh, int mm) {
-    set(Field::Text1, std::to_string(lon));
-    set(Field::Text2, std::to_string(lat));
-    set(Field::Text5, std::to_string(yr));
-    set(Field::Text6, std::to_string(mn));
-    set(Field::Text7, std::to_string(dy));
-    set(Field::Text3, std::to_string(hh));
-    return set(Field::Text4, std::to_string(mm));
+    set(Field::longitude, std::to_string(lon));
+    set(Field::latitude, std::to_string(lat));
+    set(Field::year, std::to_string(yr));
+    set(Field::month, std::to_string(mn));
+    set(Field::day, std::to_string(dy));
+    set(Field::hour, std::to_string(hh));
+    return set(Field::minute, std::to_string(mm));
   }
   FrameOptions options_;
 

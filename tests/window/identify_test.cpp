@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Pointing at the sky: the hover tip names the object under the pointer on
 // the frame on screen; the context menu's save writes that frame.
-#include "frame/identify.hpp"
+#include "steer/identify.hpp"
 
 #include <gtest/gtest.h>
 

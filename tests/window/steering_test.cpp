@@ -18,10 +18,10 @@
 
 #include "common/constants.hpp"
 #include "common/object_layout.hpp"
-#include "frame/grab_view.hpp"
-#include "frame/view_steps.hpp"
 #include "places/places.hpp"
 #include "render/projection.hpp"
+#include "steer/grab_view.hpp"
+#include "steer/view_steps.hpp"
 #include "time/calendar.hpp"
 #include "window/picture_box.hpp"
 #include "window/steering_panel.hpp"

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "frame/grab_view.hpp"
+#include "steer/grab_view.hpp"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 
 #include "common/constants.hpp"
-#include "frame/view_steps.hpp"
 #include "render/projection.hpp"
+#include "steer/view_steps.hpp"
 
 namespace hz {
 namespace {

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "frame/view_steps.hpp"
+#include "steer/view_steps.hpp"
 
 #include <algorithm>
 #include <cmath>

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "frame/almanac_text.hpp"
+#include "text/almanac_text.hpp"
 
 #include <cmath>
 
 #include "common/object_layout.hpp"
-#include "frame/decimal_text.hpp"
+#include "text/decimal_text.hpp"
 
 namespace hz {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "frame/number_rule.hpp"
+#include "text/number_rule.hpp"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "frame/sky_target.hpp"
+#include "steer/sky_target.hpp"
 
 #include <gtest/gtest.h>
 
@@ -7,12 +7,12 @@
 #include <string>
 
 #include "almanac/almanac_day.hpp"
-#include "frame/decimal_text.hpp"
 #include "frame/driver_rig.hpp"
 #include "frame/frame_driver.hpp"
 #include "frame/manual_timer.hpp"
 #include "render_qt/image_surface.hpp"
 #include "support/fake_fields.hpp"
+#include "text/decimal_text.hpp"
 #include "time/calendar.hpp"
 #include "time/horizon.hpp"
 
@@ -87,7 +87,8 @@ TEST(SkyTarget, AViewCentredOnJupiterDrawsItOnTheCentrePixel) {
   const Horizontal h = target_direction(*t, r.driver.last_frame());
   ASSERT_GT(h.alt_deg, 20) << "Jupiter is up";
 
-  r.fields.set(Field::Text8, fixed_text(h.alt_deg, 9)).set(Field::Text9, fixed_text(h.az_deg, 9));
+  r.fields.set(Field::view_altitude, fixed_text(h.alt_deg, 9))
+      .set(Field::view_azimuth, fixed_text(h.az_deg, 9));
   r.driver.redraw();
   const FrameReport& f = r.driver.last_frame();
   const ObjectRow& row = f.objects[jupiter];

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "frame/dms.hpp"
+#include "text/dms.hpp"
 
 #include <cmath>
 

@@ -9,7 +9,7 @@
 namespace hz {
 
 // A direction of the horizon system, degrees: altitude -90..90, azimuth from
-// north through east. Also the line of sight (Text8, Text9).
+// north through east. Also the line of sight (the view fields).
 struct HorizonDirection {
   double alt_deg = 90;
   double az_deg = 180;

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "almanac/jst_day.hpp"
-#include "frame/identify.hpp"
+#include "steer/identify.hpp"
 
 namespace hz {
 namespace {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "frame/almanac_tip.hpp"
+#include "steer/almanac_tip.hpp"
 
-#include "frame/almanac_text.hpp"
+#include "text/almanac_text.hpp"
 
 namespace hz {
 

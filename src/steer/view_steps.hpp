@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "frame/grab_view.hpp"
+#include "steer/grab_view.hpp"
 
 namespace hz {
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "frame/number_format.hpp"
+#include "text/number_format.hpp"
 
 #include <gtest/gtest.h>
 
-#include "frame/dms.hpp"
+#include "text/dms.hpp"
 
 namespace hz {
 namespace {

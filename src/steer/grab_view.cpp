@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "frame/grab_view.hpp"
+#include "steer/grab_view.hpp"
 
 #include <algorithm>
 #include <cmath>

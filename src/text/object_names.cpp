@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "frame/object_names.hpp"
+#include "text/object_names.hpp"
 
 #include <iterator>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "frame/field_step.hpp"
+#include "frame/frame_view.hpp"
 
 #include "common/constants.hpp"
 #include "frame/view_zoom.hpp"

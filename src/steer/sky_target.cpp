@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "frame/sky_target.hpp"
+#include "steer/sky_target.hpp"
 
 #include <cmath>
 
@@ -10,11 +10,11 @@
 #include "common/object_layout.hpp"
 #include "constellation/constellations.hpp"
 #include "constellation/extended_stars.hpp"
-#include "frame/almanac_text.hpp"
 #include "frame/constellation_layer.hpp"
-#include "frame/decimal_text.hpp"
-#include "frame/field_step.hpp"
-#include "frame/object_names.hpp"
+#include "frame/frame_view.hpp"
+#include "text/almanac_text.hpp"
+#include "text/decimal_text.hpp"
+#include "text/object_names.hpp"
 #include "time/sidereal.hpp"
 
 namespace hz {

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "frame/almanac_text.hpp"
+#include "text/almanac_text.hpp"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "frame/number_format.hpp"
+#include "text/number_format.hpp"
 
 #include <cmath>
 
-#include "frame/decimal_text.hpp"
+#include "text/decimal_text.hpp"
 
 namespace hz {
 namespace {

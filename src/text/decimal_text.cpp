@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "frame/decimal_text.hpp"
+#include "text/decimal_text.hpp"
 
 #include <charconv>
 

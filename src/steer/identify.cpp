@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "frame/identify.hpp"
+#include "steer/identify.hpp"
 
 #include <algorithm>
 #include <cmath>
@@ -8,13 +8,13 @@
 #include "constellation/constellation_at.hpp"
 #include "constellation/constellations.hpp"
 #include "constellation/extended_stars.hpp"
-#include "frame/almanac_tip.hpp"
-#include "frame/decimal_text.hpp"
-#include "frame/dms.hpp"
-#include "frame/object_names.hpp"
 #include "frame/view_zoom.hpp"
 #include "render/moon_phase_angle.hpp"
 #include "render/sky_rotation.hpp"
+#include "steer/almanac_tip.hpp"
+#include "text/decimal_text.hpp"
+#include "text/dms.hpp"
+#include "text/object_names.hpp"
 #include "time/sidereal.hpp"
 
 namespace hz {

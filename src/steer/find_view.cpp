@@ -1,0 +1,24 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "steer/find_view.hpp"
+
+namespace hz {
+
+TargetView view_toward(const SkyTarget& target, const FrameReport& frame) {
+  const Horizontal d = target_direction(target, frame);
+  TargetView v;
+  v.direction = {d.alt_deg, d.az_deg};
+  v.below_horizon = d.alt_deg < 0;
+  if (v.below_horizon) v.rising = next_rising(target, frame);
+  return v;
+}
+
+FindResult find_view(std::string_view name, const FrameReport* on_screen) {
+  if (!on_screen) return {std::nullopt, "開始してから探せます"};
+  const std::optional<SkyTarget> target = find_target(name);
+  if (!target) return {std::nullopt, "見つかりません"};
+  const TargetView v = view_toward(*target, *on_screen);
+  if (v.below_horizon) return {std::nullopt, below_horizon_text(v.rising)};
+  return {v.direction, ""};
+}
+
+}  // namespace hz
