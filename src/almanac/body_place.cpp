@@ -10,19 +10,20 @@
 
 namespace hz {
 
-namespace {
-
-// plpl's body number of each almanac body (the Moon has none).
-constexpr int plpl_number[almanac_body_count] = {0, -1, 1, 2, 4, 5, 6, 7, 8, 9};
-
-}  // namespace
+std::optional<AlmanacBody> almanac_body_at(int i) {
+  for (int k = 0; k < almanac_body_count; ++k) {
+    const auto b = static_cast<AlmanacBody>(k);
+    if (almanac_body_object(b) == i) return b;
+  }
+  return std::nullopt;
+}
 
 BodyPlace body_place(AlmanacBody b, double t2000) {
   if (b == AlmanacBody::moon) {
     const MoonPlace m = moon(t2000);
     return {m.ra, m.dc, m.r_mon, 0};
   }
-  const Geocentric g = plpl(plpl_number[static_cast<int>(b)], t2000);
+  const Geocentric g = plpl(almanac_body_object(b) - sun_index, t2000);
   return {g.ra, g.dc, 0, g.d};
 }
 
@@ -45,7 +46,7 @@ double rise_set_altitude(AlmanacBody b, const BodyPlace& p, double refraction) {
 }
 
 double hour_angle(const BodyPlace& p, const Observer& o, double t2000, double ut) {
-  return o.lon + 15 * grn(t2000, ut) * rd - p.ra;
+  return local_sidereal_angle(o.lon, t2000, ut) - p.ra;
 }
 
 }  // namespace hz

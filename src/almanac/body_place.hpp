@@ -4,7 +4,10 @@
 // an observer. Drawn positions never come from here.
 #pragma once
 
+#include <optional>
+
 #include "common/constants.hpp"
+#include "common/object_layout.hpp"
 #include "time/horizon.hpp"
 
 namespace hz {
@@ -12,6 +15,26 @@ namespace hz {
 // The bodies of the almanac, in the order of hoshizora-render's table.
 enum class AlmanacBody { sun, moon, mercury, venus, mars, jupiter, saturn, uranus, neptune, pluto };
 constexpr int almanac_body_count = 10;
+
+// The row of the object table that holds a body: the Sun 301, Mercury and
+// Venus 302 and 303, Mars to Pluto 305..310 (past the Earth at 304), the Moon
+// 311. The Sun and the planets are plpl's body numbers plus sun_index.
+constexpr int almanac_body_object(AlmanacBody b) {
+  switch (b) {
+    case AlmanacBody::sun:
+      return sun_index;
+    case AlmanacBody::moon:
+      return moon_index;
+    case AlmanacBody::mercury:
+    case AlmanacBody::venus:
+      return sun_index + static_cast<int>(b) - 1;
+    default:  // Mars on: past the Earth
+      return sun_index + static_cast<int>(b);
+  }
+}
+
+// The body in row i of the object table; none for a star or the Earth.
+std::optional<AlmanacBody> almanac_body_at(int i);
 
 // Refraction at the horizon used by Japanese almanacs: 35 arcminutes.
 constexpr double standard_refraction = 35.0 / 60 * rd;

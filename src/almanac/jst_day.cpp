@@ -11,8 +11,7 @@ std::optional<JstDay> jst_day(double yr, double mn, double dy) {
 }
 
 std::optional<JstMoment> jst_moment(double t2000) {
-  const std::optional<DateAndTime> d =
-      centuries_to_date(t2000 + jst_offset_hours * centuries_per_hour);
+  const std::optional<DateAndTime> d = centuries_to_jst_date(t2000);
   if (!d) return std::nullopt;
   double hours = d->ut;
   if (hours < 0) hours = 0;  // a hair below midnight counts as midnight

@@ -11,9 +11,7 @@
 namespace hz {
 
 CaptionLines caption_lines(double t2000) {
-  // The same moment counted in JST; hours / 24 / 36525 as written, not a literal.
-  const double t_jst = t2000 + jst_offset_hours / 24 / 36525;
-  const std::optional<DateAndTime> jst = centuries_to_date(t_jst);
+  const std::optional<DateAndTime> jst = centuries_to_jst_date(t2000);
   CaptionLines lines;
   if (!jst) return lines;  // no date to show rather than a made-up one
 

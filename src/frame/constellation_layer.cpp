@@ -8,7 +8,6 @@
 #include "constellation/constellations.hpp"
 #include "constellation/extended_stars.hpp"
 #include "render/sky_arcs.hpp"
-#include "time/sidereal.hpp"
 
 namespace hz {
 namespace {
@@ -31,7 +30,7 @@ void draw_boundaries(Surface& pic, const FieldGeometry& field, ConstellationSky&
     points[k] = rot.view(e[k]);
     screen[k].reset();
     if (!well_inside(field, points[k])) continue;
-    const ScreenPoint s = project_view(points[k], field.x0, field.y0, field.scl);
+    const Projected s = project_view(points[k], field.x0, field.y0, field.scl);
     screen[k] = Point{s.xp, s.yp};
   }
   DottedPen pen(boundary_dot_spacing);
@@ -53,12 +52,12 @@ std::vector<LabelRow> label_rows_of(const FieldGeometry& field, const SkyRotatio
   std::vector<LabelRow> rows(labels.size());
   for (std::size_t k = 0; k < labels.size(); ++k) {
     LabelRow& row = rows[k];
-    const AltAz h = alt_az_of(rot.horizon(labels[k]));
+    const Horizon h = alt_az_of(rot.horizon(labels[k]));
     row.alt = h.alt;
     row.az = h.az;
     const ViewVec p = rot.view(labels[k]);
     if (!well_inside(field, p)) continue;
-    const ScreenPoint s = project_view(p, field.x0, field.y0, field.scl);
+    const Projected s = project_view(p, field.x0, field.y0, field.scl);
     row.xp = s.xp;
     row.yp = s.yp;
   }
@@ -139,7 +138,7 @@ void draw_extended_stars(Surface& pic, const FieldGeometry& field, Constellation
     row.dec_deg = dec[k];
     row.horizon = rot.horizon(e[k]);
     if (row.horizon.z < 0) continue;
-    const ScreenPoint s = project_view(rot.view(e[k]), field.x0, field.y0, field.scl);
+    const Projected s = project_view(rot.view(e[k]), field.x0, field.y0, field.scl);
     row.d = s.d;
     row.xp = s.xp;
     row.yp = s.yp;
@@ -155,11 +154,6 @@ void draw_extended_stars(Surface& pic, const FieldGeometry& field, Constellation
 }
 
 }  // namespace
-
-SkyRotation frame_rotation(const FrameView& view) {
-  const double theta = view.lon_obs + 15 * grn(view.t2000, view.ut_now) * rd;
-  return SkyRotation(theta, view.lat_obs, rd * view.view_alt, rd * view.view_az);
-}
 
 std::vector<LabelRow> label_rows(const FrameReport& frame) {
   const FrameView view = view_of(frame);

@@ -27,10 +27,6 @@ constexpr double boundary_dot_spacing = 4;
 // width.
 double text_width(const char* utf8);
 
-// The one rotation of a frame, from the equator of date to its horizon and
-// line of sight: the figures, names, boundaries and faint stars go through it.
-SkyRotation frame_rotation(const FrameView& view);
-
 // A constellation's label point in a frame.
 struct LabelRow {
   double alt = 0, az = 0;        // radians

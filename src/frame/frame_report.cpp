@@ -8,7 +8,7 @@ ObjectRow object_row(const FrameReport& frame, int i) {
   const auto k = static_cast<std::size_t>(i - first_extended);
   if (i < first_extended || k >= frame.extended.size()) return {};
   const ExtendedRow& e = frame.extended[k];
-  const AltAz h = alt_az_of(e.horizon);
+  const Horizon h = alt_az_of(e.horizon);
   return {e.ra_h, e.dec_deg, h.alt, h.az, e.d, e.xp, e.yp, e.drawn};
 }
 

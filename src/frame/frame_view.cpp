@@ -4,6 +4,7 @@
 #include "common/constants.hpp"
 #include "frame/view_zoom.hpp"
 #include "time/horizon.hpp"
+#include "time/sidereal.hpp"
 
 namespace hz {
 
@@ -33,6 +34,11 @@ std::optional<Projected> place_in_field(const FrameView& view, double ra_h, doub
   row.yp = p.yp;
   if (p.d / rd > view.radius) return std::nullopt;
   return p;
+}
+
+SkyRotation frame_rotation(const FrameView& view) {
+  const double theta = local_sidereal_angle(view.lon_obs, view.t2000, view.ut_now);
+  return SkyRotation(theta, view.lat_obs, rd * view.view_alt, rd * view.view_az);
 }
 
 }  // namespace hz

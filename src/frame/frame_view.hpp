@@ -6,6 +6,7 @@
 #include "common/constants.hpp"
 #include "frame/frame_report.hpp"
 #include "render/projection.hpp"
+#include "render/sky_rotation.hpp"
 
 namespace hz {
 
@@ -21,6 +22,11 @@ struct FrameView {
 
 // The view of a frame's moment, place, line of sight and zoom.
 FrameView view_of(const FrameReport& frame);
+
+// The one rotation of a frame, from the equator of date to its horizon and
+// line of sight: the figures, names, boundaries and faint stars go through
+// it, and so does what lies under the pointer.
+SkyRotation frame_rotation(const FrameView& view);
 
 // Converts an object of the table (hours, degrees) to altitude and azimuth
 // and, when it is above the horizon (an altitude of exactly 0 counts), projects

@@ -7,18 +7,11 @@
 
 #include <vector>
 
+#include "render/field_geometry.hpp"
 #include "render/sky_rotation.hpp"
 #include "render/surface.hpp"
 
 namespace hz {
-
-// How the view is put on the surface: centre (pixels), scale (pixels per
-// degree) and the field's radius (degrees, at most 90: the half of the sky in
-// front of the observer).
-struct FieldGeometry {
-  double x0, y0, scl;
-  double radius = 90;
-};
 
 // Dots along a line at even spacing, the spacing carried over from one
 // piece to the next, so a polyline comes out as one dotted line. The dots

@@ -61,7 +61,7 @@ std::optional<Vec3> unproject(double xp, double yp, double x0, double y0, double
   return Vec3{s * (dy / rho), s * (dx / rho), std::cos(d)};
 }
 
-AltAz alt_az_of(const Vec3& enz) {
+Horizon alt_az_of(const Vec3& enz) {
   const Polar dp = tri(enz.x, enz.y, enz.z);
   return {pi / 2 - dp.d, dp.p};
 }

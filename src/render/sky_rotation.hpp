@@ -10,7 +10,9 @@
 #include <cmath>
 #include <optional>
 
+#include "common/horizon_direction.hpp"
 #include "render/fast_polar_distance.hpp"
+#include "render/projection.hpp"
 #include "render/surface.hpp"
 
 namespace hz {
@@ -55,13 +57,9 @@ class SkyRotation {
 
 // A view direction on the surface, as prj places it: the azimuthal
 // equidistant projection about (x0, y0) at scl pixels per degree.
-struct ScreenPoint {
-  double xp, yp;
-  double d;  // angle from the line of sight, radians
-};
 // Inline, with the quick polar distance (within 2e-14 rad of atan2's): it
 // runs for every faint star and boundary point of every frame.
-inline ScreenPoint project_view(const ViewVec& p, double x0, double y0, double scl) {
+inline Projected project_view(const ViewVec& p, double x0, double y0, double scl) {
   const double s = std::sqrt(p.u * p.u + p.v * p.v);
   const double d = fast_polar_distance(s, p.w);
   if (s == 0) return {x0, y0, d};
@@ -76,9 +74,6 @@ std::optional<Vec3> unproject(double xp, double yp, double x0, double y0, double
 
 // Altitude and azimuth (radians, azimuth from north through east, 0..2 pi)
 // of east, north and zenith components, as altaz gives them.
-struct AltAz {
-  double alt, az;
-};
-AltAz alt_az_of(const Vec3& enz);
+Horizon alt_az_of(const Vec3& enz);
 
 }  // namespace hz

@@ -29,11 +29,11 @@ constexpr int fine_line_top = 80;
 struct View {
   double ss, sl, x0, y0, scl, r;
   double sin_ss = std::sin(ss), cos_ss = std::cos(ss);
-  ScreenPoint at(double sh, double ch, double sd, double cd) const {
+  Projected at(double sh, double ch, double sd, double cd) const {
     const ViewVec p{sh * cos_ss - sin_ss * ch * cd, ch * sd, sh * sin_ss + cos_ss * ch * cd, sh};
     return project_view(p, x0, y0, scl);
   }
-  bool inside(const ScreenPoint& p) const { return p.d / rd <= r; }
+  bool inside(const Projected& p) const { return p.d / rd <= r; }
 };
 
 // A grid line: the point at parameter t (degrees along its own coordinate),
@@ -45,7 +45,7 @@ struct GridLine {
   static GridLine azimuth_line(const View& v, double a) {
     return {false, std::sin(a * rd - v.sl), std::cos(a * rd - v.sl)};
   }
-  ScreenPoint at(const View& v, double t) const {
+  Projected at(const View& v, double t) const {
     if (circle) {
       const double dl = t * rd - v.sl;
       return v.at(fixed_sin, fixed_cos, std::sin(dl), std::cos(dl));
@@ -74,7 +74,7 @@ void draw_line(Surface& pic, const View& v, const GridLine& g, double t0, double
       else
         b = m;
     }
-    const ScreenPoint p = g.at(v, a_in ? a : b);
+    const Projected p = g.at(v, a_in ? a : b);
     return Point{p.xp, p.yp};
   };
 
@@ -82,7 +82,7 @@ void draw_line(Surface& pic, const View& v, const GridLine& g, double t0, double
   bool prev_in = false;
   for (int k = 0; k <= n; ++k) {
     const double t = t0 + (t1 - t0) * k / n;
-    const ScreenPoint p = g.at(v, t);
+    const Projected p = g.at(v, t);
     const bool in = v.inside(p);
     if (k > 0 && in != prev_in) {
       run.push_back(edge(prev_t, t, prev_in));

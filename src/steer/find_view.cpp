@@ -4,10 +4,9 @@
 namespace hz {
 
 TargetView view_toward(const SkyTarget& target, const FrameReport& frame) {
-  const Horizontal d = target_direction(target, frame);
   TargetView v;
-  v.direction = {d.alt_deg, d.az_deg};
-  v.below_horizon = d.alt_deg < 0;
+  v.direction = target_direction(target, frame);
+  v.below_horizon = v.direction.alt_deg < 0;
   if (v.below_horizon) v.rising = next_rising(target, frame);
   return v;
 }

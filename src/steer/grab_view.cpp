@@ -38,7 +38,7 @@ double azimuth_deg(double az) {
 
 }  // namespace
 
-FieldGeometry field_geometry(double zoom) { return {xc_sky, yc_sky, scl_sky * zoom}; }
+FieldGeometry field_geometry(double zoom) { return {xc_sky, yc_sky, scl_sky * zoom, r_sky / zoom}; }
 
 std::optional<HorizonDirection> direction_at(double xp, double yp, const HorizonDirection& view,
                                              const FieldGeometry& g) {
@@ -49,7 +49,7 @@ std::optional<HorizonDirection> direction_at(double xp, double yp, const Horizon
   const double cs = std::cos(ss), sn = std::sin(ss), cz = std::cos(sl), sz = std::sin(sl);
   const Vec3 enz{-sn * sz * p->x + cz * p->y + cs * sz * p->z,
                  -sn * cz * p->x - sz * p->y + cs * cz * p->z, cs * p->x + sn * p->z};
-  const AltAz a = alt_az_of(enz);
+  const Horizon a = alt_az_of(enz);
   return HorizonDirection{a.alt / rd, azimuth_deg(a.az / rd)};
 }
 

@@ -6,20 +6,14 @@
 
 #include <optional>
 
+#include "common/horizon_direction.hpp"
+#include "render/field_geometry.hpp"
+
 namespace hz {
 
-// A direction of the horizon system, degrees: altitude -90..90, azimuth from
-// north through east. Also the line of sight (the view fields).
-struct HorizonDirection {
-  double alt_deg = 90;
-  double az_deg = 180;
-};
-
 // Where the sky field lies on the drawing surface at a zoom: the centre
-// (pixels) and the scale (pixels per degree), scl_sky times the zoom.
-struct FieldGeometry {
-  double x0, y0, scl;
-};
+// (pixels), the scale (pixels per degree), scl_sky times the zoom, and the
+// radius, r_sky over the zoom.
 FieldGeometry field_geometry(double zoom);
 
 // The horizon direction drawn at surface point (xp, yp) of the view with line

@@ -8,6 +8,7 @@
 #include "constellation/constellation_at.hpp"
 #include "constellation/constellations.hpp"
 #include "constellation/extended_stars.hpp"
+#include "frame/frame_view.hpp"
 #include "frame/view_zoom.hpp"
 #include "render/moon_phase_angle.hpp"
 #include "render/sky_rotation.hpp"
@@ -15,7 +16,6 @@
 #include "text/decimal_text.hpp"
 #include "text/dms.hpp"
 #include "text/object_names.hpp"
-#include "time/sidereal.hpp"
 
 namespace hz {
 namespace {
@@ -98,8 +98,7 @@ std::optional<int> constellation_under(const FrameReport& frame, double x, doubl
   const double radius = field_radius(frame.options);
   if (radius >= r_sky ? p->z < 0 : std::acos(std::min(p->z, 1.0)) / rd > radius)
     return std::nullopt;
-  const double theta = frame.lon_obs + 15 * grn(frame.t2000, frame.ut_now) * rd;
-  const SkyRotation rot(theta, frame.lat_obs, rd * frame.view_alt, rd * frame.view_az);
+  const SkyRotation rot = frame_rotation(view_of(frame));
   const Vec3 e = rot.equator_of_view(*p);
   if (rot.horizon(e).z < 0) return std::nullopt;
 
@@ -116,7 +115,7 @@ std::string describe_constellation(int k) {
   return std::string(c.japanese) + " (" + c.latin + ")";
 }
 
-MoonPhase moon_phase(double mphase) {
+MoonLight moon_light(double mphase) {
   const MoonPhaseAngle a = moon_phase_angle(mphase);
   return {(1 - std::cos(a.turned)) / 2, a.mirror};
 }
@@ -144,7 +143,7 @@ std::string describe_object(const FrameReport& frame, const StarTables& stars, i
   }
   const ObjectRow& sun = frame.objects[sun_index];
   if (i == moon_index && sun.ra_h && r.ra_h) {
-    const MoonPhase p = moon_phase(*sun.ra_h - *r.ra_h);
+    const MoonLight p = moon_light(*sun.ra_h - *r.ra_h);
     (out += "\n輝面 ") += fixed_text(100 * p.lit, 0);
     (out += "%  ") += p.waxing ? "満ちていく月" : "欠けていく月";
   }

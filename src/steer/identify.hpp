@@ -28,11 +28,11 @@ std::optional<int> object_at(const FrameReport& frame, const StarTables& stars, 
 // (1 - cos turned) / 2 (the share of the disc the mark fills), and the Moon
 // waxes when the fold mirrors the angle, when the Moon lies east of the Sun
 // (the mark's lit limb on the right).
-struct MoonPhase {
+struct MoonLight {
   double lit;  // 0..1
   bool waxing;
 };
-MoonPhase moon_phase(double mphase);
+MoonLight moon_light(double mphase);
 
 // The constellation (an index of constellations) holding the direction
 // under a point of the frame, when that direction is in the field and above

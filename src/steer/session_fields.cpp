@@ -4,7 +4,6 @@
 #include <cmath>
 #include <string>
 
-#include "common/constants.hpp"
 #include "steer/view_steps.hpp"
 #include "text/decimal_text.hpp"
 #include "text/number_rule.hpp"
@@ -26,7 +25,7 @@ FieldTexts place_fields(const Place& place) {
 }
 
 FieldTexts moment_fields(const FrameReport& frame) {
-  const auto jst = centuries_to_date(frame.t2000 + jst_offset_hours / 24 / 36525);
+  const auto jst = centuries_to_jst_date(frame.t2000);
   if (!jst) return {};
   const double minutes = std::nearbyint(jst->ut * 60 * 1e4) / 1e4;
   const double hour = std::floor(minutes / 60);

@@ -74,17 +74,9 @@ EquatorialPlace fixed_place(const SkyTarget& t, const FrameReport& frame) {
   return {row.ra_h.value_or(0), row.dec_deg.value_or(0)};
 }
 
-Horizontal in_degrees(double alt, double az) {
+HorizonDirection in_degrees(double alt, double az) {
   if (az >= 2 * pi) az = 0;  // a hair west of north is north
   return {alt / rd, az / rd};
-}
-
-AlmanacBody almanac_body(int i) {
-  if (i == sun_index) return AlmanacBody::sun;
-  if (i == moon_index) return AlmanacBody::moon;
-  // Mercury and Venus come before the Earth, the rest after it.
-  const int k_pl = i - sun_index;
-  return static_cast<AlmanacBody>(k_pl < 3 ? k_pl + 1 : k_pl);
 }
 
 std::optional<double> next_body_rising(AlmanacBody b, const FrameReport& frame) {
@@ -115,7 +107,7 @@ std::optional<double> next_fixed_rising(const EquatorialPlace& p, const FrameRep
   // Days after the frame's moment; the hour angle as altaz takes it.
   const auto hour_angle = [&](double days) {
     const double lst =
-        frame.lon_obs + 15 * rd * grn(frame.t2000 + days / 36525, frame.ut_now + 24 * days);
+        local_sidereal_angle(frame.lon_obs, frame.t2000 + days / 36525, frame.ut_now + 24 * days);
     return lst - rd * 15 * p.ra_h;
   };
   const double rate = 2 * pi * sidereal_turns_per_day;  // radians a day
@@ -164,7 +156,7 @@ std::optional<SkyTarget> find_target(std::string_view name) {
   return std::nullopt;
 }
 
-Horizontal target_direction(const SkyTarget& t, const FrameReport& frame) {
+HorizonDirection target_direction(const SkyTarget& t, const FrameReport& frame) {
   if (t.kind == SkyTarget::Kind::constellation) {
     const LabelRow row = label_rows(frame)[static_cast<std::size_t>(t.index)];
     return in_degrees(row.alt, row.az);
@@ -174,11 +166,11 @@ Horizontal target_direction(const SkyTarget& t, const FrameReport& frame) {
     // The frame's own vector when it drew the faint stars, else the same
     // rotation of the same place.
     if (k < frame.extended.size()) {
-      const AltAz h = alt_az_of(frame.extended[k].horizon);
+      const Horizon h = alt_az_of(frame.extended[k].horizon);
       return in_degrees(h.alt, h.az);
     }
     const EquatorialPlace p = fixed_place(t, frame);
-    const AltAz h =
+    const Horizon h =
         alt_az_of(frame_rotation(view_of(frame)).horizon(equatorial_vector(p.ra_h, p.dec_deg)));
     return in_degrees(h.alt, h.az);
   }
@@ -190,7 +182,7 @@ Horizontal target_direction(const SkyTarget& t, const FrameReport& frame) {
 }
 
 std::optional<double> next_rising(const SkyTarget& t, const FrameReport& frame) {
-  if (t.kind == SkyTarget::Kind::body) return next_body_rising(almanac_body(t.index), frame);
+  if (t.kind == SkyTarget::Kind::body) return next_body_rising(*almanac_body_at(t.index), frame);
   return next_fixed_rising(fixed_place(t, frame), frame);
 }
 

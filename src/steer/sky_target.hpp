@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "common/horizon_direction.hpp"
 #include "frame/frame_report.hpp"
 
 namespace hz {
@@ -31,15 +32,10 @@ const std::vector<SkyTarget>& sky_targets();
 // By Japanese or English name, case-insensitive, ignoring surrounding blanks.
 std::optional<SkyTarget> find_target(std::string_view name);
 
-// Altitude and azimuth (from north through east), degrees.
-struct Horizontal {
-  double alt_deg, az_deg;
-};
-
 // Where the target stands in the frame's moment and place (the same positions
 // and conversions the frame drew with, so a view centred on it puts it on the
 // centre pixel; constellations: their label point).
-Horizontal target_direction(const SkyTarget& t, const FrameReport& frame);
+HorizonDirection target_direction(const SkyTarget& t, const FrameReport& frame);
 
 // The first rising after the frame's moment, within the next two days, as
 // Julian centuries from J2000.0 (Sun, Moon, planets: from the almanac; stars

@@ -51,20 +51,6 @@ std::string clock_text(const std::optional<AlmanacEvent>& e) {
   return two(minutes / 60) + ':' + two(minutes % 60);
 }
 
-int almanac_body_object(AlmanacBody b) {
-  switch (b) {
-    case AlmanacBody::sun:
-      return sun_index;
-    case AlmanacBody::moon:
-      return moon_index;
-    case AlmanacBody::mercury:
-    case AlmanacBody::venus:
-      return sun_index + static_cast<int>(b) - 1;
-    default:  // Mars on: past the Earth
-      return sun_index + static_cast<int>(b);
-  }
-}
-
 std::string phase_name(const AlmanacDay& d) {
   static constexpr const char* principal[] = {"新月", "上弦", "満月", "下弦"};
   for (const AlmanacEvent& e : d.events) {

@@ -35,10 +35,6 @@ std::string clock_seconds_text(double hours);
 // "--:--" for an event that does not happen.
 std::string clock_text(const std::optional<AlmanacEvent>& e);
 
-// The row of the object table that holds a body (Sun 301, Moon 311 ...), for
-// its names.
-int almanac_body_object(AlmanacBody b);
-
 // The Moon's phase in words for a day: 新月, 上弦, 満月 or 下弦 on the day the
 // phase falls, else the usual name of the night by the Moon's age at 12:00 JST
 // (三日月, 上弦の月, 十日夜の月, 十三夜, 小望月, 満月, 十六夜, 立待月, 居待月,

@@ -3,6 +3,8 @@
 
 #include <cmath>
 
+#include "common/constants.hpp"
+
 namespace hz {
 
 namespace {
@@ -124,6 +126,10 @@ bool tujit(int chc, double& yr, double& mn, double& dy, double& ut, double& tjt,
   mn = d->mn;
   dy = d->dy;
   return true;
+}
+
+std::optional<DateAndTime> centuries_to_jst_date(double t2000) {
+  return centuries_to_date(t2000 + jst_offset_hours / 24 / 36525);
 }
 
 }  // namespace hz

@@ -95,6 +95,11 @@ std::optional<CalendarDate> day_to_date(double tjt);
 //           day_to_date.
 std::optional<DateAndTime> centuries_to_date(double t2000);
 
+// The same, for the moment counted in Japan Standard Time (UT +
+// jst_offset_hours): the JST date and the JST time of day in ut. The hours
+// are turned into centuries as hours / 24 / 36525, in that order.
+std::optional<DateAndTime> centuries_to_jst_date(double t2000);
+
 // The three conversions behind one entry point, chosen by number.
 //
 // Given/Returned, by choice:

@@ -10,9 +10,8 @@
 namespace hz {
 
 Horizon altaz(double ra, double dc, double lat, double lon, double t2000, double ut) {
-  const double gst = grn(t2000, ut);
   // Hour angle, not reduced: only its sine and cosine are used.
-  const double h = lon + 15 * gst * rd - ra;
+  const double h = local_sidereal_angle(lon, t2000, ut) - ra;
 
   // Local frame: east, north, zenith.
   const double x = -std::cos(dc) * std::sin(h);

@@ -2,17 +2,9 @@
 // Equatorial to horizon coordinates for an observer on the Earth.
 #pragma once
 
-namespace hz {
+#include "common/horizon_direction.hpp"
 
-// Altitude and azimuth, radians.
-//   alt   -pi/2..pi/2, positive above the horizon.
-//   az    from north through east (east pi/2, south pi, west 3 pi/2),
-//         0 <= az < 2 pi; 2 pi itself may come out for a direction a hair
-//         west of north, which callers treat as north.
-struct Horizon {
-  double alt;
-  double az;
-};
+namespace hz {
 
 // Altitude and azimuth of a direction.
 //

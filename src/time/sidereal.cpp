@@ -14,4 +14,8 @@ double grn(double t2000, double ut) {
   return gst - 24 * std::floor(gst / 24);
 }
 
+double local_sidereal_angle(double lon, double t2000, double ut) {
+  return lon + 15 * grn(t2000, ut) * rd;
+}
+
 }  // namespace hz

@@ -15,4 +15,14 @@ namespace hz {
 //           nutation term of the equation of the equinoxes (0.00029 h).
 double grn(double t2000, double ut);
 
+// Local sidereal angle: the observer's east longitude plus the Greenwich
+// sidereal time, radians, not reduced.
+//
+// Given:    lon         observer's east longitude, radians.
+//           t2000, ut   the moment, as grn takes it.
+// Returned:             lon + 15 rd grn(t2000, ut), in that order; the hour
+//                       angle of a direction is this minus its right
+//                       ascension.
+double local_sidereal_angle(double lon, double t2000, double ut);
+
 }  // namespace hz

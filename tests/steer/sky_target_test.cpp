@@ -84,7 +84,7 @@ TEST(SkyTarget, AViewCentredOnJupiterDrawsItOnTheCentrePixel) {
   r.start(2027, 1, 16, 1, 0);
   const std::optional<SkyTarget> t = find_target("木星");
   ASSERT_TRUE(t);
-  const Horizontal h = target_direction(*t, r.driver.last_frame());
+  const HorizonDirection h = target_direction(*t, r.driver.last_frame());
   ASSERT_GT(h.alt_deg, 20) << "Jupiter is up";
 
   r.fields.set(Field::view_altitude, fixed_text(h.alt_deg, 9))
@@ -108,7 +108,7 @@ TEST(SkyTarget, DirectionsAreTheFramesOwn) {
     const std::optional<SkyTarget> t = find_target(name);
     ASSERT_TRUE(t) << name;
     const ObjectRow row = object_row(f, t->index);
-    const Horizontal h = target_direction(*t, f);
+    const HorizonDirection h = target_direction(*t, f);
     EXPECT_DOUBLE_EQ(h.alt_deg, *row.alt / rd) << name;
     EXPECT_DOUBLE_EQ(h.az_deg, *row.az / rd) << name;
   }
@@ -122,7 +122,7 @@ TEST(SkyTarget, AFaintStarStandsWhereAFrameWithFaintStarsDrawsIt) {
   const std::optional<SkyTarget> t = find_target("バテン・カイトス");
   ASSERT_TRUE(t);
   ASSERT_TRUE(without.extended.empty()) << "the plain frame made no faint stars";
-  const Horizontal a = target_direction(*t, without), b = target_direction(*t, with);
+  const HorizonDirection a = target_direction(*t, without), b = target_direction(*t, with);
   EXPECT_DOUBLE_EQ(a.alt_deg, b.alt_deg);
   EXPECT_DOUBLE_EQ(a.az_deg, b.az_deg);
 }

@@ -8,7 +8,7 @@ namespace {
 
 // The Sun's right ascension minus the Moon's, in hours, as the Moon's mark
 // takes it: lit fraction (1 - cos phi) / 2, waxing while the Moon is east.
-TEST(MoonPhase, LitFractionAndDirectionFromTheRightAscensions) {
+TEST(MoonLight, LitFractionAndDirectionFromTheRightAscensions) {
   struct Case {
     double mphase, lit;
     bool waxing;
@@ -17,7 +17,7 @@ TEST(MoonPhase, LitFractionAndDirectionFromTheRightAscensions) {
       {6, 0.5, false}, {-18, 0.5, false}, {-3, 0.1464466, true},
   };
   for (const Case& c : cases) {
-    const MoonPhase p = moon_phase(c.mphase);
+    const MoonLight p = moon_light(c.mphase);
     EXPECT_NEAR(p.lit, c.lit, 1e-6) << c.mphase;
     EXPECT_EQ(p.waxing, c.waxing) << c.mphase;
   }
