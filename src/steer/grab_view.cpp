@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "common/constants.hpp"
+#include "frame/view_zoom.hpp"
 #include "render/projection.hpp"
 #include "render/sky_rotation.hpp"
 
@@ -51,6 +52,11 @@ std::optional<HorizonDirection> direction_at(double xp, double yp, const Horizon
                  -sn * cz * p->x - sz * p->y + cs * cz * p->z, cs * p->x + sn * p->z};
   const Horizon a = alt_az_of(enz);
   return HorizonDirection{a.alt / rd, azimuth_deg(a.az / rd)};
+}
+
+std::optional<HorizonDirection> direction_at(const FrameReport& frame, double xp, double yp) {
+  return direction_at(xp, yp, {frame.view_alt, frame.view_az},
+                      field_geometry(held_zoom(frame.options.zoom)));
 }
 
 HorizonDirection grab_view(const HorizonDirection& grabbed, double xp, double yp,

@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "common/horizon_direction.hpp"
+#include "frame/frame_report.hpp"
 #include "render/field_geometry.hpp"
 
 namespace hz {
@@ -20,6 +21,10 @@ FieldGeometry field_geometry(double zoom);
 // of sight `view`; none beyond pi from the line of sight.
 std::optional<HorizonDirection> direction_at(double xp, double yp, const HorizonDirection& view,
                                              const FieldGeometry& g);
+
+// The horizon direction drawn at surface point (xp, yp) of a frame, with its
+// line of sight and zoom; none beyond pi from the line of sight.
+std::optional<HorizonDirection> direction_at(const FrameReport& frame, double xp, double yp);
 
 // The line of sight that draws `grabbed` at surface point (xp, yp), the
 // nearest to `now` of the ones that do.

@@ -150,4 +150,10 @@ std::string describe_object(const FrameReport& frame, const StarTables& stars, i
   return out + almanac_tip(frame, i);
 }
 
+std::string describe_point(const FrameReport& frame, const StarTables& stars, double x, double y) {
+  if (const auto hit = object_at(frame, stars, x, y)) return describe_object(frame, stars, *hit);
+  const auto k = constellation_under(frame, x, y);
+  return k ? describe_constellation(*k) : std::string();
+}
+
 }  // namespace hz

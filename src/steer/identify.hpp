@@ -42,6 +42,11 @@ std::optional<int> constellation_under(const FrameReport& frame, double x, doubl
 // Its tool tip: 「オリオン座 (Orion)」.
 std::string describe_constellation(int k);
 
+// The hover tip at a point of the frame: the object drawn there
+// (describe_object), else the constellation of the empty sky
+// (describe_constellation); empty where there is neither.
+std::string describe_point(const FrameReport& frame, const StarTables& stars, double x, double y);
+
 // The tool tip for object i of the frame (an extended star from
 // first_extended on), UTF-8, one item a line: the
 // Japanese name (or the designation) with the English name in parentheses,

@@ -20,7 +20,6 @@
 #include <string_view>
 
 #include "frame/frame_driver.hpp"
-#include "frame/view_zoom.hpp"
 #include "output/safe_write.hpp"
 #include "render_qt/png_encode.hpp"
 #include "steer/identify.hpp"
@@ -61,13 +60,7 @@ void PictureBox::sync() {
 QString PictureBox::tip_at(QPointF pos) const {
   const FrameReport* frame = driver_ ? driver_->shown_frame() : nullptr;
   if (!frame || !surface_.visible()) return {};
-  const auto hit = object_at(*frame, driver_->stars(), pos.x(), pos.y());
-  if (!hit) {
-    // Empty sky: the constellation it belongs to.
-    const auto k = constellation_under(*frame, pos.x(), pos.y());
-    return k ? QString::fromStdString(describe_constellation(*k)) : QString();
-  }
-  return QString::fromStdString(describe_object(*frame, driver_->stars(), *hit));
+  return QString::fromStdString(describe_point(*frame, driver_->stars(), pos.x(), pos.y()));
 }
 
 void PictureBox::show_tip() {
@@ -81,8 +74,7 @@ void PictureBox::show_tip() {
 std::optional<HorizonDirection> PictureBox::direction_at_point(QPointF pos) const {
   const FrameReport* frame = driver_ ? driver_->shown_frame() : nullptr;
   if (!frame || !surface_.visible()) return std::nullopt;
-  return direction_at(pos.x(), pos.y(), {frame->view_alt, frame->view_az},
-                      field_geometry(held_zoom(frame->options.zoom)));
+  return direction_at(*frame, pos.x(), pos.y());
 }
 
 void PictureBox::mousePressEvent(QMouseEvent* event) {
