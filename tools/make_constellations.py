@@ -32,7 +32,8 @@ network other than the registry), then commit the output:
 
 It reads the built-in 300 from src/catalog/generated/star_table.cpp (or the
 file named by --builtin). Running it twice gives byte-identical files. The
-build never runs it.
+build never runs it; tools/check-generated.sh runs it when npm's cache holds
+the package, and compares its output with the committed files.
 """
 
 import argparse

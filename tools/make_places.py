@@ -12,8 +12,9 @@ Run from the repository root with Debian's python3, then commit the output:
 
     /usr/bin/python3 tools/make_places.py [--out DIR]
 
---out writes place_table.cpp into another folder. Running it twice gives
-byte-identical files. The build never runs it.
+--out writes place_table.cpp into another folder (tools/check-generated.sh
+uses it to compare a fresh run with the committed file). Running it twice
+gives byte-identical files. The build never runs it.
 """
 
 import argparse
