@@ -8,7 +8,7 @@ checked against the registry's sha512 integrity before anything is read.
 All its coordinates are J2000: longitude = right ascension in degrees
 (-180..180), latitude = declination in degrees.
 
-It writes, under src/constellation/:
+It writes, under src/constellation/generated/ (or the folder named by --out):
 
   * table_sizes.hpp       the row counts of the tables below;
   * extended_stars.cpp    every star of data/stars.6.json (to magnitude 6.0)
@@ -28,9 +28,12 @@ coordinates (nearest within END_DEG). A miss is reported and fails.
 Run from the repository root with Debian's python3 and npm (no pip, no
 network other than the registry), then commit the output:
 
-    /usr/bin/python3 tools/make_constellations.py [--tarball FILE]
+    /usr/bin/python3 tools/make_constellations.py [--tarball FILE] [--out DIR]
 
-Running it twice gives byte-identical files. The build never runs it.
+It reads the built-in 300 from src/catalog/generated/star_table.cpp (or the
+file named by --builtin). Running it twice gives byte-identical files. The
+build never runs it; tools/check-generated.sh runs it when npm's cache holds
+the package, and compares its output with the committed files.
 """
 
 import argparse
@@ -335,8 +338,8 @@ def write(path, text):
 def main():
     ap = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     ap.add_argument("--tarball", help="the package tarball, instead of npm pack")
-    ap.add_argument("--out", default="src/constellation", help="output folder")
-    ap.add_argument("--builtin", default="src/catalog/star_table.cpp")
+    ap.add_argument("--out", default="src/constellation/generated", help="output folder")
+    ap.add_argument("--builtin", default="src/catalog/generated/star_table.cpp")
     args = ap.parse_args()
 
     with tempfile.TemporaryDirectory() as tmp:

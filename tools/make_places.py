@@ -1,6 +1,6 @@
 #!/usr/bin/python3
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""Write the 観測地 table, src/places/place_table.cpp, from data/places.tsv.
+"""Write the 観測地 table, src/places/generated/place_table.cpp, from data/places.tsv.
 
 The TSV's comment lines (#) give the source and the rounding; each other line
 is one place: prefecture code, prefecture, city (Japanese), prefecture
@@ -10,16 +10,21 @@ with two decimals inside Japan) and written in the file's order.
 
 Run from the repository root with Debian's python3, then commit the output:
 
-    /usr/bin/python3 tools/make_places.py
+    /usr/bin/python3 tools/make_places.py [--out DIR]
 
-Running it twice gives byte-identical files. The build never runs it.
+--out writes place_table.cpp into another folder (tools/check-generated.sh
+uses it to compare a fresh run with the committed file). Running it twice
+gives byte-identical files. The build never runs it.
 """
 
+import argparse
+import os
 import re
 import sys
 
 SOURCE = "data/places.tsv"
-OUTPUT = "src/places/place_table.cpp"
+OUT_DIR = "src/places/generated"
+OUTPUT = "place_table.cpp"
 DEGREES = re.compile(r"^-?[0-9]+\.[0-9]{2}$")
 
 
@@ -54,6 +59,10 @@ def cpp_string(text):
 
 
 def main():
+    ap = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    ap.add_argument("--out", default=OUT_DIR, help="output folder")
+    args = ap.parse_args()
+
     rows = read_rows(SOURCE)
     check_order(rows)
     out = [
@@ -78,7 +87,8 @@ def main():
         fields = ", ".join(cpp_string(s) for s in (city, pref, city_romaji, pref_romaji))
         out.append(f"    {{{fields}, {lon}, {lat}}},  // {code:02d}")
     out += ["}};", "// clang-format on", "", "}  // namespace hz", ""]
-    with open(OUTPUT, "w", encoding="utf-8", newline="\n") as f:
+    os.makedirs(args.out, exist_ok=True)
+    with open(os.path.join(args.out, OUTPUT), "w", encoding="utf-8", newline="\n") as f:
         f.write("\n".join(out))
 
 

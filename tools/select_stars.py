@@ -28,10 +28,10 @@ zero.
 Run once, from the repository root, with Debian's python3-pulp and
 coinor-cbc installed (the system interpreter, not a virtual environment):
 
-    /usr/bin/python3 tools/select_stars.py /path/to/bright-stars.tsv
+    /usr/bin/python3 tools/select_stars.py /path/to/bright-stars.tsv [--out DIR]
 
-It writes src/catalog/star_table.cpp (or the file named by -o) and prints
-the stars it coded across a class boundary. Beside the numbers it writes each
+It writes src/catalog/generated/star_table.cpp (or star_table.cpp in the
+folder named by --out) and prints the stars it coded across a class boundary. Beside the numbers it writes each
 row's names: the designation, the proper name from the list, and for the
 best-known stars their usual Japanese name (KATAKANA below). The generated file is committed;
 the build never runs this script.
@@ -396,15 +396,16 @@ def write_cpp(rows, path):
 
 def main():
     here = os.path.dirname(os.path.abspath(__file__))
-    default_out = os.path.join(here, "..", "src", "catalog", "star_table.cpp")
+    default_out = os.path.join(here, "..", "src", "catalog", "generated")
     ap = argparse.ArgumentParser(description=__doc__.split("\n")[0])
     ap.add_argument("tsv", help="tab-separated list of bright stars")
-    ap.add_argument("-o", "--output", default=default_out, help="C++ file to write")
+    ap.add_argument("--out", default=default_out, help="folder to write star_table.cpp into")
     args = ap.parse_args()
 
     rows = select(read_stars(args.tsv))
     assert len(rows) == N_ROWS
-    write_cpp(rows, args.output)
+    os.makedirs(args.out, exist_ok=True)
+    write_cpp(rows, os.path.join(args.out, "star_table.cpp"))
     for n, r in enumerate(rows, start=1):
         if r["note"]:
             print(f"row {n}: {r['label']}: {r['note']}")

@@ -1,13 +1,16 @@
 #!/bin/sh
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Installs what is missing, checks the formatting, then builds with warnings
-# as errors and runs the whole test suite headless twice: the release build
-# (build/) and the build with AddressSanitizer, leak detection on, and
-# UndefinedBehaviorSanitizer (build-asan/). Fails if either fails.
+# Installs what is missing, checks that the generated tables are what their
+# generators write (tools/check-generated.sh, offline) and the formatting,
+# then builds with warnings as errors and runs the whole test suite headless
+# twice: the release build (build/) and the build with AddressSanitizer, leak
+# detection on, and UndefinedBehaviorSanitizer (build-asan/). Fails if either
+# fails.
 set -eu
 top=$(cd "$(dirname "$0")/.." && pwd)
 cd "$top"
 sh tools/install-deps.sh test
+sh tools/check-generated.sh
 sh tools/check-format.sh
 
 sh tools/build.sh -DHOSHIZORA_BUILD_TESTS=ON -DHOSHIZORA_BUILD_BENCH=ON -DHOSHIZORA_WERROR=ON

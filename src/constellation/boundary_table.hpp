@@ -6,7 +6,7 @@
 #include <array>
 #include <cstdint>
 
-#include "constellation/table_sizes.hpp"
+#include "constellation/generated/table_sizes.hpp"
 
 namespace hz {
 

@@ -6,7 +6,7 @@
 #include <cstdint>
 
 #include "catalog/star_table.hpp"
-#include "constellation/table_sizes.hpp"
+#include "constellation/generated/table_sizes.hpp"
 
 namespace hz {
 

@@ -7,7 +7,7 @@
 #include <optional>
 
 #include "catalog/star_table.hpp"
-#include "constellation/table_sizes.hpp"
+#include "constellation/generated/table_sizes.hpp"
 
 namespace hz {
 
