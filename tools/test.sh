@@ -4,8 +4,10 @@
 # generators write (tools/check-generated.sh, offline) and the formatting,
 # then builds with warnings as errors and runs the whole test suite headless
 # twice: the release build (build/) and the build with AddressSanitizer, leak
-# detection on, and UndefinedBehaviorSanitizer (build-asan/). Fails if either
-# fails.
+# detection on, and UndefinedBehaviorSanitizer (build-asan/). Last, links
+# every library's objects with link-time optimisation, where GCC's -Werror=odr
+# fails on two different definitions of one name (build-odr/). Fails if any
+# step fails.
 set -eu
 top=$(cd "$(dirname "$0")/.." && pwd)
 cd "$top"
@@ -19,3 +21,6 @@ ctest --preset release -j "$(nproc)"
 cmake --preset asan -DHOSHIZORA_BUILD_TESTS=ON -DHOSHIZORA_BUILD_BENCH=OFF -DHOSHIZORA_WERROR=ON
 cmake --build --preset asan -j "$(nproc)"
 ctest --preset asan -j "$(nproc)"
+
+cmake --preset odr
+cmake --build --preset odr -j "$(nproc)"
