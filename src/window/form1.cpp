@@ -9,8 +9,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <algorithm>
-#include <cmath>
-#include <map>
 #include <vector>
 
 #include "frame/field_table.hpp"
@@ -20,8 +18,6 @@
 #include "steer/find_view.hpp"
 #include "steer/session_fields.hpp"
 #include "steer/view_steps.hpp"
-#include "text/number_rule.hpp"
-#include "time/calendar.hpp"
 #include "time/jst_now.hpp"
 #include "window/almanac_window.hpp"
 #include "window/control_names.hpp"
