@@ -13,53 +13,20 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <fstream>
 #include <iomanip>
-#include <map>
 #include <sstream>
 #include <string>
 #include <tuple>
 #include <vector>
 
 #include "almanac/almanac_day.hpp"
+#include "almanac/almanac_fixture.hpp"
 
 namespace hz {
 namespace {
 
-// Twice the largest miss on these days (0.27 min, a moonrise at 70 N); well
-// inside the targets of 1 min for the Sun and 2 min for the Moon, and well
-// short of what a wrong rule would cost (the Moon's parallax is some 4 min,
-// the Sun's semi-diameter more than 1 min).
-constexpr double tolerance_minutes = 0.5;
-
-struct Case {
-  double lon, lat;
-  int yr, mn, dy;
-  std::string body;
-  // Hours JST of each event kind, in time order.
-  std::map<std::string, std::vector<double>> events;
-};
-
-std::vector<Case> read_fixture() {
-  std::vector<Case> cases;
-  std::ifstream in(HZ_ALMANAC_FIXTURE);
-  std::string line;
-  std::getline(in, line);  // header
-  while (std::getline(in, line)) {
-    std::istringstream s(line);
-    double lon = 0, lat = 0;
-    std::string date, body, event, hours;
-    if (!(s >> lon >> lat >> date >> body >> event >> hours)) continue;
-    if (event == "day") {
-      Case c{lon, lat, 0, 0, 0, body, {}};
-      std::sscanf(date.c_str(), "%d-%d-%d", &c.yr, &c.mn, &c.dy);
-      cases.push_back(c);
-    } else if (!cases.empty()) {
-      cases.back().events[event].push_back(std::stod(hours));
-    }
-  }
-  return cases;
-}
+using testing::almanac_tolerance_minutes;
+using testing::AlmanacFixtureDay;
 
 std::vector<double> ours(const AlmanacDay& d, AlmanacBody b, AlmanacEventKind k) {
   std::vector<double> out;
@@ -69,14 +36,14 @@ std::vector<double> ours(const AlmanacDay& d, AlmanacBody b, AlmanacEventKind k)
 }
 
 TEST(AlmanacReference, SunAndMoonEventsAsSwetestGivesThem) {
-  const std::vector<Case> cases = read_fixture();
+  const std::vector<AlmanacFixtureDay> cases = testing::read_almanac_fixture();
   ASSERT_EQ(cases.size(), 26u) << "fixture " << HZ_ALMANAC_FIXTURE;
   const std::tuple<const char*, AlmanacEventKind> kinds[] = {
       {"rise", AlmanacEventKind::rise},
       {"set", AlmanacEventKind::set},
       {"transit", AlmanacEventKind::transit},
   };
-  for (const Case& c : cases) {
+  for (const AlmanacFixtureDay& c : cases) {
     std::ostringstream where;
     where << c.body << " at " << c.lon << ", " << c.lat << " on " << c.yr << "-" << c.mn << "-"
           << c.dy << " JST";
@@ -85,13 +52,11 @@ TEST(AlmanacReference, SunAndMoonEventsAsSwetestGivesThem) {
     ASSERT_TRUE(d);
     const AlmanacBody b = c.body == "Sun" ? AlmanacBody::sun : AlmanacBody::moon;
     for (const auto& [name, kind] : kinds) {
-      const auto it = c.events.find(name);
-      const std::vector<double> expected =
-          it == c.events.end() ? std::vector<double>{} : it->second;
+      const std::vector<double> expected = testing::fixture_events(c, name);
       const std::vector<double> got = ours(*d, b, kind);
       ASSERT_EQ(got.size(), expected.size()) << name;
       for (std::size_t i = 0; i < got.size(); ++i)
-        EXPECT_NEAR(got[i] * 60, expected[i] * 60, tolerance_minutes)
+        EXPECT_NEAR(got[i] * 60, expected[i] * 60, almanac_tolerance_minutes)
             << std::fixed << std::setprecision(2) << name << ": expected " << expected[i]
             << " h, got " << got[i] << " h JST";
     }

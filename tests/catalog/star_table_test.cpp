@@ -10,8 +10,12 @@
 #include <cstdio>
 #include <map>
 
+#include "support/table_rows.hpp"
+
 namespace hz {
 namespace {
+
+using testing::star_row;
 
 // Magnitude in whole tenths (the table holds one decimal).
 int tenths(double mag) { return static_cast<int>(std::nearbyint(mag * 10)); }
@@ -26,6 +30,14 @@ bool has_at_most_decimals(double v, int places) {
 
 const StarRow& row(int i) { return star_table[i - 1]; }
 
+// The stars the star field relies on, by name.
+const int southernmost = star_row("bet Hyi");
+const int northernmost = star_row("alp UMi");
+const int brightest = star_row("alp CMa");
+const int faintest = star_row("del1 Lyr");
+// The one declination written with 13 decimals.
+const int long_declination = star_row("the Oph");
+
 // The four groups where the faint stars (4.0 and fainter) sit.
 enum class Group { none, pleiades, corona, ursa_minor, lyra };
 
@@ -33,35 +45,35 @@ Group faint_group(const StarRow& s) {
   if (std::abs(s.ra_h - 3.76) <= 0.1 && std::abs(s.dec_deg - 24) <= 1) return Group::pleiades;
   if (s.ra_h >= 15.5 && s.ra_h <= 16.1 && s.dec_deg >= 26 && s.dec_deg <= 32) return Group::corona;
   if (s.ra_h >= 15.7 && s.ra_h <= 17.6 && s.dec_deg > 75) return Group::ursa_minor;
-  // "+37 to +40": row 254 at +36.972 counts as +37.
+  // "+37 to +40": del1 Lyr at +36.972 counts as +37.
   if (std::abs(s.ra_h - 18.8) <= 0.15 && s.dec_deg >= 36.95 && s.dec_deg <= 40) return Group::lyra;
   return Group::none;
 }
 
-// Seven rows are fixed in place and value; the star field and the
-// precession checks are built on them.
+// Seven stars are fixed in value; the star field and the precession checks
+// are built on them.
 TEST(StarTable, FixedRowsExact) {
   struct Fixed {
-    int row;
+    const char* star;
     double ra, dc, mag;
     int code;
     const char* why;
   };
   const Fixed fixed[] = {
-      {1, 0.1399, 29.0889, 2.1, 3, "first row"},
-      {4, 0.4337, -77.2519, 2.8, 5, "southernmost"},
-      {27, 2.5315, 89.2639, 2.0, 4, "northernmost"},
-      {79, 6.7522, -16.7241, -1.5, 3, "brightest"},
-      {225, 17.3668, -25.0001333333333, 3.3, 2, "declination held to 13 decimals"},
-      {254, 18.8954, 36.972, 5.6, 2, "faintest"},
-      {300, 23.6557, 77.633, 3.1, 6, "last row"},
+      {"alp And", 0.1399, 29.0889, 2.1, 3, "first in right ascension"},
+      {"bet Hyi", 0.4337, -77.2519, 2.8, 5, "southernmost"},
+      {"alp UMi", 2.5315, 89.2639, 2.0, 4, "northernmost"},
+      {"alp CMa", 6.7522, -16.7241, -1.5, 3, "brightest"},
+      {"the Oph", 17.3668, -25.0001333333333, 3.3, 2, "declination held to 13 decimals"},
+      {"del1 Lyr", 18.8954, 36.972, 5.6, 2, "faintest"},
+      {"gam Cep", 23.6557, 77.633, 3.1, 6, "last in right ascension"},
   };
   for (const auto& f : fixed) {
-    const StarRow& s = row(f.row);
-    EXPECT_EQ(s.ra_h, f.ra) << "row " << f.row << " (" << f.why << ")";
-    EXPECT_EQ(s.dec_deg, f.dc) << "row " << f.row << " (" << f.why << ")";
-    EXPECT_EQ(s.mag, f.mag) << "row " << f.row << " (" << f.why << ")";
-    EXPECT_EQ(s.code, f.code) << "row " << f.row << " (" << f.why << ")";
+    const StarRow& s = row(star_row(f.star));
+    EXPECT_EQ(s.ra_h, f.ra) << f.star << " (" << f.why << ")";
+    EXPECT_EQ(s.dec_deg, f.dc) << f.star << " (" << f.why << ")";
+    EXPECT_EQ(s.mag, f.mag) << f.star << " (" << f.why << ")";
+    EXPECT_EQ(s.code, f.code) << f.star << " (" << f.why << ")";
   }
 }
 
@@ -78,17 +90,18 @@ TEST(StarTable, RightAscensionStrictlyIncreasingAtFourDecimals) {
 }
 
 // Real star positions are written to 4 decimals and magnitudes to one; only
-// row 225 carries a longer declination.
+// the Oph carries a longer declination.
 TEST(StarTable, ValuesHaveTheirDecimals) {
   for (int i = 1; i <= last_star; ++i) {
     const StarRow& s = row(i);
     EXPECT_TRUE(has_at_most_decimals(s.ra_h, 4)) << "row " << i << " ra " << s.ra_h;
-    if (i != 225) {
+    if (i != long_declination) {
       EXPECT_TRUE(has_at_most_decimals(s.dec_deg, 4)) << "row " << i << " dec " << s.dec_deg;
     }
     EXPECT_TRUE(has_at_most_decimals(s.mag, 1)) << "row " << i << " mag " << s.mag;
   }
-  EXPECT_FALSE(has_at_most_decimals(row(225).dec_deg, 4)) << "row 225 keeps its 13 decimals";
+  EXPECT_FALSE(has_at_most_decimals(row(long_declination).dec_deg, 4))
+      << "the Oph keeps its 13 decimals";
 }
 
 // Ranges: the fixed extremes stay the extremes (no other row as far south,
@@ -98,17 +111,17 @@ TEST(StarTable, FixedRowsAreTheExtremes) {
     const StarRow& s = row(i);
     EXPECT_GE(s.ra_h, 0) << "row " << i;
     EXPECT_LT(s.ra_h, 24) << "row " << i;
-    if (i != 4) {
-      EXPECT_GT(s.dec_deg, row(4).dec_deg) << "row " << i << " south of row 4";
+    if (i != southernmost) {
+      EXPECT_GT(s.dec_deg, row(southernmost).dec_deg) << "row " << i << " south of bet Hyi";
     }
-    if (i != 27) {
-      EXPECT_LT(s.dec_deg, row(27).dec_deg) << "row " << i << " north of row 27";
+    if (i != northernmost) {
+      EXPECT_LT(s.dec_deg, row(northernmost).dec_deg) << "row " << i << " north of alp UMi";
     }
-    if (i != 79) {
-      EXPECT_GT(s.mag, row(79).mag) << "row " << i << " brighter than row 79";
+    if (i != brightest) {
+      EXPECT_GT(s.mag, row(brightest).mag) << "row " << i << " brighter than alp CMa";
     }
-    if (i != 254) {
-      EXPECT_LT(s.mag, row(254).mag) << "row " << i << " fainter than row 254";
+    if (i != faintest) {
+      EXPECT_LT(s.mag, row(faintest).mag) << "row " << i << " fainter than del1 Lyr";
     }
   }
 }
@@ -150,7 +163,7 @@ TEST(StarTable, FaintStarsInTheirFourGroups) {
   EXPECT_EQ(n[Group::corona], 4) << "15.5-16.1 h, +26 to +32 deg";
   EXPECT_EQ(n[Group::ursa_minor], 4) << "15.7-17.6 h, north of +75 deg";
   EXPECT_EQ(n[Group::lyra], 3) << "near 18.8 h, +37 to +40 deg";
-  EXPECT_EQ(faint_group(row(254)), Group::lyra) << "row 254 is one of the Lyra three";
+  EXPECT_EQ(faint_group(row(faintest)), Group::lyra) << "del1 Lyr is one of the Lyra three";
 }
 
 // Star colours come from these codes; their proportions are fixed.
@@ -180,20 +193,18 @@ TEST(StarTable, PolarCounts) {
 // Every row is named; the best-known stars carry their Japanese names.
 TEST(StarTable, RowsCarryTheirNames) {
   struct Named {
-    int row;
     const char* designation;
     const char* proper;
     const char* japanese;
   } const cases[] = {
-      {79, "alp CMa", "Sirius", "シリウス"},  {75, "alp Car", "Canopus", "カノープス"},
-      {250, "alp Lyr", "Vega", "ベガ"},       {27, "alp UMi", "Polaris", "ポラリス"},
-      {24, "gam2 And", "Almach", "アルマク"}, {4, "bet Hyi", "", ""},
+      {"alp CMa", "Sirius", "シリウス"},  {"alp Car", "Canopus", "カノープス"},
+      {"alp Lyr", "Vega", "ベガ"},        {"alp UMi", "Polaris", "ポラリス"},
+      {"gam2 And", "Almach", "アルマク"}, {"bet Hyi", "", ""},
   };
   for (const Named& c : cases) {
-    const StarName& n = star_names[c.row - 1];
-    EXPECT_STREQ(n.designation, c.designation) << c.row;
-    EXPECT_STREQ(n.proper, c.proper) << c.row;
-    EXPECT_STREQ(n.japanese, c.japanese) << c.row;
+    const StarName& n = star_names[static_cast<std::size_t>(star_row(c.designation) - 1)];
+    EXPECT_STREQ(n.proper, c.proper) << c.designation;
+    EXPECT_STREQ(n.japanese, c.japanese) << c.designation;
   }
   int japanese = 0;
   for (const StarName& n : star_names) {

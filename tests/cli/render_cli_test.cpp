@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "common/object_layout.hpp"
+#include "support/table_rows.hpp"
 
 namespace {
 
@@ -118,7 +119,10 @@ TEST(RenderCli, TableHasHeaderAndEveryObject) {
   struct Named {
     int index;
     const char* name;
-  } const names[] = {{79, "alp CMa Sirius"}, {4, "bet Hyi"}, {305, "Mars"}, {311, "Moon"}};
+  } const names[] = {{hz::testing::star_row("alp CMa"), "alp CMa Sirius"},
+                     {hz::testing::star_row("bet Hyi"), "bet Hyi"},
+                     {hz::sun_index + 4, "Mars"},
+                     {hz::moon_index, "Moon"}};
   for (const Named& n : names) {
     const std::string& row = rows[static_cast<std::size_t>(n.index - 1)];
     EXPECT_EQ(row.substr(row.rfind('\t') + 1), n.name) << n.index;

@@ -84,7 +84,7 @@ TEST(FramePixels, AStarExactlyOnTheHorizonIsDrawn) {
 
   f.put_all_stars(ra_h, dec_deg);
   f.draw();
-  const ObjectRow& star = f.report.objects[1];
+  const ObjectRow& star = f.report.objects[first_star];
   ASSERT_EQ(*star.alt, 0.0);
   EXPECT_TRUE(star.drawn);
   EXPECT_EQ(f.pic.point(320, 350), col_tbl[6]) << "due south, at the centre of the view";
@@ -106,7 +106,7 @@ TEST(FramePixels, DotSizesFollowTheMagnitude) {
     f.report.options.grid = false;
     f.draw();
     // Every star is at the same place; one dot of that many pixels.
-    const ObjectRow& star = f.report.objects[1];
+    const ObjectRow& star = f.report.objects[first_star];
     ASSERT_TRUE(star.drawn) << "the test star must be in the field";
     EXPECT_EQ(count_colour_near(f.pic, *star.xp, *star.yp, col_tbl[6]), c.pixels) << c.mag;
   }

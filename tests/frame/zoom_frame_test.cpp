@@ -12,6 +12,7 @@
 #include "render_qt/image_surface.hpp"
 #include "steer/identify.hpp"
 #include "support/fake_fields.hpp"
+#include "support/table_rows.hpp"
 
 namespace hz {
 namespace {
@@ -19,7 +20,7 @@ namespace {
 using testing::FakeFields;
 
 constexpr double pixel_tolerance = 1;
-constexpr int sirius = 79;
+const int sirius = testing::star_row("alp CMa");
 
 struct FrameRig : testing::DriverRig<ImageSurface> {
   // 2027-01-15 21:00 JST over Tokyo, Sirius low in the south-south-east,

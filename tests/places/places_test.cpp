@@ -37,9 +37,17 @@ TEST(Places, AgreeWithThePublishedPositions) {
 TEST(Places, CapitalsInCodeOrderThenAkashi) {
   const std::span<const Place> all = places();
   ASSERT_EQ(all.size(), 48u);
-  EXPECT_STREQ(all.front().prefecture_ja, "北海道");
-  EXPECT_STREQ(all[12].prefecture_ja, "東京都");  // code 13
-  EXPECT_STREQ(all[46].prefecture_ja, "沖縄県");
+  // Prefectures found by name sit at their codes of JIS X 0401.
+  const struct {
+    const char* prefecture;
+    int code;
+  } coded[] = {{"北海道", 1}, {"東京都", 13}, {"京都府", 26}, {"兵庫県", 28}, {"沖縄県", 47}};
+  for (const auto& c : coded) {
+    const Place* p = find_place(c.prefecture);
+    ASSERT_NE(p, nullptr) << c.prefecture;
+    EXPECT_STREQ(p->prefecture_ja, c.prefecture);
+    EXPECT_EQ(p - all.data() + 1, c.code) << c.prefecture;
+  }
   EXPECT_STREQ(all.back().city_ja, "明石市");
   // Akashi stands on the meridian of Japan Standard Time.
   EXPECT_DOUBLE_EQ(all.back().lon_deg, 135.0);

@@ -77,20 +77,31 @@ TEST(GrabView, GrabbedDirectionFollowsThePointer) {
   }
 }
 
-// The zenith is always drawn at or above the centre: dragging it down holds
-// the view at the zenith, the altitude never beyond 90 nor the azimuth 360.
-TEST(GrabView, OutOfReachHoldsTheAltitudeAndAzimuthInRange) {
+// The zenith is always drawn straight above the centre, 90 - alt degrees up
+// for a view alt degrees high: grabbed and dragged, it goes to the point of
+// that line nearest the pointer. Below the centre that is the centre itself,
+// the view at the zenith, turned so that the grabbed azimuth (0) runs toward
+// the pointer; above the centre, the altitude that puts it there.
+TEST(GrabView, OutOfReachDrawsTheZenithAsNearAsItCan) {
+  constexpr double exact_deg = 1e-9;
   const HorizonDirection zenith{90, 0};
   const struct {
-    HorizonDirection view;
+    const char* why;
+    HorizonDirection now;
     double x, y;
-  } cases[] = {{{80, 180}, 320, 500}, {{60, 359.95}, 600, 650}, {{-80, 0}, 320, 20}};
+    HorizonDirection expected;
+  } cases[] = {
+      {"straight below the centre", {80, 180}, 320, 500, {90, 0}},
+      // The pointer 280 right of and 300 below the centre, atan(280 / 300) =
+      // 43.025 degrees right of straight down, where azimuth increases to the
+      // right: the view's azimuth is that much short of the grabbed 0.
+      {"below and right", {60, 359.95}, 600, 650, {90, 360 - std::atan2(280.0, 300.0) / rd}},
+      {"330 pixels above: 110 degrees above the line of sight", {-80, 0}, 320, 20, {-20, 0}},
+  };
   for (const auto& c : cases) {
-    const HorizonDirection v = grab_view(zenith, c.x, c.y, c.view, field_geometry(1));
-    EXPECT_GE(v.alt_deg, -90);
-    EXPECT_LE(v.alt_deg, 90);
-    EXPECT_GE(v.az_deg, 0);
-    EXPECT_LT(v.az_deg, 360);
+    const HorizonDirection v = grab_view(zenith, c.x, c.y, c.now, field_geometry(1));
+    EXPECT_NEAR(v.alt_deg, c.expected.alt_deg, exact_deg) << c.why;
+    EXPECT_NEAR(v.az_deg, c.expected.az_deg, exact_deg) << c.why;
   }
   // Looking up with south below, a point of the northern sky dragged down
   // toward the centre would need the view beyond the zenith: the view turns
@@ -99,9 +110,6 @@ TEST(GrabView, OutOfReachHoldsTheAltitudeAndAzimuthInRange) {
   const auto north = direction_at(320, 156, up, field_geometry(1));
   ASSERT_TRUE(north);
   EXPECT_GE(drag(*north, 320, 156, 380, 236, up, 1).alt_deg, 80);
-
-  // Straight below the centre: the best is the zenith at the centre.
-  EXPECT_NEAR(grab_view(zenith, 320, 500, {80, 180}, field_geometry(1)).alt_deg, 90, 1e-9);
 }
 
 TEST(ViewSteps, ZoomLevelsAreSqrtTwoApartAndEvenLevelsExact) {

@@ -12,6 +12,7 @@
 #include "frame/manual_timer.hpp"
 #include "render_qt/image_surface.hpp"
 #include "support/fake_fields.hpp"
+#include "support/table_rows.hpp"
 #include "text/decimal_text.hpp"
 #include "time/calendar.hpp"
 #include "time/horizon.hpp"
@@ -49,11 +50,11 @@ TEST(SkyTarget, FoundByEitherName) {
       {"  JUPITER\t", SkyTarget::Kind::body, jupiter},
       {"月", SkyTarget::Kind::body, moon_index},
       {"Sun", SkyTarget::Kind::body, sun_index},
-      {"シリウス", SkyTarget::Kind::star, 79},
-      {"sirius", SkyTarget::Kind::star, 79},
-      {"バテン・カイトス", SkyTarget::Kind::star, moon_index + 297},  // extended table
-      {"オリオン座", SkyTarget::Kind::constellation, 59},
-      {"orion", SkyTarget::Kind::constellation, 59},
+      {"シリウス", SkyTarget::Kind::star, testing::star_row("alp CMa")},
+      {"sirius", SkyTarget::Kind::star, testing::star_row("alp CMa")},
+      {"バテン・カイトス", SkyTarget::Kind::star, moon_index + testing::extended_row("zet Cet")},
+      {"オリオン座", SkyTarget::Kind::constellation, testing::constellation_index("Ori")},
+      {"orion", SkyTarget::Kind::constellation, testing::constellation_index("Ori")},
   };
   for (const auto& c : cases) {
     const std::optional<SkyTarget> t = find_target(c.name);

@@ -159,13 +159,14 @@ TEST(Form1Stress, PauseAndResumeBetweenTicksAtIntervals0And1Ms) {
 TEST(Form1Stress, ClosingTheWindowIsSafe) {
   struct Case {
     const char* name;
-    const char* month;  // Text6: 14 is refused, and the message stays open
+    const char* month;  // Text6: 14 and -7 are refused, and the message stays open
     int presses;        // a second refused Start replaces the open message
     bool delete_on_close;
   } const cases[] = {
       {"while ticking, destroyed at once", "12", 1, false},
       {"while ticking, deleted on close", "12", 1, true},
       {"with the refusal open, destroyed at once", "14", 1, false},
+      {"with the refusal of a negative month open, destroyed at once", "-7", 1, false},
       {"with the refusal open, deleted on close", "14", 1, true},
       {"with the first refusal still to be deleted", "14", 2, false},
       {"with a second refusal open, deleted on close", "14", 2, true},

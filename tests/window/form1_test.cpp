@@ -238,15 +238,6 @@ TEST(Form1, ARefusedStartSaysWhyAndCanBeCorrected) {
   EXPECT_TRUE(form.driver().started());
 }
 
-TEST(Form1, ClosingTheWindowWithTheMessageOpenIsSafe) {
-  auto form = std::make_unique<Form1>();
-  type_into(*form, "Text6", "-7");
-  press_start(*form);
-  ASSERT_NE(form->refusal_box(), nullptr);
-  form.reset();  // the message box is destroyed with the window
-  SUCCEED();
-}
-
 TEST(Form1, JapaneseTextTypedIntoAFieldReadsAsZero) {
   Form1 form;
   QLineEdit* year = child<QLineEdit>(form, "Text5");

@@ -18,11 +18,16 @@
 #include <QTest>
 #include <cmath>
 
+#include "support/table_rows.hpp"
 #include "window/form1.hpp"
 #include "window/picture_box.hpp"
 
 namespace hz {
 namespace {
+
+using testing::star_row;
+
+const int sirius = star_row("alp CMa");
 
 struct Moment {
   const char *year, *month, *day, *hour;
@@ -69,14 +74,15 @@ QPointF place(const Form1& form, int i) {
 const Moment kWinter{"2026", "1", "15", "23"};
 
 TEST(Identify, TheTipNamesWhatIsUnderThePointer) {
+  const int mars = sun_index + 4, regulus = star_row("alp Leo");
   struct Case {
     const char* what;
     Moment moment;
     int near, other;  // hover between two objects (the same one: on it)
     const char* named;
   } const cases[] = {
-      {"Sirius on a winter night", kWinter, 79, 79, "シリウス (Sirius)\nalp CMa\n-1.5 等"},
-      {"Mars beside Regulus", {"2027", "5", "15", "21"}, 305, 116, "火星 (Mars)\n高度"},
+      {"Sirius on a winter night", kWinter, sirius, sirius, "シリウス (Sirius)\nalp CMa\n-1.5 等"},
+      {"Mars beside Regulus", {"2027", "5", "15", "21"}, mars, regulus, "火星 (Mars)\n高度"},
   };
   for (const Case& c : cases) {
     Form1 form;
@@ -103,7 +109,8 @@ TEST(Identify, EmptySkyNamesItsConstellation) {
   struct Case {
     int star;  // empty sky found beside this star
     const char* named;
-  } const cases[] = {{79, "おおいぬ座 (Canis Major)"}, {61, "オリオン座 (Orion)"}};
+  } const cases[] = {{sirius, "おおいぬ座 (Canis Major)"},
+                     {star_row("eps Ori"), "オリオン座 (Orion)"}};
   for (const Case& c : cases) {
     const QPointF star = place(form, c.star);
     QPointF empty(-1, -1);
@@ -148,11 +155,12 @@ TEST(Identify, AFaintStarIsDescribedAsTheBrightOnesAre) {
 TEST(Identify, AfterATickTheTipDescribesTheNewFrameOnScreen) {
   Form1 form;
   start_at(form, kWinter);
-  const QPointF sirius = place(form, 79);
-  const QString before = hover(form, sirius.x(), sirius.y());
+  const QPointF at = place(form, sirius);
+  const QString before = hover(form, at.x(), at.y());
   form.Timer1_Timer();
   const PictureBox* box = visible_box(form);
-  const std::string now = describe_object(*form.driver().shown_frame(), form.driver().stars(), 79);
+  const std::string now =
+      describe_object(*form.driver().shown_frame(), form.driver().stars(), sirius);
   EXPECT_EQ(box->tip(), QString::fromStdString(now));
   EXPECT_NE(box->tip(), before) << "a minute later Sirius stands elsewhere";
 }
