@@ -15,7 +15,7 @@ namespace hz {
 
 // The headless renderer's command line.
 struct RenderOptions {
-  std::map<Field, std::string> texts;              // the window's fields, as text
+  FieldTexts texts;                                // the fields, as text
   FrameOptions frame;                              // --grid, --daytime-stars ...
   long frames = 1;                                 // --frames
   std::optional<std::string> png;                  // --png FILE, "-" for standard output

@@ -19,8 +19,8 @@ static_assert(one_row_per_field());
 
 }  // namespace
 
-std::map<Field, std::string> default_field_texts() {
-  std::map<Field, std::string> texts;
+FieldTexts default_field_texts() {
+  FieldTexts texts;
   for (const FieldInfo& info : field_table) texts[info.field] = info.default_text;
   return texts;
 }

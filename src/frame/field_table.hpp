@@ -62,6 +62,6 @@ inline constexpr OptionGroupInfo day_stars_group = {"昼間の星", "--daytime-s
                                                     "draw stars and planets by day as well"};
 
 // Every field with its start text.
-std::map<Field, std::string> default_field_texts();
+FieldTexts default_field_texts();
 
 }  // namespace hz

@@ -32,7 +32,7 @@ class FakeFields : public FieldReader {
   FrameOptions options_;
 
  private:
-  std::map<Field, std::string> texts_;
+  FieldTexts texts_;
 };
 
 }  // namespace hz::testing
