@@ -164,6 +164,8 @@ std::variant<RenderOptions, std::string> parse_render_options(const std::vector<
         return "--step needs one of 10s, 1m, 10m, 1h, 1d, 1sd (a leading - runs backward), not '" +
                v.value_or("") + "'";
       }
+      // Frames drawn as fast as they can be have no real time between them.
+      if (s->real_time) return "--step real follows the computer's clock: only the window has it";
       o.frame.step = *s;
     } else if (name == "--constellation-table") {
       const auto v = take_value();

@@ -4,6 +4,8 @@
 #include <optional>
 
 #include "common/constants.hpp"
+#include "text/almanac_text.hpp"
+#include "text/decimal_text.hpp"
 #include "text/dms.hpp"
 #include "text/number_format.hpp"
 #include "time/calendar.hpp"
@@ -22,6 +24,14 @@ CaptionLines caption_lines(double t2000) {
       format_number(d.yr, "#### 年") + format_number(d.mn, "## 月") + format_number(d.dy, "## 日");
   lines.time = format_number(hm->deg, "00 時") + format_number(hm->min, "00 分 (JST)");
   return lines;
+}
+
+std::string seconds_text(double t2000) {
+  const std::optional<DateAndTime> jst = centuries_to_jst_date(t2000);
+  if (!jst) return "";
+  const CalendarDate& d = jst->date;
+  return fixed_text(d.yr, 0, 4) + '-' + fixed_text(d.mn, 0, 2) + '-' + fixed_text(d.dy, 0, 2) +
+         ' ' + clock_seconds_text(jst->ut);
 }
 
 void print_caption(Surface& pic, const CaptionLines& lines) {

@@ -21,6 +21,11 @@ struct CaptionLines {
 //           for a moment beyond the calendar's reach (see centuries_to_date).
 CaptionLines caption_lines(double t2000);
 
+// The moment in JST to the second, for the panel beside a sky that moves by
+// less than a minute a frame: "2027-01-16 03:35:20" (the seconds rounded,
+// held within the day). Empty beyond the calendar's reach.
+std::string seconds_text(double t2000);
+
 // Prints the caption in col_text with its lines' top-left corners at
 // (caption_x, text_line1_y) and (caption_x, text_line2_y).
 void print_caption(Surface& pic, const CaptionLines& lines);

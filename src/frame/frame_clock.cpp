@@ -37,7 +37,7 @@ FrameMoment FrameClock::advance(const TimeStep& step) {
     if (!count_ || count_->step != step) {
       // The first frame is the start moment itself; later the count goes on
       // from the last frame's moment.
-      count_ = first_ ? Count{step, *first_, -1} : Count{step, clock_, 0};
+      count_ = first_ ? Count{step, *first_, -1, 0} : Count{step, clock_, 0, 0};
     }
     ++count_->n;
     // Whole milliseconds multiply exactly; one rounding in the division.
@@ -45,6 +45,22 @@ FrameMoment FrameClock::advance(const TimeStep& step) {
     m = moment_of(count_->anchor,
                   count_->anchor.ut_now + static_cast<double>(millis) / 3'600'000.0);
   }
+  first_.reset();
+  hold(m.t2000);
+  return m;
+}
+
+FrameMoment FrameClock::advance_real(const TimeStep& step, std::int64_t now_ms,
+                                     std::optional<std::int64_t> last_ms) {
+  if (!count_ || count_->step != step) {
+    count_ =
+        first_ ? Count{step, *first_, 0, now_ms} : Count{step, clock_, 0, last_ms.value_or(now_ms)};
+  }
+  // Whole milliseconds subtract exactly; one rounding in the division.
+  const std::int64_t millis = now_ms - count_->real_ms;
+  const FrameMoment m = moment_of(
+      count_->anchor,
+      count_->anchor.ut_now + static_cast<double>(step.backward ? -millis : millis) / 3'600'000.0);
   first_.reset();
   hold(m.t2000);
   return m;

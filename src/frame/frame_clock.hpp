@@ -37,6 +37,16 @@ class FrameClock {
   // the calendar's reach leaves the clock as it is (counting on in ut_now).
   FrameMoment advance(const TimeStep& step);
 
+  // The next frame's moment for 実時間: the anchor's date at anchor_ut plus
+  // (backward: minus) the real time since the anchor, now_ms − anchor_ms, in
+  // milliseconds of the front end's steady clock. The anchor is the start
+  // moment at the first frame (anchor_ms = now_ms); else the last frame's
+  // moment and the real time it was drawn (last_ms, or now_ms when unknown),
+  // set again whenever the step changes or the clock is moved by hand. A
+  // pause is real time too: the frame after it shows the sky of then.
+  FrameMoment advance_real(const TimeStep& step, std::int64_t now_ms,
+                           std::optional<std::int64_t> last_ms);
+
   // The moment of day number tjt at ut hours moved by hours; the clock holds
   // it afterwards and the next step counts from it. Nothing, and the clock
   // untouched, when tjt is beyond the calendar's reach.
@@ -51,7 +61,8 @@ class FrameClock {
   struct Count {
     TimeStep step;
     SimClock anchor;
-    std::int64_t n;  // frames since the anchor
+    std::int64_t n;        // frames since the anchor
+    std::int64_t real_ms;  // 実時間: the steady clock at the anchor
   };
   SimClock clock_;
   std::optional<SimClock> first_;  // the start moment, until the first frame

@@ -129,7 +129,14 @@ void FrameDriver::draw_frame() {
   report.extended = std::move(spare);
   read_view(report);
 
-  const FrameMoment now = clock_.advance(report.options.step);
+  const TimeStep& step = report.options.step;
+  const std::optional<std::int64_t> real_now =
+      steady_ms_ ? std::optional<std::int64_t>(steady_ms_()) : std::nullopt;
+  const FrameMoment now =
+      step.real_time
+          ? clock_.advance_real(step, real_now.value_or(last_frame_ms_.value_or(0)), last_frame_ms_)
+          : clock_.advance(step);
+  if (real_now) last_frame_ms_ = real_now;
   report.tjt = now.tjt;
   report.t2000 = now.t2000;
   report.ut_now = now.ut_now;

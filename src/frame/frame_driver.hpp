@@ -5,6 +5,8 @@
 // nothing of widgets: the window and the headless renderer run it alike.
 #pragma once
 
+#include <cstdint>
+#include <functional>
 #include <optional>
 
 #include "catalog/stardata.hpp"
@@ -46,6 +48,11 @@ class FrameDriver {
 
   // A tick of the timer: one Start.
   void tick() { start(); }
+
+  // The front end's steady clock, in milliseconds from any fixed origin, which
+  // the 実時間 step follows. Without one that step stands still.
+  using SteadyClock = std::function<std::int64_t()>;
+  void set_steady_clock(SteadyClock clock) { steady_ms_ = std::move(clock); }
 
   bool started() const { return !init_drv_; }
   // Whether the sky has started and stands still: paused, or a timer that
@@ -104,6 +111,8 @@ class FrameDriver {
   FrameReport report_;
   std::optional<FrameReport> shown_;
   bool drawn_any_ = false;
+  SteadyClock steady_ms_;
+  std::optional<std::int64_t> last_frame_ms_;  // the steady clock at the last frame
 };
 
 }  // namespace hz

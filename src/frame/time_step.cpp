@@ -6,13 +6,14 @@
 namespace hz {
 namespace {
 
-constexpr std::array<TimeStepChoice, 6> choices = {{
+constexpr std::array<TimeStepChoice, 7> choices = {{
     {"10 秒", "10s", 10'000},
     {"1 分", "1m", 60'000},
     {"10 分", "10m", 600'000},
     {"1 時間", "1h", 3'600'000},
     {"1 日", "1d", 86'400'000},
     {"1 恒星日", "1sd", 86'164'090},
+    {"実時間", "real", 1'000, true},
 }};
 
 }  // namespace
@@ -28,11 +29,14 @@ std::optional<TimeStep> parse_time_step(std::string_view text) {
   for (const TimeStepChoice& c : choices) {
     if (text == c.key) {
       step.millis = c.millis;
+      step.real_time = c.real_time;
       return step;
     }
   }
   return std::nullopt;
 }
+
+bool shows_seconds(const TimeStep& step) { return step.real_time || step.millis < 60'000; }
 
 double step_hours(const TimeStep& step) {
   const double h = static_cast<double>(step.millis) / 3'600'000.0;

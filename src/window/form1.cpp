@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "frame/caption.hpp"
 #include "frame/field_table.hpp"
 #include "places/places.hpp"
 #include "render_qt/fonts.hpp"
@@ -266,6 +267,11 @@ void Form1::build_controls() {
 void Form1::Form_Load() {
   driver_ = std::make_unique<FrameDriver>(static_cast<const FieldReader&>(*this), timer_,
                                           picture1_->surface(), picture2_->surface());
+  // 実時間 follows the computer's steady clock.
+  driver_->set_steady_clock([] {
+    using namespace std::chrono;
+    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+  });
   for (PictureBox* p : {picture1_, picture2_}) p->set_driver(driver_.get());
 }
 
@@ -296,6 +302,10 @@ void Form1::show_frame() {
   if (sky_focused) (picture1_->isVisibleTo(this) ? picture1_ : picture2_)->setFocus();
   update_almanac();
   steering_->set_paused(paused());
+  const FrameReport* f = driver_->frame_on_screen();
+  steering_->show_moment(f && shows_seconds(f->options.step)
+                             ? QString::fromStdString(seconds_text(f->t2000))
+                             : QString());
 }
 
 void Form1::open_almanac() {

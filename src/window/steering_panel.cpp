@@ -78,7 +78,7 @@ SteeringPanel::SteeringPanel(QWidget* parent) : QWidget(parent) {
   build_zoom(group(this, "ZoomGroup", "視線", next(50), 50));
   build_moment(group(this, "MomentGroup", "日時・観測地", next(94), 94));
   build_find(group(this, "FindGroup", "天体を探す", next(104), 104));
-  build_step(group(this, "StepGroup", "時間の進み", next(100), 100));
+  build_step(group(this, "StepGroup", "時間の進み", next(118), 118));
   resize(panel_width, y - group_gap);
 }
 
@@ -165,6 +165,11 @@ void SteeringPanel::build_step(QWidget* g) {
   connect(step_back_, &QPushButton::clicked, this, [this] { emit stepClicked(true); });
   connect(step_on_, &QPushButton::clicked, this, [this] { emit stepClicked(false); });
   set_paused(false);
+
+  // With steps under a minute: the moment on screen to the second.
+  moment_ = new QLabel(g);
+  moment_->setObjectName("StepMoment");
+  moment_->setGeometry(inset, 96, inner_width, 16);
 }
 
 FrameOptions SteeringPanel::options(FrameOptions o) const {
@@ -172,6 +177,7 @@ FrameOptions SteeringPanel::options(FrameOptions o) const {
   const auto choices = time_step_choices();
   const int i = std::clamp(step_->currentIndex(), 0, static_cast<int>(choices.size()) - 1);
   o.step.millis = choices[static_cast<std::size_t>(i)].millis;
+  o.step.real_time = choices[static_cast<std::size_t>(i)].real_time;
   o.step.backward = backward_->isChecked();
   return o;
 }
@@ -194,5 +200,7 @@ void SteeringPanel::set_paused(bool paused) {
 }
 
 void SteeringPanel::show_find_result(const QString& text) { find_result_->setText(text); }
+
+void SteeringPanel::show_moment(const QString& text) { moment_->setText(text); }
 
 }  // namespace hz

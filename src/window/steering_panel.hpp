@@ -36,6 +36,8 @@ class SteeringPanel : public QWidget {
   void set_paused(bool paused);
   // What finding an object answered (empty: nothing to say).
   void show_find_result(const QString& text);
+  // The moment on screen to the second (empty: not shown).
+  void show_moment(const QString& text);
 
  signals:
   void zoomChanged();
@@ -62,6 +64,7 @@ class SteeringPanel : public QWidget {
   QCheckBox* backward_ = nullptr;
   QPushButton* step_back_ = nullptr;
   QPushButton* step_on_ = nullptr;
+  QLabel* moment_ = nullptr;
 };
 
 // The name to look up from a completion's text: 「木星 (Jupiter)」 gives 木星,

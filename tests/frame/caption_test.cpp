@@ -37,6 +37,25 @@ TEST(Caption, ShowsTheJstMoment) {
   }
 }
 
+// The panel's moment to the second, beside a sky that moves by less than a
+// minute a frame.
+TEST(Caption, SecondsTextTellsTheJstMomentToTheSecond) {
+  const struct {
+    const char* why;
+    double yr, mn, dy, jst_hours;
+    const char* text;
+  } cases[] = {
+      {"seconds of a morning", 2027, 1, 16, 3 + 35.0 / 60 + 20.0 / 3600, "2027-01-16 03:35:20"},
+      {"JST date ahead of the UT date", 2026, 12, 7, 8.5, "2026-12-07 08:30:00"},
+      {"two seconds before midnight", 2026, 12, 31, 24 - 2.0 / 3600, "2026-12-31 23:59:58"},
+      {"within 0.864 s of midnight it is the next day, as in the caption", 2026, 12, 31,
+       24 - 0.5 / 3600, "2027-01-01 00:00:00"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(seconds_text(t2000_of_jst(c.yr, c.mn, c.dy, c.jst_hours)), c.text) << c.why;
+  }
+}
+
 // The last half minute before midnight rounds up to "24 時00 分" on the ending
 // day, but only until 0.864 s before midnight: from there on the day-number
 // tolerance already counts the next date, at 00:00.

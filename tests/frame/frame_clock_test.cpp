@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <optional>
 
 #include "frame/time_step.hpp"
 
@@ -108,6 +109,36 @@ TEST(FrameClock, AMoveIsCountedFromByTheNextStep) {
   EXPECT_LT(std::fabs(next.t2000 * ms_per_century - expected_ms), moment_tolerance_ms);
 }
 
+// 実時間 under a steady clock the test sets: each frame is the frame before
+// moved by the real time between them, a pause included; a change of step
+// counts on from the last frame and the real time it was drawn.
+TEST(FrameClock, RealTimeMovesByTheSteadyClock) {
+  const Start start{2026, 12, 7, 21, 0};
+  const TimeStep real = *parse_time_step("real"), real_back = *parse_time_step("-real");
+  FrameClock clock;
+  clock.start(start.yr, start.mn, start.dy, start.hh);
+  const struct {
+    const char* why;
+    TimeStep step;
+    std::int64_t now_ms;                  // the steady clock at this frame
+    std::optional<std::int64_t> last_ms;  // ... at the frame before
+    std::int64_t expected_ms;             // after the start moment
+  } frames[] = {
+      {"the first frame is the start moment", real, 5'000, std::nullopt, 0},
+      {"a frame 1.5 s later", real, 6'500, 5'000, 1'500},
+      {"a pause of a minute is real time too", real, 66'500, 6'500, 61'500},
+      {"the standard minute goes on from there", TimeStep{}, 68'000, 66'500, 121'500},
+      {"back to real time, counted from that frame", real, 70'000, 68'000, 123'500},
+      {"backward runs back at the same speed", real_back, 73'000, 70'000, 120'500},
+  };
+  for (const auto& f : frames) {
+    const FrameMoment m =
+        f.step.real_time ? clock.advance_real(f.step, f.now_ms, f.last_ms) : clock.advance(f.step);
+    const double expected = static_cast<double>(ms_from_j2000(start) + f.expected_ms);
+    EXPECT_LT(std::fabs(m.t2000 * ms_per_century - expected), moment_tolerance_ms) << f.why;
+  }
+}
+
 TEST(TimeStep, TheStepTextsAndTheirRefusals) {
   const struct {
     const char* text;
@@ -121,6 +152,8 @@ TEST(TimeStep, TheStepTextsAndTheirRefusals) {
       {"1d", TimeStep{86'400'000, false}},
       {"1sd", TimeStep{86'164'090, false}},
       {"-1sd", TimeStep{86'164'090, true}},
+      {"real", TimeStep{1'000, false, true}},
+      {"-real", TimeStep{1'000, true, true}},
       {"", std::nullopt},
       {"-", std::nullopt},
       {"--1h", std::nullopt},
@@ -132,12 +165,13 @@ TEST(TimeStep, TheStepTextsAndTheirRefusals) {
 }
 
 TEST(TimeStep, TheChoicesComeInTheDropDownsOrderAndParseAsTheirKeys) {
-  const char* order[] = {"10s", "1m", "10m", "1h", "1d", "1sd"};
+  const char* order[] = {"10s", "1m", "10m", "1h", "1d", "1sd", "real"};
   const auto choices = time_step_choices();
   ASSERT_EQ(choices.size(), std::size(order));
   for (std::size_t k = 0; k < choices.size(); ++k) {
     EXPECT_STREQ(choices[k].key, order[k]);
-    EXPECT_EQ(parse_time_step(choices[k].key), (TimeStep{choices[k].millis, false}))
+    EXPECT_EQ(parse_time_step(choices[k].key),
+              (TimeStep{choices[k].millis, false, choices[k].real_time}))
         << choices[k].key;
   }
   EXPECT_STREQ(choices[1].label_ja, "1 分") << "the standard step";
@@ -146,7 +180,7 @@ TEST(TimeStep, TheChoicesComeInTheDropDownsOrderAndParseAsTheirKeys) {
 
 TEST(TimeStep, TheSiderealDayIsTheEarthsTurnAgainstTheStars) {
   // 23 h 56 m 4.09 s (IERS: 86164.0905 s of mean solar time).
-  const TimeStepChoice& sd = time_step_choices().back();
+  const TimeStepChoice& sd = time_step_choices()[5];
   EXPECT_STREQ(sd.key, "1sd");
   EXPECT_NEAR(static_cast<double>(sd.millis), 86'164'090.5, 1);
 }

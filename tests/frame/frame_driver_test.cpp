@@ -7,6 +7,7 @@
 #include <random>
 #include <string>
 
+#include "frame/caption.hpp"
 #include "frame/checking_surface.hpp"
 #include "frame/driver_rig.hpp"
 #include "frame/manual_timer.hpp"
@@ -46,6 +47,22 @@ TEST(FrameDriver, NewYearArrivesOnTheSecondFrameAfter2359) {
   r.start_ok();
   EXPECT_EQ(r.driver.last_frame().caption.date, "2027 年1 月1 日");
   EXPECT_EQ(r.driver.last_frame().caption.time, "00 時00 分 (JST)");
+}
+
+// 実時間 reads the steady clock the front end gives: the first frame is the
+// typed moment, each tick the real time later.
+TEST(FrameDriver, RealTimeFollowsTheFrontEndsSteadyClock) {
+  Rig r;
+  std::int64_t now_ms = 1'000'000;
+  r.driver.set_steady_clock([&now_ms] { return now_ms; });
+  r.fields.options_.step = *parse_time_step("real");
+  r.fields.start(135, 35, 2026, 12, 7, 8, 30);
+  const double t0 = r.start_ok().t2000;
+  now_ms += 20'400;
+  r.driver.tick();
+  const double ms_per_century = 36525.0 * 86'400'000.0;
+  EXPECT_NEAR((r.driver.last_frame().t2000 - t0) * ms_per_century, 20'400, 1);
+  EXPECT_EQ(seconds_text(r.driver.last_frame().t2000), "2026-12-07 08:30:20");
 }
 
 TEST(FrameDriver, SurfacesSwapSoEachFrameIsShownByTheNextCall) {
