@@ -307,7 +307,7 @@ void Form1::open_almanac() {
 
 void Form1::update_almanac() {
   if (!almanac_ || !almanac_->isVisible()) return;
-  const auto day = almanac_moment(*driver_, *this);
+  const auto day = almanac_moment(*driver_, *this, jst_minute(clock_()));
   if (const auto* refusal = std::get_if<AlmanacRefusal>(&day)) {
     almanac_->show_reason(QString::fromStdString(refusal->message_ja));
     return;

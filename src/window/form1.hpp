@@ -41,7 +41,8 @@ class Form1 : public QWidget, private FieldReader {
   AlmanacWindow* almanac_window() const { return almanac_; }
   SteeringPanel* steering_panel() const { return steering_; }
 
-  // The computer's clock, which 今 reads: the system clock unless a test
+  // The computer's clock, which 今 and the 暦 before any date is typed
+  // read: the system clock unless a test
   // sets another.
   using Clock = std::function<std::chrono::system_clock::time_point()>;
   void set_clock(Clock clock) { clock_ = std::move(clock); }

@@ -13,7 +13,10 @@
 #include <QRadioButton>
 #include <QTest>
 #include <QTimer>
+#include <chrono>
 
+#include "common/constants.hpp"
+#include "time/calendar.hpp"
 #include "window/almanac_window.hpp"
 #include "window/picture_box.hpp"
 #include "window/window_driving.hpp"
@@ -90,6 +93,35 @@ TEST(Form1, TheAlmanacOpensOnTheTypedDayAndFollowsTheSky) {
   }
   press_start(form);
   QTRY_VERIFY_WITH_TIMEOUT(almanac->text().contains(QString::fromUtf8("2006年1月23日")), 10000);
+}
+
+// Before any date is typed the 暦 shows the day of the computer's clock in
+// Japan, and before a place is typed it asks for one; never the year -1 of
+// blank fields.
+TEST(Form1, TheAlmanacBeforeInputShowsTodayOrAsksForAPlace) {
+  using namespace std::chrono;
+  const char* const ask = "観測地の経度と緯度を入力するか、観測地を選んでください";
+  const struct {
+    const char* why;
+    const char *longitude, *latitude, *year;
+    const char* shown;
+  } cases[] = {
+      {"nothing typed", " ", " ", "", ask},
+      {"a place, no date: today in Japan (15:30 UT is 0:30 JST of the next day)", "139.7", "35.7",
+       "", "2026年12月10日"},
+      {"a date but no place", "", "", "2027", ask},
+  };
+  for (const auto& c : cases) {
+    Form1 form;
+    form.set_clock([] { return system_clock::time_point(sys_days{2026y / 12 / 9} + 15h + 30min); });
+    type_into(form, "Text1", c.longitude);
+    type_into(form, "Text2", c.latitude);
+    type_into(form, "Text5", c.year);
+    press(form, "AlmanacButton");
+    const QString text = form.almanac_window()->text();
+    EXPECT_TRUE(text.contains(QString::fromUtf8(c.shown))) << c.why << "\n" << text.toStdString();
+    EXPECT_FALSE(text.contains(QString::fromUtf8("-1年"))) << c.why;
+  }
 }
 
 TEST(Form1, DisplayKeysOnTheSkyAndAChangeWhilePausedShowsAtOnce) {
