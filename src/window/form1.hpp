@@ -13,6 +13,8 @@
 #include "steer/grab_view.hpp"
 #include "window/qt_frame_timer.hpp"
 
+class QLabel;
+
 namespace hz {
 
 class AlmanacWindow;
@@ -42,8 +44,7 @@ class Form1 : public QWidget, private FieldReader {
   SteeringPanel* steering_panel() const { return steering_; }
 
   // The computer's clock, which 今 and the 暦 before any date is typed
-  // read: the system clock unless a test
-  // sets another.
+  // read: the system clock unless a test sets another.
   using Clock = std::function<std::chrono::system_clock::time_point()>;
   void set_clock(Clock clock) { clock_ = std::move(clock); }
 
@@ -65,6 +66,9 @@ class Form1 : public QWidget, private FieldReader {
 
   void build_controls();
   void show_refusal(const StartRefusal& refusal);
+  // Beside the fields, until the next Start: which of them read as 0 for
+  // want of a number.
+  void tell_fields_read_as_zero();
   void show_frame();
   // A display option changed: drawn at once while paused, else by the next
   // frame.
@@ -107,6 +111,7 @@ class Form1 : public QWidget, private FieldReader {
   PictureBox* picture2_ = nullptr;
   DisplayPanel* display_ = nullptr;
   AlmanacWindow* almanac_ = nullptr;
+  QLabel* read_as_zero_ = nullptr;  // the line telling the fields read as 0
   SteeringPanel* steering_ = nullptr;
   Clock clock_ = [] { return std::chrono::system_clock::now(); };
   QPointer<QMessageBox> refusal_box_;  // null once the message is closed

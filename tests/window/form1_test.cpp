@@ -270,16 +270,52 @@ TEST(Form1, ARefusedStartSaysWhyAndCanBeCorrected) {
   EXPECT_TRUE(form.driver().started());
 }
 
-TEST(Form1, JapaneseTextTypedIntoAFieldReadsAsZero) {
-  Form1 form;
-  QLineEdit* year = child<QLineEdit>(form, "Text5");
-  year->setFocus();
-  QTest::sendKeyEvent(QTest::KeyAction::Click, year, Qt::Key_unknown,
-                      QString::fromUtf8("２０２６年"), Qt::NoModifier);
-  EXPECT_EQ(year->text(), QString::fromUtf8("２０２６年"));
-  press_start(form);
-  EXPECT_TRUE(form.driver().started());
-  EXPECT_NEAR(form.driver().last_frame().t2000, -20, 0.02) << "full-width digits read as year 0";
+// What an input method types (committed as text, not keys): full-width
+// digits read as ASCII ones; a field that does not begin with a number reads
+// as 0 and the window says so beside the fields until the next Start.
+TEST(Form1, FullWidthFieldsReadAsAsciiAndTheWindowTellsWhatReadsAsZero) {
+  const auto commit = [](Form1& form, const char* name, const char* text) {
+    QLineEdit* edit = child<QLineEdit>(form, name);
+    edit->clear();
+    edit->setFocus();
+    QTest::sendKeyEvent(QTest::KeyAction::Click, edit, Qt::Key_unknown, QString::fromUtf8(text),
+                        Qt::NoModifier);
+  };
+  const struct {
+    const char* why;
+    const char* longitude;
+    const char* year;
+    double lon_deg, year_read;
+    const char* notice;
+  } cases[] = {
+      {"full-width digits, point and year sign", "１３９．７４", "２０２６年", 139.74, 2026, ""},
+      {"full-width minus", "－７０．５", "2026", -70.5, 2026, ""},
+      {"the minus sign U+2212", "−７０．５", "2026", -70.5, 2026, ""},
+      {"letters read as 0, and the window says so", "abc", "2026", 0, 2026,
+       "「観測地の経度」の欄が数として読めないため 0 とします"},
+      {"two such fields in one line", "東経139", "年2026", 0, 0,
+       "「観測地の経度」「年」の欄が数として読めないため 0 とします"},
+      {"a blank field reads as 0 without a word", " ", "2026", 0, 2026, ""},
+  };
+  for (const auto& c : cases) {
+    Form1 form;
+    commit(form, "Text1", c.longitude);
+    commit(form, "Text5", c.year);
+    for (const char* name : {"Text6", "Text7"}) type_into(form, name, "7");
+    press_start(form);
+    ASSERT_TRUE(form.driver().started()) << c.why;
+    EXPECT_NEAR(form.driver().last_frame().lon_obs / rd, c.lon_deg, 1e-9) << c.why;
+    const auto date = centuries_to_jst_date(form.driver().last_frame().t2000);
+    ASSERT_TRUE(date) << c.why;
+    EXPECT_EQ(date->date.yr, c.year_read) << c.why;
+    const QLabel* notice = child<QLabel>(form, "ReadAsZeroNotice");
+    ASSERT_NE(notice, nullptr);
+    EXPECT_EQ(notice->text().toStdString(), c.notice) << c.why;
+    type_into(form, "Text1", "139");
+    type_into(form, "Text5", "2026");
+    press_start(form);
+    EXPECT_EQ(notice->text(), "") << c.why << ": gone at the next Start";
+  }
 }
 
 }  // namespace
