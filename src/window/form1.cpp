@@ -384,7 +384,13 @@ void Form1::choose_place(const Place& place) {
     return;
   }
   set_texts(moment_fields(*f));  // the restarted sky goes on from the moment on screen
-  restart();
+  // A paused sky shows that moment at the new place and stays paused.
+  tell_fields_read_as_zero();
+  if (const auto refusal = driver_->restart(true)) {
+    show_refusal(*refusal);
+    return;
+  }
+  show_frame();
 }
 
 void Form1::find_target(const QString& text) {

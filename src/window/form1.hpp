@@ -94,7 +94,8 @@ class Form1 : public QWidget, private FieldReader {
   // afresh from there.
   void start_now();
   // A place of the list: its longitude and latitude into the fields, and
-  // once the sky has started, afresh there at the moment on screen.
+  // once the sky has started, afresh there at the moment on screen, paused
+  // or running as it was.
   void choose_place(const Place& place);
   // 天体を探す: the view toward the object, or why not.
   void find_target(const QString& text);
