@@ -13,6 +13,7 @@
 #include "cli/place_find_options.hpp"
 #include "cli/progress_line.hpp"
 #include "cli/render_options.hpp"
+#include "frame/field_table.hpp"
 #include "output/safe_write.hpp"
 #include "output/std_streams.hpp"
 #include "render_qt/fonts.hpp"
@@ -104,6 +105,12 @@ int main(int argc, char** argv) {
 
   hz::RenderOptions fields_now = *options;  // --find turns the view after the first frame
   hz::OptionFields fields(fields_now);
+  // A field that does not begin with a number reads as 0, as in the window,
+  // which says so beside the fields.
+  for (const hz::FieldReadAsZero& f : hz::fields_read_as_zero(fields)) {
+    std::cerr << "hoshizora-render: " << f.message_ja << "\nhoshizora-render: " << f.message_en
+              << '\n';
+  }
   // The almanac is made before anything is drawn or written: a start it
   // cannot use is refused as the frames' Start refuses it.
   std::optional<std::string> almanac;

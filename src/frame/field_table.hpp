@@ -8,6 +8,7 @@
 #include <array>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "frame/fields.hpp"
 
@@ -63,5 +64,22 @@ inline constexpr OptionGroupInfo day_stars_group = {"昼間の星", "--daytime-s
 
 // Every field with its start text.
 FieldTexts default_field_texts();
+
+// A field that holds something, yet reads as 0 because it does not begin with
+// a number (「abc」, 「°35」): it is used as 0 all the same, and the front ends
+// say so.
+struct FieldReadAsZero {
+  Field field;
+  std::string message_ja;  // 「「観測地の経度」の欄が数として読めないため 0 とします」
+  std::string message_en;  // "the longitude does not begin with a number: read as 0"
+};
+
+// Those of the fields as they are now, in the table's order.
+std::vector<FieldReadAsZero> fields_read_as_zero(const FieldReader& fields);
+
+// All of them told in one line, as the window shows it beside the fields:
+// 「「観測地の経度」「年」の欄が数として読めないため 0 とします」, beyond four
+// fields 「「観測地の経度」など 5 つの欄が…」; empty for none.
+std::string read_as_zero_line_ja(const std::vector<FieldReadAsZero>& fields);
 
 }  // namespace hz

@@ -28,7 +28,7 @@ std::optional<StartRefusal> FrameDriver::start() {
   if (init_drv_) {
     auto typed = read_start_moment(fields_);
     if (auto* refusal = std::get_if<StartRefusal>(&typed)) return std::move(*refusal);
-    set_up(std::get<StartMoment>(typed));
+    set_up(std::get<StartMoment>(typed), true);
   }
   draw_frame();
   return std::nullopt;
@@ -61,7 +61,7 @@ void FrameDriver::step(bool backward) {
   draw_again(*pic_draw_, report_, *moment);
 }
 
-std::optional<StartRefusal> FrameDriver::restart() {
+std::optional<StartRefusal> FrameDriver::restart(bool keep_running_state) {
   auto start = read_start_moment(fields_);
   if (auto* refusal = std::get_if<StartRefusal>(&start)) return std::move(*refusal);
   shown_.reset();
@@ -70,7 +70,7 @@ std::optional<StartRefusal> FrameDriver::restart() {
   view_alt_ = 90;  // as a program just opened, should the view not read
   view_az_ = 180;
   sky_.reset();  // precessed to the old epoch
-  set_up(std::get<StartMoment>(start));
+  set_up(std::get<StartMoment>(start), !keep_running_state || timer_.enabled());
   // The first Start and the first tick at once: the new sky's first frame
   // is on screen, its second drawn behind it.
   draw_frame();
@@ -79,7 +79,7 @@ std::optional<StartRefusal> FrameDriver::restart() {
 }
 
 // One-time set-up of the first Start: place, clock, stars, surfaces, timer.
-void FrameDriver::set_up(const StartMoment& start) {
+void FrameDriver::set_up(const StartMoment& start, bool enable_timer) {
   init_drv_ = false;
   lon_obs_ = start.lon_obs;
   lat_obs_ = start.lat_obs;
@@ -94,7 +94,7 @@ void FrameDriver::set_up(const StartMoment& start) {
   clock_.start(start.yr, start.mn, start.dy, start.start_jst - jst_offset_hours);
   pic_draw_ = &picture2_;
   pic_show_ = &picture1_;
-  timer_.set_enabled(true);
+  timer_.set_enabled(enable_timer);
 }
 
 // The line of sight and the display options, read afresh.

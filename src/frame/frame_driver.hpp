@@ -43,8 +43,10 @@ class FrameDriver {
   // they are now and Start pressed: place and start moment read again, the
   // stars loaded for the new date, the timer enabled; the refusals of Start
   // apply (nothing changes then). Unlike the first Start, the new frame is
-  // shown at once, so the old sky does not linger.
-  std::optional<StartRefusal> restart();
+  // shown at once, so the old sky does not linger. With keep_running_state
+  // the timer stays enabled or not as it was: a paused sky shows the new
+  // start's frame and stays paused (a new place for the moment on screen).
+  std::optional<StartRefusal> restart(bool keep_running_state = false);
 
   // A tick of the timer: one Start.
   void tick() { start(); }
@@ -81,7 +83,7 @@ class FrameDriver {
   static int interval_ms(double hundredths);
 
  private:
-  void set_up(const StartMoment& start);
+  void set_up(const StartMoment& start, bool enable_timer);
   void read_view_and_options(FrameReport& report);
   void read_view(FrameReport& report);
   void draw_frame();

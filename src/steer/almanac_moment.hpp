@@ -7,6 +7,7 @@
 
 #include "frame/fields.hpp"
 #include "frame/frame_driver.hpp"
+#include "time/jst_now.hpp"
 
 namespace hz {
 
@@ -26,8 +27,11 @@ struct AlmanacRefusal {
 std::variant<PlaceAndMoment, AlmanacRefusal> typed_almanac_moment(const FieldReader& fields);
 
 // The day on screen: the frame on screen once the sky has started, before
-// that the typed start.
+// that the typed start; with the year, month and day all blank, the present
+// moment (now, in JST) at the typed place; with the longitude and latitude
+// both blank, no day but a prompt to give a place.
 std::variant<PlaceAndMoment, AlmanacRefusal> almanac_moment(const FrameDriver& driver,
-                                                            const FieldReader& fields);
+                                                            const FieldReader& fields,
+                                                            const JstMinute& now);
 
 }  // namespace hz

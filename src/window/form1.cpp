@@ -210,6 +210,16 @@ void Form1::build_controls() {
     setTabOrder(tab_chain[i - 1].second, tab_chain[i].second);
   }
 
+  // Between the fields and the sky, empty until a Start finds a field that
+  // reads as 0 for want of a number.
+  read_as_zero_ = new QLabel(this);
+  read_as_zero_->setObjectName("ReadAsZeroNotice");
+  read_as_zero_->setGeometry(40, 129, 640, 15);
+  read_as_zero_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  QPalette dark_red = read_as_zero_->palette();
+  dark_red.setColor(QPalette::WindowText, QColor(0xb0, 0, 0));
+  read_as_zero_->setPalette(dark_red);
+
   picture1_ = new PictureBox("Picture1", this);
   picture2_ = new PictureBox("Picture2", this);
   for (PictureBox* p : {picture1_, picture2_}) p->setGeometry(twips(600, 2160, 9615, 9975));
@@ -276,6 +286,7 @@ void Form1::Form_Load() {
 }
 
 void Form1::Command1_Click() {
+  tell_fields_read_as_zero();
   if (const auto refusal = driver_->start()) {
     show_refusal(*refusal);
     return;
@@ -317,7 +328,7 @@ void Form1::open_almanac() {
 
 void Form1::update_almanac() {
   if (!almanac_ || !almanac_->isVisible()) return;
-  const auto day = almanac_moment(*driver_, *this);
+  const auto day = almanac_moment(*driver_, *this, jst_minute(clock_()));
   if (const auto* refusal = std::get_if<AlmanacRefusal>(&day)) {
     almanac_->show_reason(QString::fromStdString(refusal->message_ja));
     return;
@@ -362,6 +373,7 @@ void Form1::restart() {
     Command1_Click();
     return;
   }
+  tell_fields_read_as_zero();
   if (const auto refusal = driver_->restart()) {
     show_refusal(*refusal);
     return;
@@ -382,7 +394,13 @@ void Form1::choose_place(const Place& place) {
     return;
   }
   set_texts(moment_fields(*f));  // the restarted sky goes on from the moment on screen
-  restart();
+  // A paused sky shows that moment at the new place and stays paused.
+  tell_fields_read_as_zero();
+  if (const auto refusal = driver_->restart(true)) {
+    show_refusal(*refusal);
+    return;
+  }
+  show_frame();
 }
 
 void Form1::find_target(const QString& text) {
@@ -431,6 +449,10 @@ void Form1::keyPressEvent(QKeyEvent* event) {
     }
   }
   QWidget::keyPressEvent(event);
+}
+
+void Form1::tell_fields_read_as_zero() {
+  read_as_zero_->setText(QString::fromStdString(read_as_zero_line_ja(fields_read_as_zero(*this))));
 }
 
 void Form1::show_refusal(const StartRefusal& refusal) {

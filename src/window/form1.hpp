@@ -13,6 +13,8 @@
 #include "steer/grab_view.hpp"
 #include "window/qt_frame_timer.hpp"
 
+class QLabel;
+
 namespace hz {
 
 class AlmanacWindow;
@@ -41,8 +43,8 @@ class Form1 : public QWidget, private FieldReader {
   AlmanacWindow* almanac_window() const { return almanac_; }
   SteeringPanel* steering_panel() const { return steering_; }
 
-  // The computer's clock, which 今 reads: the system clock unless a test
-  // sets another.
+  // The computer's clock, which 今 and the 暦 before any date is typed
+  // read: the system clock unless a test sets another.
   using Clock = std::function<std::chrono::system_clock::time_point()>;
   void set_clock(Clock clock) { clock_ = std::move(clock); }
 
@@ -64,6 +66,9 @@ class Form1 : public QWidget, private FieldReader {
 
   void build_controls();
   void show_refusal(const StartRefusal& refusal);
+  // Beside the fields, until the next Start: which of them read as 0 for
+  // want of a number.
+  void tell_fields_read_as_zero();
   void show_frame();
   // A display option changed: drawn at once while paused, else by the next
   // frame.
@@ -89,7 +94,8 @@ class Form1 : public QWidget, private FieldReader {
   // afresh from there.
   void start_now();
   // A place of the list: its longitude and latitude into the fields, and
-  // once the sky has started, afresh there at the moment on screen.
+  // once the sky has started, afresh there at the moment on screen, paused
+  // or running as it was.
   void choose_place(const Place& place);
   // 天体を探す: the view toward the object, or why not.
   void find_target(const QString& text);
@@ -106,6 +112,7 @@ class Form1 : public QWidget, private FieldReader {
   PictureBox* picture2_ = nullptr;
   DisplayPanel* display_ = nullptr;
   AlmanacWindow* almanac_ = nullptr;
+  QLabel* read_as_zero_ = nullptr;  // the line telling the fields read as 0
   SteeringPanel* steering_ = nullptr;
   Clock clock_ = [] { return std::chrono::system_clock::now(); };
   QPointer<QMessageBox> refusal_box_;  // null once the message is closed

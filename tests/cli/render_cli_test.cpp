@@ -378,6 +378,19 @@ TEST(RenderCli, FindBelowTheHorizonDrawsAndSaysWhenItRises) {
       << r.out;
 }
 
+// A field that does not begin with a number reads as 0, as in the window, and
+// standard error says so in both languages; full-width digits are a number.
+TEST(RenderCli, AFieldWithoutANumberReadsAsZeroAndIsTold) {
+  const CliRun r =
+      run("--longitude abc --latitude ３５．７ --year 2026 --month 12 --day 7 --table /dev/null");
+  ASSERT_EQ(r.status, 0) << r.out;
+  EXPECT_NE(r.out.find("hoshizora-render: 「観測地の経度」の欄が数として読めないため 0 とします\n"
+                       "hoshizora-render: the longitude does not begin with a number: read as 0\n"),
+            std::string::npos)
+      << r.out;
+  EXPECT_EQ(r.out.find("latitude"), std::string::npos) << r.out;
+}
+
 // A write that fails (a full disk: the file-size limit; a full device; a
 // closed standard output) says why, keeps the old file and exits with 1.
 TEST(RenderCli, AFailedWriteSaysWhyAndKeepsTheOldFile) {

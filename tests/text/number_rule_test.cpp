@@ -43,11 +43,61 @@ TEST(NumberRule, ReadsTheLeadingNumber) {
       {"octal", "&O17", 15},
       {"hex stops at a non-digit", "&H1G", 1},
       {"ampersand with anything else", "&X5", 0},
-      {"full-width digits are not digits", "\xEF\xBC\x91\xEF\xBC\x92", 0},
       {"negative zero minute", "-0", 0},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(read_number(c.text), c.value) << c.why << ": \"" << c.text << "\"";
+  }
+}
+
+// What a Japanese input method types reads bit for bit as its ASCII form.
+TEST(NumberRule, FullWidthTextReadsAsItsAsciiForm) {
+  const struct {
+    const char* why;
+    const char* typed;
+    const char* ascii;
+  } cases[] = {
+      {"full-width digits and point", "１３９．７４", "139.74"},
+      {"a year", "２０２７", "2027"},
+      {"full-width minus", "－３５．６８", "-35.68"},
+      {"the minus sign U+2212", "−５", "-5"},
+      {"full-width plus", "＋８", "+8"},
+      {"full-width exponent letters", "１．５Ｅ１ ２ｅ３", "1.5E1 2e3"},
+      {"a negative zero keeps its sign", "－０", "-0"},
+      {"the ideographic space is a blank", "　１　５", " 1 5"},
+      {"full-width and ASCII mixed", "1３.5", "13.5"},
+      {"other full-width letters end the number", "１２ａ", "12a"},
+      {"a full-width letter first is not a number", "ａ１", "a1"},
+  };
+  for (const auto& c : cases) {
+    const double typed = read_number(c.typed), ascii = read_number(c.ascii);
+    EXPECT_TRUE(typed == ascii && std::signbit(typed) == std::signbit(ascii))
+        << c.why << ": " << c.typed << " reads " << typed << ", " << c.ascii << " " << ascii;
+  }
+}
+
+// A field that reads as 0 only for want of a number, as the window tells it.
+TEST(NumberRule, TellsABlankFieldFromOneWithoutANumber) {
+  const struct {
+    const char* why;
+    const char* text;
+    bool blank, number;
+  } cases[] = {
+      {"empty", "", true, false},
+      {"the start text of the place", " ", true, false},
+      {"the ideographic space", "　", true, false},
+      {"a number", " 0", false, true},
+      {"a full-width number", "１３９", false, true},
+      {"letters", "abc", false, false},
+      {"a sign alone", "-", false, false},
+      {"a point alone", ".", false, false},
+      {"hexadecimal", "&H1F", false, true},
+      {"a hexadecimal prefix without digits", "&HG", false, false},
+      {"the degree sign first", "°35", false, false},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(is_blank(c.text), c.blank) << c.why;
+    EXPECT_EQ(begins_with_number(c.text), c.number) << c.why;
   }
 }
 

@@ -13,7 +13,10 @@
 #include <QRadioButton>
 #include <QTest>
 #include <QTimer>
+#include <chrono>
 
+#include "common/constants.hpp"
+#include "time/calendar.hpp"
 #include "window/almanac_window.hpp"
 #include "window/picture_box.hpp"
 #include "window/window_driving.hpp"
@@ -90,6 +93,35 @@ TEST(Form1, TheAlmanacOpensOnTheTypedDayAndFollowsTheSky) {
   }
   press_start(form);
   QTRY_VERIFY_WITH_TIMEOUT(almanac->text().contains(QString::fromUtf8("2006年1月23日")), 10000);
+}
+
+// Before any date is typed the 暦 shows the day of the computer's clock in
+// Japan, and before a place is typed it asks for one; never the year -1 of
+// blank fields.
+TEST(Form1, TheAlmanacBeforeInputShowsTodayOrAsksForAPlace) {
+  using namespace std::chrono;
+  const char* const ask = "観測地の経度と緯度を入力するか、観測地を選んでください";
+  const struct {
+    const char* why;
+    const char *longitude, *latitude, *year;
+    const char* shown;
+  } cases[] = {
+      {"nothing typed", " ", " ", "", ask},
+      {"a place, no date: today in Japan (15:30 UT is 0:30 JST of the next day)", "139.7", "35.7",
+       "", "2026年12月10日"},
+      {"a date but no place", "", "", "2027", ask},
+  };
+  for (const auto& c : cases) {
+    Form1 form;
+    form.set_clock([] { return system_clock::time_point(sys_days{2026y / 12 / 9} + 15h + 30min); });
+    type_into(form, "Text1", c.longitude);
+    type_into(form, "Text2", c.latitude);
+    type_into(form, "Text5", c.year);
+    press(form, "AlmanacButton");
+    const QString text = form.almanac_window()->text();
+    EXPECT_TRUE(text.contains(QString::fromUtf8(c.shown))) << c.why << "\n" << text.toStdString();
+    EXPECT_FALSE(text.contains(QString::fromUtf8("-1年"))) << c.why;
+  }
 }
 
 TEST(Form1, DisplayKeysOnTheSkyAndAChangeWhilePausedShowsAtOnce) {
@@ -238,16 +270,52 @@ TEST(Form1, ARefusedStartSaysWhyAndCanBeCorrected) {
   EXPECT_TRUE(form.driver().started());
 }
 
-TEST(Form1, JapaneseTextTypedIntoAFieldReadsAsZero) {
-  Form1 form;
-  QLineEdit* year = child<QLineEdit>(form, "Text5");
-  year->setFocus();
-  QTest::sendKeyEvent(QTest::KeyAction::Click, year, Qt::Key_unknown,
-                      QString::fromUtf8("２０２６年"), Qt::NoModifier);
-  EXPECT_EQ(year->text(), QString::fromUtf8("２０２６年"));
-  press_start(form);
-  EXPECT_TRUE(form.driver().started());
-  EXPECT_NEAR(form.driver().last_frame().t2000, -20, 0.02) << "full-width digits read as year 0";
+// What an input method types (committed as text, not keys): full-width
+// digits read as ASCII ones; a field that does not begin with a number reads
+// as 0 and the window says so beside the fields until the next Start.
+TEST(Form1, FullWidthFieldsReadAsAsciiAndTheWindowTellsWhatReadsAsZero) {
+  const auto commit = [](Form1& form, const char* name, const char* text) {
+    QLineEdit* edit = child<QLineEdit>(form, name);
+    edit->clear();
+    edit->setFocus();
+    QTest::sendKeyEvent(QTest::KeyAction::Click, edit, Qt::Key_unknown, QString::fromUtf8(text),
+                        Qt::NoModifier);
+  };
+  const struct {
+    const char* why;
+    const char* longitude;
+    const char* year;
+    double lon_deg, year_read;
+    const char* notice;
+  } cases[] = {
+      {"full-width digits, point and year sign", "１３９．７４", "２０２６年", 139.74, 2026, ""},
+      {"full-width minus", "－７０．５", "2026", -70.5, 2026, ""},
+      {"the minus sign U+2212", "−７０．５", "2026", -70.5, 2026, ""},
+      {"letters read as 0, and the window says so", "abc", "2026", 0, 2026,
+       "「観測地の経度」の欄が数として読めないため 0 とします"},
+      {"two such fields in one line", "東経139", "年2026", 0, 0,
+       "「観測地の経度」「年」の欄が数として読めないため 0 とします"},
+      {"a blank field reads as 0 without a word", " ", "2026", 0, 2026, ""},
+  };
+  for (const auto& c : cases) {
+    Form1 form;
+    commit(form, "Text1", c.longitude);
+    commit(form, "Text5", c.year);
+    for (const char* name : {"Text6", "Text7"}) type_into(form, name, "7");
+    press_start(form);
+    ASSERT_TRUE(form.driver().started()) << c.why;
+    EXPECT_NEAR(form.driver().last_frame().lon_obs / rd, c.lon_deg, 1e-9) << c.why;
+    const auto date = centuries_to_jst_date(form.driver().last_frame().t2000);
+    ASSERT_TRUE(date) << c.why;
+    EXPECT_EQ(date->date.yr, c.year_read) << c.why;
+    const QLabel* notice = child<QLabel>(form, "ReadAsZeroNotice");
+    ASSERT_NE(notice, nullptr);
+    EXPECT_EQ(notice->text().toStdString(), c.notice) << c.why;
+    type_into(form, "Text1", "139");
+    type_into(form, "Text5", "2026");
+    press_start(form);
+    EXPECT_EQ(notice->text(), "") << c.why << ": gone at the next Start";
+  }
 }
 
 }  // namespace

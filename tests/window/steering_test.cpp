@@ -186,43 +186,54 @@ TEST(Steering, NowFillsTheFieldsFromTheClockInJapanAndStarts) {
   }
 }
 
+// A place of the list in a combo box, as a user picks it.
+void choose(Form1& form, const char* city) {
+  auto* box = child<QComboBox>(form, "PlaceBox");
+  for (int i = 1; i < box->count(); ++i) {
+    if (!box->itemText(i).startsWith(QString::fromUtf8(city))) continue;
+    box->setCurrentIndex(i);
+    emit box->activated(i);
+    return;
+  }
+  ADD_FAILURE() << city;
+}
+
 TEST(Steering, APlaceFillsLongitudeAndLatitudeAndRestartsAtTheMomentOnScreen) {
   Form1 form;
   auto* box = child<QComboBox>(form, "PlaceBox");
   EXPECT_EQ(box->itemText(0), QString::fromUtf8("（経緯度を入力）"));
   EXPECT_EQ(box->count(), 49);
-  const auto choose = [box](const char* city) {
-    for (int i = 1; i < box->count(); ++i) {
-      if (!box->itemText(i).startsWith(QString::fromUtf8(city))) continue;
-      box->setCurrentIndex(i);
-      emit box->activated(i);
-      return;
-    }
-    ADD_FAILURE() << city;
-  };
   // The prefectural offices (Geospatial Information Authority of Japan).
-  choose("札幌");
+  choose(form, "札幌");
   EXPECT_NEAR(std::stod(field(form, "Text1")), 141.347, 0.006);
   EXPECT_NEAR(std::stod(field(form, "Text2")), 43.064, 0.006);
   EXPECT_FALSE(form.driver().started()) << "before Start a place only fills the fields";
+}
 
-  start_tokyo_paused(form);
-  // Steps of 10 seconds: the moment on screen has a fraction of a minute.
-  auto* step = child<QComboBox>(form, "StepBox");
-  step->setCurrentIndex(step->findText(QString::fromUtf8("10 秒")));
-  press(form, "Command2");
-  for (int i = 0; i < 3; ++i) form.Timer1_Timer();
-  press(form, "Command2");
-  const double on_screen = form.driver().shown_frame()->t2000;
-  choose("那覇");
-  EXPECT_NEAR(std::stod(field(form, "Text1")), 127.681, 0.006);
-  EXPECT_NEAR(std::stod(field(form, "Text2")), 26.212, 0.006);
-  const FrameReport* f = form.driver().shown_frame();
-  ASSERT_NE(f, nullptr);
-  EXPECT_NEAR(f->lon_obs / rd, 127.68, 0.006);
-  EXPECT_NEAR(f->lat_obs / rd, 26.21, 0.006);
-  EXPECT_NEAR(f->t2000, on_screen, same_moment_centuries);
-  EXPECT_NE(field(form, "Text4").find('.'), std::string::npos) << "minutes with their fraction";
+// Paused or running, the sky goes on at the new place from the moment on
+// screen, and stays paused or running.
+TEST(Steering, APlaceKeepsAPausedSkyPausedAtTheMomentOnScreen) {
+  for (const bool paused : {true, false}) {
+    Form1 form;
+    start_tokyo_paused(form);
+    // Steps of 10 seconds: the moment on screen has a fraction of a minute.
+    auto* step = child<QComboBox>(form, "StepBox");
+    step->setCurrentIndex(step->findText(QString::fromUtf8("10 秒")));
+    press(form, "Command2");
+    for (int i = 0; i < 3; ++i) form.Timer1_Timer();
+    if (paused) press(form, "Command2");
+    const double on_screen = form.driver().shown_frame()->t2000;
+    choose(form, "那覇");
+    EXPECT_EQ(form.driver().paused(), paused);
+    EXPECT_NEAR(std::stod(field(form, "Text1")), 127.681, 0.006);
+    EXPECT_NEAR(std::stod(field(form, "Text2")), 26.212, 0.006);
+    const FrameReport* f = form.driver().shown_frame();
+    ASSERT_NE(f, nullptr);
+    EXPECT_NEAR(f->lon_obs / rd, 127.68, 0.006) << "paused " << paused;
+    EXPECT_NEAR(f->lat_obs / rd, 26.21, 0.006) << "paused " << paused;
+    EXPECT_NEAR(f->t2000, on_screen, same_moment_centuries) << "paused " << paused;
+    EXPECT_NE(field(form, "Text4").find('.'), std::string::npos) << "minutes with their fraction";
+  }
 }
 
 TEST(Steering, FindingAnObjectTurnsTheViewOrSaysWhyNot) {
