@@ -58,21 +58,23 @@ std::string phase_name(const AlmanacDay& d) {
       return principal[static_cast<int>(e.kind) - static_cast<int>(AlmanacEventKind::new_moon)];
   }
   // Between them, the usual name of the night of the lunar month: the age at
-  // noon, in whole days, plus one (三日月 the 3rd night, 十六夜 the 16th).
+  // noon, in whole days, plus one (age 0.x is the 1st night, 新月; 1.x the
+  // 2nd, 二日月; 2.x the 3rd, 三日月; 15.x the 16th, 十六夜). A name holds
+  // until the next one begins.
   struct Named {
     int last_night;
     const char* name;
   };
   static constexpr Named names[] = {
-      {1, "新月"},    {5, "三日月"},  {9, "上弦の月"},  {12, "十日夜の月"}, {13, "十三夜"},
-      {14, "小望月"}, {15, "満月"},   {16, "十六夜"},   {17, "立待月"},     {18, "居待月"},
-      {19, "寝待月"}, {20, "更待月"}, {26, "下弦の月"},
+      {1, "新月"},    {2, "二日月"},  {6, "三日月"},  {9, "上弦の月"},  {12, "十日夜の月"},
+      {13, "十三夜"}, {14, "小望月"}, {15, "満月"},   {16, "十六夜"},   {17, "立待月"},
+      {18, "居待月"}, {19, "寝待月"}, {21, "更待月"}, {25, "下弦の月"}, {29, "有明月"},
   };
   const double night = std::floor(d.moon_age) + 1;
   for (const Named& n : names) {
     if (night <= n.last_night) return n.name;
   }
-  return "有明月";
+  return "晦日月";
 }
 
 std::string moon_age_text(double age) { return fixed_text(moon_age_tenths(age), 1); }

@@ -37,8 +37,10 @@ std::string clock_text(const std::optional<AlmanacEvent>& e);
 
 // The Moon's phase in words for a day: 新月, 上弦, 満月 or 下弦 on the day the
 // phase falls, else the usual name of the night by the Moon's age at 12:00 JST
-// (三日月, 上弦の月, 十日夜の月, 十三夜, 小望月, 満月, 十六夜, 立待月, 居待月,
-// 寝待月, 更待月, 下弦の月, 有明月).
+// (新月 the 1st night, 二日月 the 2nd, 三日月 from the 3rd, 上弦の月 from the
+// 7th, 十日夜の月 from the 10th, 十三夜, 小望月, 満月, 十六夜, 立待月, 居待月,
+// 寝待月 the 13th to the 19th, 更待月 from the 20th, 下弦の月 from the 22nd,
+// 有明月 from the 26th, 晦日月 the 30th).
 std::string phase_name(const AlmanacDay& d);
 
 // The Moon's age as almanacs print it: "7.3".

@@ -52,5 +52,29 @@ TEST(AlmanacText, MoonNamesFollowTheNights) {
   }
 }
 
+// Each name of a night from the age at noon where it begins (the night is the
+// age in whole days plus one), and just before that age the name before it:
+// 月齢 1.1 is the second night, 二日月, not 三日月.
+TEST(AlmanacText, NightNamesBeginAtTheirAges) {
+  const struct {
+    double age;
+    const char* name;
+    const char* before;
+  } cases[] = {
+      {0, "新月", "晦日月"},     {1, "二日月", "新月"},         {2, "三日月", "二日月"},
+      {6, "上弦の月", "三日月"}, {9, "十日夜の月", "上弦の月"}, {12, "十三夜", "十日夜の月"},
+      {13, "小望月", "十三夜"},  {14, "満月", "小望月"},        {15, "十六夜", "満月"},
+      {16, "立待月", "十六夜"},  {17, "居待月", "立待月"},      {18, "寝待月", "居待月"},
+      {19, "更待月", "寝待月"},  {21, "下弦の月", "更待月"},    {25, "有明月", "下弦の月"},
+      {29, "晦日月", "有明月"},
+  };
+  constexpr double just_before = 0.01;
+  for (const auto& c : cases) {
+    EXPECT_EQ(phase_name(AlmanacDay{{}, {}, c.age}), c.name) << c.age;
+    const double earlier = c.age > 0 ? c.age - just_before : 29.5;  // the month before
+    EXPECT_EQ(phase_name(AlmanacDay{{}, {}, earlier}), c.before) << earlier;
+  }
+}
+
 }  // namespace
 }  // namespace hz
