@@ -27,6 +27,7 @@ TargetView view_toward(const SkyTarget& target, const FrameReport& frame);
 // line of sight.
 struct FindResult {
   std::optional<HorizonDirection> view;
+  std::optional<MarkedTarget> mark;  // what to ring, with the view
   std::string message_ja;  // empty when the view turns
 };
 // on_screen: the frame on screen, none before Start.

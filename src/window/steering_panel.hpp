@@ -37,6 +37,11 @@ class SteeringPanel : public QWidget {
   // What finding an object answered (empty: nothing to say).
   void show_find_result(const QString& text);
 
+ protected:
+  // Keeps the find box's completion list under the box, its right edge on
+  // the box's: wider than the box, it would run off the window's right side.
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  signals:
   void zoomChanged();
   void nowClicked();
