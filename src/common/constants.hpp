@@ -73,8 +73,8 @@ constexpr bool unlike_the_frame(Rgb c) {
 static_assert(detail::unlike_the_frame(col_figure) && detail::unlike_the_frame(col_name) &&
               detail::unlike_the_frame(col_boundary) && col_figure != col_name &&
               col_figure != col_boundary && col_name != col_boundary);
-static_assert(detail::unlike_the_frame(col_mark) && col_mark != col_figure && col_mark != col_name &&
-              col_mark != col_boundary);
+static_assert(detail::unlike_the_frame(col_mark) && col_mark != col_figure &&
+              col_mark != col_name && col_mark != col_boundary);
 
 // The sky field on the drawing surface: centre (pixels), radius (degrees) and
 // scale (pixels per degree).

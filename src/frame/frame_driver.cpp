@@ -164,9 +164,9 @@ void FrameDriver::draw_sky(Surface& pic, FrameReport& report) {
     // The names keep off the Moon, which is drawn after them.
     ObjectRow moon;
     const auto p = place_in_field(view, ra_obj_[moon_index], dc_obj_[moon_index], moon);
-    label_room_ = kept_clear(view, report.caption,
-                             p ? std::optional(Point{p->xp, p->yp}) : std::nullopt,
-                             std::max(moon_mark_radius, moon_radius));
+    label_room_ =
+        kept_clear(view, report.caption, p ? std::optional(Point{p->xp, p->yp}) : std::nullopt,
+                   std::max(moon_mark_radius, moon_radius));
   }
   draw_constellations(pic, *sky_, view, ra_obj_, dc_obj_, scratch_, label_room_, report);
   draw_stars(pic, view, ra_obj_, dc_obj_, stars_, report);

@@ -28,7 +28,7 @@ TargetView view_toward(const SkyTarget& target, const FrameReport& frame);
 struct FindResult {
   std::optional<HorizonDirection> view;
   std::optional<MarkedTarget> mark;  // what to ring, with the view
-  std::string message_ja;  // empty when the view turns
+  std::string message_ja;            // empty when the view turns
 };
 // on_screen: the frame on screen, none before Start.
 FindResult find_view(std::string_view name, const FrameReport* on_screen);

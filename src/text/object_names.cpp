@@ -55,7 +55,8 @@ std::string greek_designation(std::string_view designation) {
   if (at + 1 < designation.size() && designation[at] == ' ' && is_digit(designation[at + 1])) ++at;
   std::string out = bayer->greek;
   const std::size_t digits = at;
-  while (at < designation.size() && is_digit(designation[at])) out += kSuperscripts[designation[at++] - '0'];
+  while (at < designation.size() && is_digit(designation[at]))
+    out += kSuperscripts[designation[at++] - '0'];
   if (at == digits) at = n;  // no number: the space, if any, stays
   std::string_view rest = designation.substr(at);
   if (!rest.empty() && rest.front() != ' ') out += ' ';

@@ -13,13 +13,13 @@
 #include "constellation/constellations.hpp"
 #include "constellation/extended_stars.hpp"
 #include "frame/constellation_layer.hpp"
-#include "frame/find_mark.hpp"
-#include "steer/grab_view.hpp"
-#include "render/projection.hpp"
 #include "frame/driver_rig.hpp"
+#include "frame/find_mark.hpp"
 #include "frame/frame_driver.hpp"
 #include "frame/manual_timer.hpp"
+#include "render/projection.hpp"
 #include "render_qt/image_surface.hpp"
+#include "steer/grab_view.hpp"
 #include "support/fake_fields.hpp"
 
 namespace hz {
@@ -209,8 +209,8 @@ std::vector<TextRect> letters_and_caption(const FrameReport& f) {
   }
   for (const auto* line : {&f.caption.date, &f.caption.time}) {
     const int top = static_cast<int>(line == &f.caption.date ? text_line1_y : text_line2_y);
-    rects.push_back({static_cast<int>(caption_x), top, static_cast<int>(text_width(line->c_str())),
-                     12});
+    rects.push_back(
+        {static_cast<int>(caption_x), top, static_cast<int>(text_width(line->c_str())), 12});
   }
   return rects;
 }
@@ -239,8 +239,8 @@ TEST(ConstellationFrame, NamesKeepOffTheCardinalPointsAndTheCaption) {
     const FrameReport& f = r.driver.last_frame();
     ASSERT_FALSE(f.names_drawn.empty()) << c.why;
     for (const TextRect& t : letters_and_caption(f)) {
-      EXPECT_EQ(count_colour(r.drawn(), col_name, t.left, t.top, t.left + t.width, t.top + t.height),
-                0)
+      EXPECT_EQ(
+          count_colour(r.drawn(), col_name, t.left, t.top, t.left + t.width, t.top + t.height), 0)
           << c.why << ": a name over the text at " << t.left << ", " << t.top;
     }
   }

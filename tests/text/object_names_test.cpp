@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The designations of the hover tip: Bayer letters in Greek.
-#include <gtest/gtest.h>
-
 #include "text/object_names.hpp"
+
+#include <gtest/gtest.h>
 
 namespace hz {
 namespace {

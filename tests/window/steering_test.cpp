@@ -3,11 +3,11 @@
 // 観測地, 天体を探す, the step buttons, and where they stand.
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QCheckBox>
-#include <QCompleter>
 #include <QComboBox>
+#include <QCompleter>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
