@@ -67,9 +67,10 @@ and --place fill in):
                         明石 (135° E); --place list prints every place with
                         its coordinates and exits
   --find NAME           centre the view on an object at the first frame's
-                        moment: the Sun, the Moon, a planet, a named star or
-                        a constellation (its label point), by its Japanese or
-                        English name (木星, Jupiter, シリウス, オリオン座).
+                        moment and ring it in red: the Sun, the Moon, a
+                        planet, a named star or a constellation (its label
+                        point), by its Japanese or English name (木星,
+                        Jupiter, シリウス, オリオン座).
                         Below the horizon it is drawn all the same, and
                         standard error says so and when it next rises
 An unknown place or object is refused with exit status 2.

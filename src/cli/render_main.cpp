@@ -68,8 +68,8 @@ int write_outputs(const hz::RenderOptions& o, const hz::HeadlessFrames* frames,
   return ok ? 0 : 1;
 }
 
-// --find: the first frame drawn again with the view on the object; below the
-// horizon it is drawn all the same and standard error says so.
+// --find: the first frame drawn again with the view on the object, ringed;
+// below the horizon it is drawn all the same and standard error says so.
 void centre_on(const hz::SkyTarget& t, hz::FrameDriver& driver, hz::RenderOptions& o) {
   const hz::TargetView v = hz::view_toward(t, driver.last_frame());
   if (v.below_horizon) {
@@ -80,6 +80,7 @@ void centre_on(const hz::SkyTarget& t, hz::FrameDriver& driver, hz::RenderOption
   }
   o.texts[hz::Field::view_altitude] = hz::fixed_text(v.direction.alt_deg, 6);
   o.texts[hz::Field::view_azimuth] = hz::fixed_text(v.direction.az_deg, 6);
+  o.frame.marked = hz::mark_of(t);  // ringed as the window rings it
   driver.redraw();
 }
 

@@ -55,6 +55,10 @@ constexpr Rgb col_figure = rgb(72, 120, 176);    // figure lines
 constexpr Rgb col_name = rgb(192, 120, 160);     // names
 constexpr Rgb col_boundary = rgb(112, 88, 136);  // boundaries, dotted
 
+// The ring around what 天体を探す found: unlike every colour of the frame,
+// the Moon's above all.
+constexpr Rgb col_mark = rgb(255, 72, 72);
+
 namespace detail {
 constexpr Rgb frame_colours[] = {
     col_night, col_day,    col_grid,   col_hor,    col_text,   col_sun,    col_moon,   col_mars,
@@ -69,6 +73,8 @@ constexpr bool unlike_the_frame(Rgb c) {
 static_assert(detail::unlike_the_frame(col_figure) && detail::unlike_the_frame(col_name) &&
               detail::unlike_the_frame(col_boundary) && col_figure != col_name &&
               col_figure != col_boundary && col_name != col_boundary);
+static_assert(detail::unlike_the_frame(col_mark) && col_mark != col_figure &&
+              col_mark != col_name && col_mark != col_boundary);
 
 // The sky field on the drawing surface: centre (pixels), radius (degrees) and
 // scale (pixels per degree).

@@ -14,8 +14,7 @@ namespace {
 
 // The field on the surface: the arcs are cut at its edge.
 FieldGeometry field_of(const FrameView& view) { return {xc_sky, yc_sky, view.scale, view.radius}; }
-// A line of the surface's font, pixels.
-constexpr double name_height = 12;
+constexpr double name_height = label_line_height;
 
 void draw_boundaries(Surface& pic, const FieldGeometry& field, ConstellationSky& sky,
                      const SkyRotation& rot, ConstellationScratch& scratch) {
@@ -64,20 +63,20 @@ std::vector<LabelRow> label_rows_of(const FieldGeometry& field, const SkyRotatio
   return rows;
 }
 
-struct Box {
-  double left, top, width, height;
-  bool overlaps(const Box& o) const {
-    return left < o.left + o.width && o.left < left + width && top < o.top + o.height &&
-           o.top < top + height;
-  }
-};
+// The eight neighbours of a pixel: a label's outline is its text drawn
+// there in the sky's colour, under the text itself.
+constexpr Point outline_offsets[] = {{-1, -1}, {0, -1}, {1, -1}, {-1, 0},
+                                     {1, 0},   {-1, 1}, {0, 1},  {1, 1}};
 
 // Each name centred on its label point, or a line lower or higher when
-// another name is there already; left out when it finds no free place in
-// the field.
+// another name, a cardinal point, the caption, the legend or the Moon is
+// there (keep_clear); left out when it finds no free place in the field.
+// The names are outlined in the sky's colour, so the lines that cross them
+// do not break their characters.
 void draw_names(Surface& pic, const FieldGeometry& field, ConstellationSky& sky,
-                const SkyRotation& rot, bool drawn_now, FrameReport& report) {
-  std::vector<Box> taken;
+                const SkyRotation& rot, bool drawn_now, const std::vector<LabelBox>& keep_clear,
+                FrameReport& report) {
+  std::vector<LabelBox> taken = keep_clear;
   std::vector<PlacedText> texts;
   const std::vector<LabelRow> rows = label_rows_of(field, rot, sky.labels());
   for (std::size_t k = 0; k < constellations.size(); ++k) {
@@ -85,15 +84,23 @@ void draw_names(Surface& pic, const FieldGeometry& field, ConstellationSky& sky,
     if (!drawn_now || !row.xp || !row.yp) continue;
     const double width = text_width(constellations[k].japanese);
     for (double shift : {0.0, name_height, -name_height}) {
-      const Box box{*row.xp - width / 2, *row.yp - name_height / 2 + shift, width, name_height};
-      if (std::any_of(taken.begin(), taken.end(), [&](const Box& b) { return b.overlaps(box); }))
-        continue;
+      const LabelBox box{*row.xp - width / 2, *row.yp - name_height / 2 + shift, width,
+                         name_height};
+      if (!label_fits(box, taken)) continue;
       if (!box_inside(field, rot, box.left, box.top, box.width, box.height)) continue;
       texts.push_back({box.left, box.top, constellations[k].japanese});
       taken.push_back(box);
       report.names_drawn.push_back(static_cast<int>(k));
       break;
     }
+  }
+  if (texts.empty()) return;
+  std::vector<PlacedText> moved(texts.size());
+  pic.set_fore_color(report.sky);
+  for (const Point& d : outline_offsets) {
+    for (std::size_t k = 0; k < texts.size(); ++k)
+      moved[k] = {texts[k].x + d.x, texts[k].y + d.y, texts[k].utf8};
+    pic.print_all(moved);
   }
   pic.set_fore_color(col_name);
   pic.print_all(texts);
@@ -113,8 +120,28 @@ std::vector<Point> dot_offsets(double radius) {
   return offsets;
 }
 
-// The extended stars to the limit, sized and coloured as the built-in stars
-// are; their dots gathered by colour and put down at once.
+// The faint stars are small, so that thousands of them leave the names and
+// the figures readable: from magnitude 4 on a single pixel, from 5 on in a
+// dimmer colour; the brighter ones are sized as the built-in stars are.
+constexpr double single_pixel_from = 4;
+constexpr double dim_from = 5;
+// A star's colour at five eighths of its brightness.
+constexpr Rgb dimmed(Rgb c) {
+  return rgb(red_of(c) * 5 / 8, green_of(c) * 5 / 8, blue_of(c) * 5 / 8);
+}
+constexpr bool dim_colours_unlike_the_frame() {
+  for (int code = 1; code < 8; ++code) {
+    const Rgb c = dimmed(col_tbl[code]);
+    if (!detail::unlike_the_frame(c) || c == col_figure || c == col_name || c == col_boundary)
+      return false;
+  }
+  return true;
+}
+// Never the Moon's colour above all: its fill reads colours back.
+static_assert(dim_colours_unlike_the_frame());
+
+// The extended stars to the limit, their dots gathered by colour (the
+// spectral code, then the same dimmed) and put down at once.
 void draw_extended_stars(Surface& pic, const FieldGeometry& field, ConstellationSky& sky,
                          const SkyRotation& rot, bool drawn_now, ConstellationScratch& scratch,
                          FrameReport& report) {
@@ -129,6 +156,7 @@ void draw_extended_stars(Surface& pic, const FieldGeometry& field, Constellation
     sizes[1] = dot_offsets(1.5);
     sizes[2] = dot_offsets(2);
   }
+  static const std::vector<Point> single{{0, 0}};
   for (auto& dots : scratch.dots) dots.clear();
 
   for (std::size_t k = 0; k < extended_stars.size(); ++k) {
@@ -145,12 +173,19 @@ void draw_extended_stars(Surface& pic, const FieldGeometry& field, Constellation
     const StarRow& star = extended_stars[k];
     if (s.d / rd > field.radius || !drawn_now || !(star.mag <= limit)) continue;
     const double size = star_dot_size(star.mag);
-    const std::vector<Point>& disc = sizes[size == 1 ? 0 : size == 1.5 ? 1 : 2];
+    const std::vector<Point>& disc = star.mag >= single_pixel_from ? single
+                                     : size == 1                   ? sizes[0]
+                                     : size == 1.5                 ? sizes[1]
+                                                                   : sizes[2];
+    const int colour = star.code + (star.mag >= dim_from ? 8 : 0);
     const double cx = std::nearbyint(s.xp), cy = std::nearbyint(s.yp);
-    for (const Point& d : disc) scratch.dots[star.code].push_back({cx + d.x, cy + d.y});
+    for (const Point& d : disc) scratch.dots[colour].push_back({cx + d.x, cy + d.y});
     row.drawn = true;
   }
-  for (int code = 1; code < 8; ++code) pic.pset_all(scratch.dots[code], col_tbl[code]);
+  for (int code = 1; code < 8; ++code) {
+    pic.pset_all(scratch.dots[code], col_tbl[code]);
+    pic.pset_all(scratch.dots[code + 8], dimmed(col_tbl[code]));
+  }
 }
 
 }  // namespace
@@ -177,7 +212,8 @@ double text_width(const char* utf8) {
 
 void draw_constellations(Surface& pic, ConstellationSky& sky, const FrameView& view,
                          const ObjectArray& ra_obj, const ObjectArray& dc_obj,
-                         ConstellationScratch& scratch, FrameReport& report) {
+                         ConstellationScratch& scratch, const std::vector<LabelBox>& keep_clear,
+                         FrameReport& report) {
   const FrameOptions& o = report.options;
   const SkyRotation rot = frame_rotation(view);
   const FieldGeometry field = field_of(view);
@@ -204,7 +240,7 @@ void draw_constellations(Surface& pic, ConstellationSky& sky, const FrameView& v
       draw_sky_arc(pic, field, end(line.from), end(line.to), col_figure, figure_piece);
     }
   }
-  if (o.constellation_names) draw_names(pic, field, sky, rot, drawn_now, report);
+  if (o.constellation_names) draw_names(pic, field, sky, rot, drawn_now, keep_clear, report);
   if (o.magnitude_limit) draw_extended_stars(pic, field, sky, rot, drawn_now, scratch, report);
 
   pic.set_fore_color(fore);

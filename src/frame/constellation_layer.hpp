@@ -10,6 +10,7 @@
 #include "frame/constellation_sky.hpp"
 #include "frame/frame_report.hpp"
 #include "frame/frame_view.hpp"
+#include "frame/label_room.hpp"
 #include "frame/star_field.hpp"
 #include "render/surface.hpp"
 
@@ -42,17 +43,19 @@ std::vector<LabelRow> label_rows(const FrameReport& frame);
 // View directions of one frame, kept to be reused by the next.
 struct ConstellationScratch {
   std::vector<ViewVec> boundary;
-  std::vector<Point> dots[8];   // the faint stars' pixels by colour code
+  std::vector<Point> dots[16];  // the faint stars' pixels by colour code, + 8 dimmed
   std::vector<Point> discs[3];  // a dot's pixels about its centre, for sizes 1, 1.5 and 2
   std::vector<std::optional<Point>> boundary_screen;  // boundary points well inside, projected
 };
 
 // Draws what the frame's options ask for and records the extended stars and
-// the label points in report (report.options, is_day and the view decide).
+// the label points in report (report.options, is_day, sky and the view
+// decide); no name covers keep_clear (label_room.hpp).
 // Leaves the surface's fore colour, fill and current position as it found
 // them. scratch is reused from frame to frame.
 void draw_constellations(Surface& pic, ConstellationSky& sky, const FrameView& view,
                          const ObjectArray& ra_obj, const ObjectArray& dc_obj,
-                         ConstellationScratch& scratch, FrameReport& report);
+                         ConstellationScratch& scratch, const std::vector<LabelBox>& keep_clear,
+                         FrameReport& report);
 
 }  // namespace hz

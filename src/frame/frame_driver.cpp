@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frame/frame_driver.hpp"
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 #include <utility>
 
 #include "frame/caption.hpp"
+#include "frame/find_mark.hpp"
 #include "frame/frame_view.hpp"
 #include "frame/solar_system.hpp"
+#include "render/markers.hpp"
 #include "text/number_rule.hpp"
 #include "time/calendar.hpp"
 
@@ -159,13 +162,23 @@ void FrameDriver::draw_sky(Surface& pic, FrameReport& report) {
     report.objects[i].dec_deg = dc_obj_[i];
   }
 
+  report.caption = caption_lines(report.t2000);
   pic.set_back_color(report.sky);
   draw_dome(pic, dome_, view, report);
   if (!sky_) sky_.emplace(epoch_t2000_);
-  draw_constellations(pic, *sky_, view, ra_obj_, dc_obj_, scratch_, report);
+  const double moon_radius = bodies.moon_semi_diameter / rd * view.scale;
+  if (report.options.constellation_names) {
+    // The names keep off the Moon, which is drawn after them.
+    ObjectRow moon;
+    const auto p = place_in_field(view, ra_obj_[moon_index], dc_obj_[moon_index], moon);
+    label_room_ =
+        kept_clear(view, report.caption, p ? std::optional(Point{p->xp, p->yp}) : std::nullopt,
+                   std::max(moon_mark_radius, moon_radius));
+  }
+  draw_constellations(pic, *sky_, view, ra_obj_, dc_obj_, scratch_, label_room_, report);
   draw_stars(pic, view, ra_obj_, dc_obj_, stars_, report);
   draw_bodies(pic, view, ra_obj_, dc_obj_, bodies, report);
-  report.caption = caption_lines(report.t2000);
+  draw_find_mark(pic, view, *sky_, moon_radius, report);
   print_caption(pic, report.caption);
 }
 

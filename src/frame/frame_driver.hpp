@@ -106,6 +106,7 @@ class FrameDriver {
   double epoch_t2000_ = 0;               // the stars' epoch
   std::optional<ConstellationSky> sky_;  // made at the first frame that needs it
   ConstellationScratch scratch_;
+  std::vector<LabelBox> label_room_;  // what the names keep clear of
   Surface* pic_draw_ = nullptr;
   Surface* pic_show_ = nullptr;
   // The line of sight last usable, kept when a field reads as non-finite.

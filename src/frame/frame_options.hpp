@@ -10,6 +10,16 @@
 
 namespace hz {
 
+// What 天体を探す found, ringed on the sky (find_mark.hpp).
+struct MarkedTarget {
+  // A constellation (index into constellations, ringed at its label point),
+  // else an object of the table (1..311, an extended star from
+  // first_extended on).
+  bool constellation = false;
+  int index = 0;
+  bool operator==(const MarkedTarget&) const = default;
+};
+
 struct FrameOptions {
   bool grid = false;                      // 等高度・方位線: draw the altitude-azimuth grid
   bool stars_by_day = false;              // 昼間の星: stars and planets by day as well
@@ -24,6 +34,8 @@ struct FrameOptions {
   double zoom = 1;
   // How far the clock moves with each frame.
   TimeStep step;
+  // The object found last, ringed until the view changes; none: no ring.
+  std::optional<MarkedTarget> marked;
 
   // Whether anything of the constellations is drawn.
   bool any_constellation() const {

@@ -12,6 +12,7 @@
 #include "frame/caption.hpp"
 #include "frame/frame_options.hpp"
 #include "render/sky_rotation.hpp"
+#include "render/surface.hpp"
 
 namespace hz {
 
@@ -53,6 +54,8 @@ struct FrameReport {
   std::vector<ExtendedRow> extended;
   // The constellations (indices of constellations) whose names were drawn.
   std::vector<int> names_drawn;
+  // Where the ring of 天体を探す was drawn (its centre), if it was.
+  std::optional<Point> mark;
 };
 
 }  // namespace hz

@@ -12,12 +12,12 @@ TargetView view_toward(const SkyTarget& target, const FrameReport& frame) {
 }
 
 FindResult find_view(std::string_view name, const FrameReport* on_screen) {
-  if (!on_screen) return {std::nullopt, "開始してから探せます"};
+  if (!on_screen) return {std::nullopt, std::nullopt, "開始してから探せます"};
   const std::optional<SkyTarget> target = find_target(name);
-  if (!target) return {std::nullopt, "見つかりません"};
+  if (!target) return {std::nullopt, std::nullopt, "見つかりません"};
   const TargetView v = view_toward(*target, *on_screen);
-  if (v.below_horizon) return {std::nullopt, below_horizon_text(v.rising)};
-  return {v.direction, ""};
+  if (v.below_horizon) return {std::nullopt, std::nullopt, below_horizon_text(v.rising)};
+  return {v.direction, mark_of(*target), ""};
 }
 
 }  // namespace hz

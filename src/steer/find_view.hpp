@@ -27,7 +27,8 @@ TargetView view_toward(const SkyTarget& target, const FrameReport& frame);
 // line of sight.
 struct FindResult {
   std::optional<HorizonDirection> view;
-  std::string message_ja;  // empty when the view turns
+  std::optional<MarkedTarget> mark;  // what to ring, with the view
+  std::string message_ja;            // empty when the view turns
 };
 // on_screen: the frame on screen, none before Start.
 FindResult find_view(std::string_view name, const FrameReport* on_screen);

@@ -121,7 +121,8 @@ MoonLight moon_light(double mphase) {
 }
 
 std::string describe_object(const FrameReport& frame, const StarTables& stars, int i) {
-  const ObjectName name = object_name(i);
+  ObjectName name = object_name(i);
+  name.designation = greek_designation(name.designation);
   const ObjectRow r = object_row(frame, i);
   std::string title = !name.japanese.empty() ? name.japanese : name.designation;
   std::string english = name.english;

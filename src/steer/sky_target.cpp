@@ -142,6 +142,10 @@ std::optional<RisingMinute> rising_minute(std::optional<double> t2000) {
 
 }  // namespace
 
+MarkedTarget mark_of(const SkyTarget& t) {
+  return {t.kind == SkyTarget::Kind::constellation, t.index};
+}
+
 const std::vector<SkyTarget>& sky_targets() {
   static const std::vector<SkyTarget> all = make_targets();
   return all;

@@ -23,6 +23,9 @@ struct SkyTarget {
   std::string name_en;  // Jupiter, Sirius, Orion
 };
 
+// The ring that marks the target on the sky (FrameOptions::marked).
+MarkedTarget mark_of(const SkyTarget& t);
+
 // Everything that can be found, for the completion list: the Sun, the Moon,
 // the planets (not the Earth), the named stars (those with a Japanese or a
 // proper English name, in the built-in and the extended tables), the 88

@@ -23,7 +23,45 @@ constexpr BodyName kBodies[] = {
 };
 static_assert(std::size(kBodies) == moon_index - sun_index + 1);
 
+// The Bayer letters by their abbreviations.
+struct BayerLetter {
+  std::string_view abbreviation;
+  const char* greek;
+};
+constexpr BayerLetter kBayer[] = {
+    {"alp", "α"}, {"bet", "β"}, {"gam", "γ"}, {"del", "δ"}, {"eps", "ε"}, {"zet", "ζ"},
+    {"eta", "η"}, {"the", "θ"}, {"iot", "ι"}, {"kap", "κ"}, {"lam", "λ"}, {"mu", "μ"},
+    {"nu", "ν"},  {"xi", "ξ"},  {"omi", "ο"}, {"pi", "π"},  {"rho", "ρ"}, {"sig", "σ"},
+    {"tau", "τ"}, {"ups", "υ"}, {"phi", "φ"}, {"chi", "χ"}, {"psi", "ψ"}, {"ome", "ω"},
+};
+constexpr const char* kSuperscripts[] = {"⁰", "¹", "²", "³", "⁴", "⁵", "⁶", "⁷", "⁸", "⁹"};
+
+bool is_digit(char c) { return c >= '0' && c <= '9'; }
+
 }  // namespace
+
+std::string greek_designation(std::string_view designation) {
+  std::size_t n = 0;
+  while (n < designation.size() && designation[n] >= 'a' && designation[n] <= 'z') ++n;
+  const std::string_view letters = designation.substr(0, n);
+  const BayerLetter* bayer = nullptr;
+  for (const BayerLetter& b : kBayer) {
+    if (b.abbreviation == letters) bayer = &b;
+  }
+  if (!bayer) return std::string(designation);
+  // The number: straight after the letters, or after the space that pads a
+  // two-letter abbreviation ("pi 3Ori").
+  std::size_t at = n;
+  if (at + 1 < designation.size() && designation[at] == ' ' && is_digit(designation[at + 1])) ++at;
+  std::string out = bayer->greek;
+  const std::size_t digits = at;
+  while (at < designation.size() && is_digit(designation[at]))
+    out += kSuperscripts[designation[at++] - '0'];
+  if (at == digits) at = n;  // no number: the space, if any, stays
+  std::string_view rest = designation.substr(at);
+  if (!rest.empty() && rest.front() != ' ') out += ' ';
+  return out += rest;
+}
 
 ObjectName object_name(int i) {
   if (i >= first_star && i <= last_star) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace hz {
 
@@ -17,6 +18,13 @@ struct ObjectName {
 };
 
 ObjectName object_name(int i);
+
+// A designation as a person reads it: a Bayer letter's three-letter
+// abbreviation as the Greek letter, its number as a superscript ("alp CMa"
+// gives "α CMa", "alp1 Cen" and "pi 3Ori" give "α¹ Cen" and "π³ Ori");
+// anything else as it is ("51 And", "HIP 107"). For the hover tip; the
+// tables keep the abbreviations.
+std::string greek_designation(std::string_view designation);
 
 // The name column of the renderer's table: a star's designation and proper
 // name ("alp CMa Sirius"), a body's English name; empty for index 0.

@@ -243,6 +243,11 @@ void Form1::build_controls() {
   almanac_button->setGeometry(twips(10560, 4080, 1095, 375));
   almanac_button->setFont(make_font(pgothic_face, 9));
   connect(almanac_button, &QPushButton::clicked, this, &Form1::open_almanac);
+  // A line of sight typed by hand ends the ring of the last find.
+  for (Field f : {Field::view_altitude, Field::view_azimuth}) {
+    connect(findChild<QLineEdit*>(text_box_name(f)), &QLineEdit::textEdited, this,
+            [this] { marked_.reset(); });
+  }
   // Before the first Start the almanac follows the typed place and date.
   for (QLineEdit* field : findChildren<QLineEdit*>(Qt::FindDirectChildrenOnly))
     connect(field, &QLineEdit::editingFinished, this, &Form1::update_almanac);
@@ -356,6 +361,7 @@ void Form1::set_texts(const FieldTexts& texts) {
 HorizonDirection Form1::typed_view() const { return hz::typed_view(*this, *driver_); }
 
 void Form1::set_view(const HorizonDirection& view, int decimals) {
+  marked_.reset();
   set_texts(view_fields(view, decimals));
   display_changed();
 }
@@ -366,7 +372,10 @@ void Form1::drag_view(const HorizonDirection& grabbed, QPointF pos) {
   set_view(grab_view(grabbed, pos.x(), pos.y(), now, field_geometry(zoom)), view_decimals(zoom));
 }
 
-void Form1::zoom_changed() { display_changed(); }
+void Form1::zoom_changed() {
+  marked_.reset();
+  display_changed();
+}
 
 void Form1::restart() {
   if (!driver_->started()) {
@@ -407,7 +416,13 @@ void Form1::find_target(const QString& text) {
   const FindResult found =
       find_view(target_name_of(text).toStdString(), driver_->frame_on_screen());
   steering_->show_find_result(QString::fromStdString(found.message_ja));
-  if (found.view) set_view(*found.view, 2);
+  if (found.view) {
+    set_texts(view_fields(*found.view, 2));
+    marked_ = found.mark;
+  } else {
+    marked_.reset();  // no ring left from an earlier find
+  }
+  display_changed();
 }
 
 void Form1::step_clicked(bool backward) {
@@ -478,6 +493,7 @@ FrameOptions Form1::options() const {
   FrameOptions o;
   o.grid = findChild<QRadioButton*>(grid_buttons.on)->isChecked();
   o.stars_by_day = findChild<QRadioButton*>(day_stars_buttons.on)->isChecked();
+  o.marked = marked_;
   return steering_->options(display_->options(o));
 }
 

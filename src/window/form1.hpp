@@ -7,6 +7,7 @@
 #include <chrono>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "frame/fields.hpp"
 #include "frame/frame_driver.hpp"
@@ -85,7 +86,8 @@ class Form1 : public QWidget, private FieldReader {
   // field does not read as a number).
   HorizonDirection typed_view() const;
   // Writes a line of sight into Text8/Text9, as if typed, in steps of that
-  // many decimals, and shows it as display_changed does.
+  // many decimals, and shows it as display_changed does; the ring of the
+  // last find goes, as it does whenever the view changes.
   void set_view(const HorizonDirection& view, int decimals);
   // The grabbed direction is to be drawn at pos of the sky.
   void drag_view(const HorizonDirection& grabbed, QPointF pos);
@@ -116,6 +118,8 @@ class Form1 : public QWidget, private FieldReader {
   SteeringPanel* steering_ = nullptr;
   Clock clock_ = [] { return std::chrono::system_clock::now(); };
   QPointer<QMessageBox> refusal_box_;  // null once the message is closed
+  // What the last find found, ringed on the sky until the view changes.
+  std::optional<MarkedTarget> marked_;
 };
 
 }  // namespace hz

@@ -5,11 +5,13 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCompleter>
+#include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QStringList>
 #include <algorithm>
 #include <cmath>
@@ -85,14 +87,15 @@ SteeringPanel::SteeringPanel(QWidget* parent) : QWidget(parent) {
 void SteeringPanel::build_zoom(QWidget* g) {
   zoom_text_ = new QLabel(zoom_text(1), g);
   zoom_text_->setObjectName("ZoomText");
-  zoom_text_->setGeometry(inset, 20, 58, 20);
+  // 「拡大 11.3×」 whole, with room to spare for a wider face.
+  zoom_text_->setGeometry(inset, 20, 66, 20);
   zoom_out_ = new QPushButton(QStringLiteral("−"), g);
   zoom_out_->setObjectName("ZoomOut");
-  zoom_out_->setGeometry(inset + 59, 18, 22, row_height);
+  zoom_out_->setGeometry(inset + 67, 18, 21, row_height);
   zoom_out_->setToolTip(QStringLiteral("縮小（空をクリックしてから − キーかホイールでも）"));
   zoom_in_ = new QPushButton(QStringLiteral("+"), g);
   zoom_in_->setObjectName("ZoomIn");
-  zoom_in_->setGeometry(inset + 83, 18, 22, row_height);
+  zoom_in_->setGeometry(inset + 89, 18, 21, row_height);
   zoom_in_->setToolTip(QStringLiteral("拡大（空をクリックしてから + キーかホイールでも）"));
   connect(zoom_out_, &QPushButton::clicked, this, [this] { zoom_by(-1); });
   connect(zoom_in_, &QPushButton::clicked, this, [this] { zoom_by(1); });
@@ -128,6 +131,7 @@ void SteeringPanel::build_find(QWidget* g) {
   completer->setCaseSensitivity(Qt::CaseInsensitive);
   completer->setFilterMode(Qt::MatchContains);
   completer->popup()->setMinimumWidth(170);
+  completer->popup()->installEventFilter(this);
   find_->setCompleter(completer);
   connect(find_, &QLineEdit::returnPressed, this, [this] { emit findRequested(find_->text()); });
   connect(completer, qOverload<const QString&>(&QCompleter::activated), this,
@@ -202,5 +206,17 @@ void SteeringPanel::set_paused(bool paused) {
 void SteeringPanel::show_find_result(const QString& text) { find_result_->setText(text); }
 
 void SteeringPanel::show_moment(const QString& text) { moment_->setText(text); }
+
+bool SteeringPanel::eventFilter(QObject* watched, QEvent* event) {
+  const QEvent::Type t = event->type();
+  QWidget* popup = find_->completer() ? find_->completer()->popup() : nullptr;
+  if (watched == popup && (t == QEvent::Show || t == QEvent::Move || t == QEvent::Resize)) {
+    int x = find_->mapToGlobal(QPoint(find_->width(), 0)).x() - popup->width();
+    if (const QScreen* screen = find_->screen())
+      x = std::max(x, screen->availableGeometry().left());
+    if (popup->x() != x) popup->move(x, popup->y());
+  }
+  return QWidget::eventFilter(watched, event);
+}
 
 }  // namespace hz

@@ -39,6 +39,11 @@ class SteeringPanel : public QWidget {
   // The moment on screen to the second (empty: not shown).
   void show_moment(const QString& text);
 
+ protected:
+  // Keeps the find box's completion list under the box, its right edge on
+  // the box's: wider than the box, it would run off the window's right side.
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  signals:
   void zoomChanged();
   void nowClicked();

@@ -5,12 +5,21 @@
 
 #include <cmath>
 #include <optional>
+#include <string>
+#include <utility>
+#include <vector>
 
+#include "catalog/star_table.hpp"
+#include "constellation/constellations.hpp"
 #include "constellation/extended_stars.hpp"
+#include "frame/constellation_layer.hpp"
 #include "frame/driver_rig.hpp"
+#include "frame/find_mark.hpp"
 #include "frame/frame_driver.hpp"
 #include "frame/manual_timer.hpp"
+#include "render/projection.hpp"
 #include "render_qt/image_surface.hpp"
+#include "steer/grab_view.hpp"
 #include "support/fake_fields.hpp"
 
 namespace hz {
@@ -120,8 +129,8 @@ TEST(ConstellationFrame, TheMagnitudeLimitDecidesWhichStarsAreDrawn) {
     const FrameReport& f = r.driver.last_frame();
     int faint = 0;
     for (const ExtendedRow& e : f.extended) faint += e.drawn;
-    // A faint star with nothing drawn near it is the dot circle draws: from
-    // magnitude 2.6 on, 5 pixels in a plus.
+    // A faint star with nothing drawn near it is a single pixel, dimmed from
+    // magnitude 5 on: thousands of them must not drown the names.
     const auto alone = [&](const ExtendedRow& e) {
       for (const ExtendedRow& o : f.extended) {
         if (&o != &e && o.drawn && std::hypot(*o.xp - *e.xp, *o.yp - *e.yp) < 8) return false;
@@ -133,13 +142,16 @@ TEST(ConstellationFrame, TheMagnitudeLimitDecidesWhichStarsAreDrawn) {
     };
     for (std::size_t k = 0; k < f.extended.size(); ++k) {
       const ExtendedRow& e = f.extended[k];
-      if (!e.drawn || extended_stars[k].mag < 2.6 || !alone(e)) continue;
-      const Rgb colour = col_tbl[extended_stars[k].code];
+      if (!e.drawn || extended_stars[k].mag < 5 || !alone(e)) continue;
       const int cx = static_cast<int>(std::nearbyint(*e.xp));
       const int cy = static_cast<int>(std::nearbyint(*e.yp));
-      EXPECT_EQ(count_colour(r.drawn(), colour, cx - 3, cy - 3, cx + 4, cy + 4), 5) << k;
-      EXPECT_EQ(r.drawn().point(cx + 1, cy), colour) << k;
-      EXPECT_EQ(r.drawn().point(cx, cy - 1), colour) << k;
+      const auto dot = r.drawn().point(cx, cy);
+      ASSERT_TRUE(dot && *dot != f.sky) << k;
+      const Rgb full = col_tbl[extended_stars[k].code];
+      EXPECT_LT(red_of(*dot) + green_of(*dot) + blue_of(*dot),
+                red_of(full) + green_of(full) + blue_of(full))
+          << k << ": dimmer than a bright star of its colour";
+      EXPECT_EQ(count_colour(r.drawn(), *dot, cx - 3, cy - 3, cx + 4, cy + 4), 1) << k;
       break;
     }
     EXPECT_GE(faint, c.faint_min) << c.limit.value_or(99);
@@ -177,6 +189,128 @@ TEST(ConstellationFrame, AChangeWhilePausedIsDrawnAtOnceAndTheClockStays) {
 
   ASSERT_FALSE(r.driver.start());
   EXPECT_EQ(r.driver.last_frame().caption.time, "21 時02 分 (JST)") << "one minute on, as ever";
+}
+
+// The cardinal points' letters and the caption as the frame draws them: the
+// letter's top-left corner 4 pixels left of and 10 below the point, each
+// character 12 pixels square (6 wide for ASCII).
+struct TextRect {
+  int left, top, width, height;
+};
+std::vector<TextRect> letters_and_caption(const FrameReport& f) {
+  std::vector<TextRect> rects;
+  const FieldGeometry g = field_geometry(f.options.zoom);
+  const double tolerance = f.options.zoom > 1 ? 1.5 / g.scl : 0.5;
+  for (int a = 0; a < 360; a += 90) {
+    const Projected p = prj(f.view_alt * rd, f.view_az * rd, g.x0, g.y0, g.scl, 0, a * rd);
+    if (!(p.d / rd < g.radius + tolerance)) continue;
+    rects.push_back({static_cast<int>(std::nearbyint(p.xp)) - 4,
+                     static_cast<int>(std::nearbyint(p.yp)) + 10, 12, 12});
+  }
+  for (const auto* line : {&f.caption.date, &f.caption.time}) {
+    const int top = static_cast<int>(line == &f.caption.date ? text_line1_y : text_line2_y);
+    rects.push_back(
+        {static_cast<int>(caption_x), top, static_cast<int>(text_width(line->c_str())), 12});
+  }
+  return rects;
+}
+
+TEST(ConstellationFrame, NamesKeepOffTheCardinalPointsAndTheCaption) {
+  struct Case {
+    const char* why;
+    int hh;  // JST, Tokyo, 2027-01-15
+    const char *alt, *az;
+    double zoom;
+  } const cases[] = {
+      {"the zenith view at 3 h: a name lay over 北 at the top edge", 3, "90", "180", 1},
+      {"the view north at 21 h: a name lay over 北", 21, "90", "0", 1},
+      {"the view turned 45 degrees: a name lay over a letter at the edge", 21, "90", "45", 1},
+      {"a low view: the letters on the horizon inside the field", 21, "20", "90", 1},
+      {"magnified 4x about the horizon", 23, "3", "95", 4},
+  };
+  for (const Case& c : cases) {
+    FrameRig r;
+    r.fields.start(139.74, 35.68, 2027, 1, 15, c.hh, 0)
+        .set(Field::view_altitude, c.alt)
+        .set(Field::view_azimuth, c.az);
+    r.fields.options_.constellation_names = true;
+    r.fields.options_.zoom = c.zoom;
+    ASSERT_FALSE(r.driver.start());
+    const FrameReport& f = r.driver.last_frame();
+    ASSERT_FALSE(f.names_drawn.empty()) << c.why;
+    for (const TextRect& t : letters_and_caption(f)) {
+      EXPECT_EQ(
+          count_colour(r.drawn(), col_name, t.left, t.top, t.left + t.width, t.top + t.height), 0)
+          << c.why << ": a name over the text at " << t.left << ", " << t.top;
+    }
+  }
+}
+
+TEST(ConstellationFrame, NamesAreOutlinedInTheSkysColour) {
+  FrameRig r;
+  r.fields.start(139.74, 35.68, 2027, 1, 15, 21, 0);
+  r.fields.options_ = everything_on();
+  r.fields.options_.grid = true;
+  ASSERT_FALSE(r.driver.start());
+  // Every pixel of a name that touches a grid or figure pixel is a fault:
+  // the outline keeps the lines a pixel away from the characters, save
+  // where a star or a body is drawn over it.
+  const ImageSurface& s = r.drawn();
+  int name_pixels = 0, touching = 0;
+  for (int y = 1; y + 1 < surface_height; ++y) {
+    for (int x = 1; x + 1 < surface_width; ++x) {
+      if (s.point(x, y) != col_name) continue;
+      ++name_pixels;
+      for (const auto& [dx, dy] : {std::pair{1, 0}, {-1, 0}, {0, 1}, {0, -1}}) {
+        const auto n = s.point(x + dx, y + dy);
+        touching += n == col_grid || n == col_figure || n == col_boundary;
+      }
+    }
+  }
+  EXPECT_GT(name_pixels, 500);
+  EXPECT_EQ(touching, 0);
+}
+
+TEST(ConstellationFrame, TheFoundObjectIsRingedWhereItStands) {
+  struct Case {
+    const char* why;
+    MarkedTarget marked;
+    bool ringed;
+  } const cases[] = {
+      {"Jupiter, a body", {false, sun_index + 5}, true},
+      {"Sirius, a built-in star", {false, 0}, true},  // index set below
+      {"Orion, a constellation's label point", {true, 0}, true},
+      {"the Sun at 21:00, below the horizon", {false, sun_index}, false},
+  };
+  for (Case c : cases) {
+    FrameRig r;
+    r.fields.start(139.74, 35.68, 2027, 1, 15, 21, 0);
+    if (c.marked.index == 0 && !c.marked.constellation) {
+      for (int i = first_star; i <= last_star; ++i)
+        if (std::string(star_names[static_cast<std::size_t>(i - 1)].proper) == "Sirius")
+          c.marked.index = i;
+    }
+    if (c.marked.constellation) {
+      for (int k = 0; k < constellation_count; ++k)
+        if (std::string(constellations[static_cast<std::size_t>(k)].latin) == "Orion")
+          c.marked.index = k;
+    }
+    r.fields.options_.marked = c.marked;
+    ASSERT_FALSE(r.driver.start());
+    const FrameReport& f = r.driver.last_frame();
+    ASSERT_EQ(f.mark.has_value(), c.ringed) << c.why;
+    EXPECT_EQ(count_colour(r.drawn(), col_mark) > 0, c.ringed) << c.why;
+    if (!c.ringed) continue;
+    if (!c.marked.constellation) {
+      const ObjectRow& o = f.objects[static_cast<std::size_t>(c.marked.index)];
+      EXPECT_NEAR(f.mark->x, *o.xp, 1e-9) << c.why;
+      EXPECT_NEAR(f.mark->y, *o.yp, 1e-9) << c.why;
+    }
+    const int cx = static_cast<int>(std::nearbyint(f.mark->x));
+    const int cy = static_cast<int>(std::nearbyint(f.mark->y));
+    EXPECT_EQ(r.drawn().point(cx + mark_radius, cy), col_mark) << c.why;
+    EXPECT_EQ(r.drawn().point(cx, cy - mark_radius - 1), col_mark) << c.why;
+  }
 }
 
 }  // namespace

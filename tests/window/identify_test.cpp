@@ -81,7 +81,7 @@ TEST(Identify, TheTipNamesWhatIsUnderThePointer) {
     int near, other;  // hover between two objects (the same one: on it)
     const char* named;
   } const cases[] = {
-      {"Sirius on a winter night", kWinter, sirius, sirius, "シリウス (Sirius)\nalp CMa\n-1.5 等"},
+      {"Sirius on a winter night", kWinter, sirius, sirius, "シリウス (Sirius)\nα CMa\n-1.5 等"},
       {"Mars beside Regulus", {"2027", "5", "15", "21"}, mars, regulus, "火星 (Mars)\n高度"},
   };
   for (const Case& c : cases) {

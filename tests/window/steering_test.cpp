@@ -3,9 +3,11 @@
 // 観測地, 天体を探す, the step buttons, and where they stand.
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCompleter>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,6 +17,7 @@
 #include <QWheelEvent>
 #include <chrono>
 #include <cmath>
+#include <functional>
 
 #include "common/constants.hpp"
 #include "common/object_layout.hpp"
@@ -276,6 +279,67 @@ TEST(Steering, FindingAnObjectTurnsTheViewOrSaysWhyNot) {
   EXPECT_LE(std::hypot(*jupiter.xp - xc_sky, *jupiter.yp - yc_sky), pixel_tolerance);
 }
 
+TEST(Steering, TheFoundObjectIsRingedUntilTheViewChanges) {
+  Form1 form;
+  start_tokyo_paused(form);
+  auto* find = child<QLineEdit>(form, "FindBox");
+  const auto find_jupiter = [&] {
+    find->clear();
+    QTest::keyClicks(find, "Jupiter");
+    QTest::keyClick(find, Qt::Key_Return);
+    const FrameReport& f = *form.driver().shown_frame();
+    EXPECT_TRUE(f.mark && std::hypot(f.mark->x - xc_sky, f.mark->y - yc_sky) <= pixel_tolerance)
+        << "ringed at the centre, on screen at once";
+  };
+  // Each way the view changes ends the ring.
+  const struct {
+    const char* why;
+    std::function<void()> change;
+  } cases[] = {
+      {"an arrow key on the sky",
+       [&] {
+         visible_sky(form)->setFocus();
+         QTest::keyClick(visible_sky(form), Qt::Key_Left);
+       }},
+      {"zooming", [&] { form.steering_panel()->zoom_by(1); }},
+      {"dragging the sky",
+       [&] {
+         PictureBox* sky = visible_sky(form);
+         send_mouse(sky, QEvent::MouseButtonPress, {300, 300}, Qt::LeftButton);
+         send_mouse(sky, QEvent::MouseMove, {340, 330}, Qt::LeftButton);
+         send_mouse(visible_sky(form), QEvent::MouseButtonRelease, {340, 330}, Qt::NoButton);
+       }},
+      {"typing the view's altitude, then the next frame",
+       [&] {
+         type_into(form, "Text8", "30");
+         press(form, "Command2");
+         form.Timer1_Timer();
+         form.Timer1_Timer();
+         press(form, "Command2");
+       }},
+  };
+  for (const auto& c : cases) {
+    find_jupiter();
+    c.change();
+    EXPECT_FALSE(form.driver().shown_frame()->mark) << c.why;
+    EXPECT_FALSE(form.driver().last_frame().mark) << c.why;
+  }
+}
+
+TEST(Steering, TheCompletionListStaysInsideTheWindow) {
+  Form1 form;
+  form.show();
+  auto* find = child<QLineEdit>(form, "FindBox");
+  find->setFocus();
+  QTest::keyClicks(find, "a");  // many names: the list opens
+  QWidget* popup = find->completer()->popup();
+  ASSERT_TRUE(popup->isVisible());
+  const QRect window(form.mapToGlobal(QPoint(0, 0)), form.size());
+  const QRect list(popup->mapToGlobal(QPoint(0, 0)), popup->size());
+  EXPECT_LE(list.right(), window.right()) << "the list's right edge";
+  EXPECT_GE(list.left(), window.left());
+}
+
 TEST(Steering, StepButtonsWorkWhilePausedByTheChosenStep) {
   Form1 form;
   auto* back = child<QPushButton>(form, "StepBack");
@@ -299,6 +363,17 @@ TEST(Steering, StepButtonsWorkWhilePausedByTheChosenStep) {
   press(form, "Command2");  // running
   EXPECT_FALSE(on->isEnabled());
   EXPECT_FALSE(back->isEnabled());
+}
+
+TEST(Steering, TheZoomReadOutShowsWhole) {
+  Form1 form;
+  SteeringPanel* panel = form.steering_panel();
+  auto* label = child<QLabel>(form, "ZoomText");
+  for (int level = 0; level <= zoom_level_max; ++level) {
+    panel->zoom_by(level - panel->zoom_level());
+    const int needed = label->fontMetrics().horizontalAdvance(label->text());
+    EXPECT_LE(needed, label->contentsRect().width()) << label->text().toStdString();
+  }
 }
 
 TEST(Steering, NewControlsStandInTheRightColumnBelowTheAlmanacButton) {
