@@ -6,6 +6,7 @@
 //   window-shot --png docs/window.png --longitude 139.7 ... --grid
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -13,6 +14,7 @@
 
 #include "cli/render_options.hpp"
 #include "frame/field_table.hpp"
+#include "frame/time_step.hpp"
 #include "output/safe_write.hpp"
 #include "render_qt/offscreen_app.hpp"
 #include "render_qt/png_encode.hpp"
@@ -45,6 +47,13 @@ int main(int argc, char** argv) {
       {"ConstellationBoundaries", options->frame.constellation_boundaries},
       {"FaintStars", options->frame.magnitude_limit.has_value()}};
   for (const auto& [name, on] : display) form.findChild<QCheckBox*>(name)->setChecked(on);
+  // 時間の進み: the step's choice and 逆向き.
+  const auto choices = hz::time_step_choices();
+  for (std::size_t k = 0; k < choices.size(); ++k) {
+    if (choices[k].millis == options->frame.step.millis)
+      form.findChild<QComboBox*>("StepBox")->setCurrentIndex(static_cast<int>(k));
+  }
+  form.findChild<QCheckBox*>("BackwardBox")->setChecked(options->frame.step.backward);
   form.show();
   auto* start = form.findChild<QPushButton*>("Command1");
   for (long n = 0; n <= options->frames; ++n) start->click();

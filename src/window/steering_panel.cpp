@@ -80,7 +80,7 @@ SteeringPanel::SteeringPanel(QWidget* parent) : QWidget(parent) {
   build_zoom(group(this, "ZoomGroup", "視線", next(50), 50));
   build_moment(group(this, "MomentGroup", "日時・観測地", next(94), 94));
   build_find(group(this, "FindGroup", "天体を探す", next(104), 104));
-  build_step(group(this, "StepGroup", "時間の進み", next(118), 118));
+  build_step(group(this, "StepGroup", "時間の進み", next(132), 132));
   resize(panel_width, y - group_gap);
 }
 
@@ -170,10 +170,13 @@ void SteeringPanel::build_step(QWidget* g) {
   connect(step_on_, &QPushButton::clicked, this, [this] { emit stepClicked(false); });
   set_paused(false);
 
-  // With steps under a minute: the moment on screen to the second.
+  // With steps under a minute: the moment on screen to the second, the date
+  // on one line and the time on the next.
   moment_ = new QLabel(g);
   moment_->setObjectName("StepMoment");
-  moment_->setGeometry(inset, 96, inner_width, 16);
+  moment_->setGeometry(inset, 94, inner_width, 32);
+  moment_->setWordWrap(true);
+  moment_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
 
 FrameOptions SteeringPanel::options(FrameOptions o) const {

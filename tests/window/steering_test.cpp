@@ -360,6 +360,13 @@ TEST(Steering, StepButtonsWorkWhilePausedByTheChosenStep) {
     QTest::mouseClick(c.button, Qt::LeftButton);
     EXPECT_NEAR((form.driver().shown_frame()->t2000 - before) * 36525 * 24, c.hours, 1e-6);
   }
+  // Steps under a minute: the panel tells the moment on screen to the second.
+  auto* moment = child<QLabel>(form, "StepMoment");
+  EXPECT_EQ(moment->text(), "") << "an hour's step";
+  step->setCurrentIndex(step->findText(QString::fromUtf8("10 秒")));
+  QTest::mouseClick(on, Qt::LeftButton);  // 21:00 + 1 h + 10 s
+  EXPECT_EQ(moment->text(), "2027-01-15 22:00:10");
+
   press(form, "Command2");  // running
   EXPECT_FALSE(on->isEnabled());
   EXPECT_FALSE(back->isEnabled());
