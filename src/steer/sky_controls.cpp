@@ -16,9 +16,12 @@ std::optional<SkySwitch> sky_switch_named(std::string_view name) {
     SkySwitch s;
   };
   static constexpr Named table[] = {
-      {"grid", SkySwitch::grid},   {"starsByDay", SkySwitch::stars_by_day},
-      {"lines", SkySwitch::lines}, {"names", SkySwitch::names},
-      {"boundaries", SkySwitch::boundaries}, {"faintStars", SkySwitch::faint_stars},
+      {"grid", SkySwitch::grid},
+      {"starsByDay", SkySwitch::stars_by_day},
+      {"lines", SkySwitch::lines},
+      {"names", SkySwitch::names},
+      {"boundaries", SkySwitch::boundaries},
+      {"faintStars", SkySwitch::faint_stars},
   };
   for (const Named& n : table)
     if (n.name == name) return n.s;
@@ -64,9 +67,7 @@ std::size_t SkyControls::standard_step_choice() {
   return 0;
 }
 
-int zoom_level_after(int level, int steps) {
-  return std::clamp(level + steps, 0, zoom_level_max);
-}
+int zoom_level_after(int level, int steps) { return std::clamp(level + steps, 0, zoom_level_max); }
 
 std::string zoom_text(double zoom) {
   const bool whole = zoom == std::floor(zoom);

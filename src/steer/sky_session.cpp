@@ -15,8 +15,7 @@
 
 namespace hz {
 
-SkySession::SkySession(FieldStore& fields, FrameTimer& timer, Surface& picture1,
-                       Surface& picture2)
+SkySession::SkySession(FieldStore& fields, FrameTimer& timer, Surface& picture1, Surface& picture2)
     : fields_(fields), driver_(static_cast<const FieldReader&>(*this), timer, picture1, picture2) {}
 
 FrameOptions SkySession::options() const {
