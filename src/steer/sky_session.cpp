@@ -55,10 +55,10 @@ StartOutcome SkySession::now(const JstMinute& now) {
   return restart();
 }
 
-StartOutcome SkySession::choose_place(const Place& place) {
+std::optional<StartOutcome> SkySession::choose_place(const Place& place) {
   set_texts(place_fields(place));
   const FrameReport* f = driver_.frame_on_screen();
-  if (!f) return {};
+  if (!f) return std::nullopt;
   set_texts(moment_fields(*f));  // the restarted sky goes on from the moment on screen
   // A paused sky shows that moment at the new place and stays paused.
   const std::string zero = read_as_zero_line_ja(fields_read_as_zero(*this));

@@ -62,8 +62,9 @@ class SkySession : private FieldReader {
   StartOutcome now(const JstMinute& now);
   // A place of the list: its longitude and latitude into the fields, and
   // once the sky has started, afresh there at the moment on screen, paused
-  // or running as it was. Nothing to refuse before the first start.
-  StartOutcome choose_place(const Place& place);
+  // or running as it was: what that start came to; nothing before the first
+  // start, when only the fields change.
+  std::optional<StartOutcome> choose_place(const Place& place);
 
   // 天体を探す, by the text of the find box (a completion 「木星 (Jupiter)」
   // or a typed name): the view turned toward it and the object ringed, or

@@ -6,9 +6,6 @@
 namespace hz {
 namespace {
 
-// 6等星まで: the extended table ends at magnitude 6.
-constexpr double faint_star_limit = 6.0;
-
 // Positions in pixels inside the group: a row of 20 pixels a box.
 QCheckBox* check_box(QGroupBox* parent, const char* name, const char* caption, int row) {
   auto* box = new QCheckBox(QString::fromUtf8(caption), parent);
@@ -39,14 +36,13 @@ FrameOptions DisplayPanel::options(FrameOptions o) const {
   return o;
 }
 
-bool DisplayPanel::toggle_for_key(int key) {
-  QCheckBox* box = key == Qt::Key_C   ? lines_
-                   : key == Qt::Key_V ? names_
-                   : key == Qt::Key_B ? boundaries_
-                                      : nullptr;
-  if (!box) return false;
-  box->toggle();
-  return true;
+void DisplayPanel::toggle(SkySwitch s) {
+  QCheckBox* box = s == SkySwitch::lines         ? lines_
+                   : s == SkySwitch::names       ? names_
+                   : s == SkySwitch::boundaries  ? boundaries_
+                   : s == SkySwitch::faint_stars ? faint_stars_
+                                                 : nullptr;
+  if (box) box->toggle();
 }
 
 }  // namespace hz

@@ -4,6 +4,7 @@
 #include <QGroupBox>
 
 #include "frame/frame_options.hpp"
+#include "steer/sky_controls.hpp"
 
 class QCheckBox;
 
@@ -21,9 +22,8 @@ class DisplayPanel : public QGroupBox {
   // The panel's part of the frame options, laid over o.
   FrameOptions options(FrameOptions o) const;
 
-  // Keys C, V and B: the lines, the names, the boundaries, as other
-  // planetariums have them. Whether the key was one of them.
-  bool toggle_for_key(int key);
+  // A key of the sky toggles one of the boxes (steer/sky_controls.hpp).
+  void toggle(SkySwitch s);
 
  signals:
   void optionsChanged();

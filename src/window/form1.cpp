@@ -11,14 +11,10 @@
 #include <algorithm>
 #include <vector>
 
-#include "frame/caption.hpp"
 #include "frame/field_table.hpp"
 #include "places/places.hpp"
 #include "render_qt/fonts.hpp"
-#include "steer/almanac_moment.hpp"
-#include "steer/find_view.hpp"
-#include "steer/session_fields.hpp"
-#include "steer/view_steps.hpp"
+#include "steer/sky_controls.hpp"
 #include "time/jst_now.hpp"
 #include "window/almanac_window.hpp"
 #include "window/control_names.hpp"
@@ -246,7 +242,7 @@ void Form1::build_controls() {
   // A line of sight typed by hand ends the ring of the last find.
   for (Field f : {Field::view_altitude, Field::view_azimuth}) {
     connect(findChild<QLineEdit*>(text_box_name(f)), &QLineEdit::textEdited, this,
-            [this] { marked_.reset(); });
+            [this] { session_->view_typed(); });
   }
   // Before the first Start the almanac follows the typed place and date.
   for (QLineEdit* field : findChildren<QLineEdit*>(Qt::FindDirectChildrenOnly))
@@ -269,8 +265,7 @@ void Form1::build_controls() {
   for (PictureBox* p : {picture1_, picture2_}) {
     connect(p, &PictureBox::dragged, this, &Form1::drag_view);
     connect(p, &PictureBox::zoomSteps, steering_, &SteeringPanel::zoom_by);
-    connect(p, &PictureBox::centreOn, this,
-            [this](const HorizonDirection& d) { set_view(d, view_decimals(steering_->zoom())); });
+    connect(p, &PictureBox::centreOn, this, [this](const HorizonDirection& d) { set_view(d); });
   }
 
   connect(findChild<QPushButton*>("Command1"), &QPushButton::clicked, this, &Form1::Command1_Click);
@@ -278,34 +273,36 @@ void Form1::build_controls() {
   connect(&timer_.qtimer(), &QTimer::timeout, this, &Form1::Timer1_Timer);
 }
 
-// The window state's start: a frame driver whose first Start will set it up.
+// The window state's start: a session whose first Start will set it up.
 void Form1::Form_Load() {
-  driver_ = std::make_unique<FrameDriver>(static_cast<const FieldReader&>(*this), timer_,
+  session_ = std::make_unique<SkySession>(static_cast<FieldStore&>(*this), timer_,
                                           picture1_->surface(), picture2_->surface());
   // 実時間 follows the computer's steady clock.
-  driver_->set_steady_clock([] {
+  session_->driver().set_steady_clock([] {
     using namespace std::chrono;
     return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
   });
-  for (PictureBox* p : {picture1_, picture2_}) p->set_driver(driver_.get());
+  for (PictureBox* p : {picture1_, picture2_}) p->set_driver(&session_->driver());
 }
 
-void Form1::Command1_Click() {
-  tell_fields_read_as_zero();
-  if (const auto refusal = driver_->start()) {
-    show_refusal(*refusal);
-    return;
-  }
-  show_frame();
-}
+void Form1::Command1_Click() { show_outcome(session_->start()); }
 
 void Form1::Command2_Click() {
-  driver_->pause_or_resume();
+  session_->pause_or_resume();
   steering_->set_paused(paused());
 }
 
 void Form1::Timer1_Timer() {
-  driver_->tick();
+  session_->tick();
+  show_frame();
+}
+
+void Form1::show_outcome(const StartOutcome& outcome) {
+  read_as_zero_->setText(QString::fromStdString(outcome.read_as_zero_ja));
+  if (outcome.refusal) {
+    show_refusal(*outcome.refusal);
+    return;
+  }
   show_frame();
 }
 
@@ -318,10 +315,11 @@ void Form1::show_frame() {
   if (sky_focused) (picture1_->isVisibleTo(this) ? picture1_ : picture2_)->setFocus();
   update_almanac();
   steering_->set_paused(paused());
-  const FrameReport* f = driver_->frame_on_screen();
-  steering_->show_moment(f && shows_seconds(f->options.step)
-                             ? QString::fromStdString(seconds_text(f->t2000))
-                             : QString());
+  steering_->show_moment(QString::fromStdString(session_->seconds_line()));
+}
+
+void Form1::show_if_paused() {
+  if (paused()) show_frame();
 }
 
 void Form1::open_almanac() {
@@ -333,7 +331,7 @@ void Form1::open_almanac() {
 
 void Form1::update_almanac() {
   if (!almanac_ || !almanac_->isVisible()) return;
-  const auto day = almanac_moment(*driver_, *this, jst_minute(clock_()));
+  const auto day = session_->almanac_day(jst_minute(clock_()));
   if (const auto* refusal = std::get_if<AlmanacRefusal>(&day)) {
     almanac_->show_reason(QString::fromStdString(refusal->message_ja));
     return;
@@ -342,132 +340,98 @@ void Form1::update_almanac() {
   almanac_->show_day(m.lon_obs, m.lat_obs, m.t2000);
 }
 
-bool Form1::paused() const { return driver_->paused(); }
+bool Form1::paused() const { return session_->paused(); }
 
 void Form1::display_changed() {
-  if (!paused()) return;
-  driver_->redraw();
-  show_frame();
+  session_->options_changed();
+  show_if_paused();
 }
 
-void Form1::set_texts(const FieldTexts& texts) {
-  for (const auto& [f, text] : texts) {
-    QLineEdit* edit = findChild<QLineEdit*>(text_box_name(f));
-    edit->setText(QString::fromStdString(text));
-    edit->setCursorPosition(0);  // a narrow box shows the start: 「139.6」 of 139.69
-  }
-}
-
-HorizonDirection Form1::typed_view() const { return hz::typed_view(*this, *driver_); }
-
-void Form1::set_view(const HorizonDirection& view, int decimals) {
-  marked_.reset();
-  set_texts(view_fields(view, decimals));
-  display_changed();
+void Form1::set_view(const HorizonDirection& view) {
+  session_->set_view(view);
+  show_if_paused();
 }
 
 void Form1::drag_view(const HorizonDirection& grabbed, QPointF pos) {
-  const double zoom = steering_->zoom();
-  const HorizonDirection now = typed_view();
-  set_view(grab_view(grabbed, pos.x(), pos.y(), now, field_geometry(zoom)), view_decimals(zoom));
+  session_->drag(grabbed, pos.x(), pos.y());
+  show_if_paused();
 }
 
 void Form1::zoom_changed() {
-  marked_.reset();
-  display_changed();
+  session_->view_changed();
+  show_if_paused();
 }
 
-void Form1::restart() {
-  if (!driver_->started()) {
-    Command1_Click();
-    return;
-  }
-  tell_fields_read_as_zero();
-  if (const auto refusal = driver_->restart()) {
-    show_refusal(*refusal);
-    return;
-  }
-  show_frame();
-}
+void Form1::restart() { show_outcome(session_->restart()); }
 
-void Form1::start_now() {
-  set_texts(now_fields(jst_minute(clock_())));
-  restart();
-}
+void Form1::start_now() { show_outcome(session_->now(jst_minute(clock_()))); }
 
 void Form1::choose_place(const Place& place) {
-  set_texts(place_fields(place));
-  const FrameReport* f = driver_->frame_on_screen();
-  if (!f) {
-    update_almanac();
+  if (const auto outcome = session_->choose_place(place)) {
+    show_outcome(*outcome);
     return;
   }
-  set_texts(moment_fields(*f));  // the restarted sky goes on from the moment on screen
-  // A paused sky shows that moment at the new place and stays paused.
-  tell_fields_read_as_zero();
-  if (const auto refusal = driver_->restart(true)) {
-    show_refusal(*refusal);
-    return;
-  }
-  show_frame();
+  update_almanac();  // not started: the almanac follows the typed place
 }
 
 void Form1::find_target(const QString& text) {
-  const FindResult found =
-      find_view(target_name_of(text).toStdString(), driver_->frame_on_screen());
-  steering_->show_find_result(QString::fromStdString(found.message_ja));
-  if (found.view) {
-    set_texts(view_fields(*found.view, 2));
-    marked_ = found.mark;
-  } else {
-    marked_.reset();  // no ring left from an earlier find
-  }
-  display_changed();
+  steering_->show_find_result(QString::fromStdString(session_->find(text.toStdString())));
+  show_if_paused();
 }
 
 void Form1::step_clicked(bool backward) {
-  if (!paused()) return;
-  driver_->step(backward);
-  show_frame();
+  if (session_->step(backward)) show_frame();
+}
+
+// The name the web gives a key (KeyboardEvent.key), which the session's
+// keys are told in; empty for a key the sky does not take.
+static std::string key_name(int key) {
+  switch (key) {
+    case Qt::Key_C:
+      return "c";
+    case Qt::Key_V:
+      return "v";
+    case Qt::Key_B:
+      return "b";
+    case Qt::Key_Plus:
+      return "+";
+    case Qt::Key_Equal:
+      return "=";
+    case Qt::Key_Minus:
+      return "-";
+    case Qt::Key_Up:
+      return "ArrowUp";
+    case Qt::Key_Down:
+      return "ArrowDown";
+    case Qt::Key_Left:
+      return "ArrowLeft";
+    case Qt::Key_Right:
+      return "ArrowRight";
+    default:
+      return {};
+  }
 }
 
 void Form1::keyPressEvent(QKeyEvent* event) {
   const bool on_sky = qobject_cast<PictureBox*>(focusWidget()) != nullptr;
-  if (!on_sky) {
+  // The keypad's keys and the arrows may come with the keypad's flag.
+  const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
+  const auto action = on_sky ? sky_key(key_name(event->key()), mods == Qt::ShiftModifier,
+                                       (mods & ~Qt::ShiftModifier) != Qt::NoModifier)
+                             : std::nullopt;
+  if (!action) {
     QWidget::keyPressEvent(event);
     return;
   }
-  // The keypad's keys and the arrows may come with the keypad's flag.
-  const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
-  const int key = event->key();
-  if (mods == Qt::NoModifier && display_->toggle_for_key(key)) {
-    event->accept();
-    return;
+  event->accept();
+  if (action->toggle) {
+    display_->toggle(*action->toggle);
+  } else if (action->zoom_steps != 0) {
+    steering_->zoom_by(action->zoom_steps);
+  } else {
+    session_->turn(action->d_alt, action->d_az);
+    show_if_paused();
   }
-  // + is Shift+; on a Japanese keyboard: Shift is allowed with + and -.
-  if (mods == Qt::NoModifier || mods == Qt::ShiftModifier) {
-    const int zoom = key == Qt::Key_Plus || key == Qt::Key_Equal ? 1
-                     : key == Qt::Key_Minus                      ? -1
-                                                                 : 0;
-    if (zoom != 0) {
-      steering_->zoom_by(zoom);
-      event->accept();
-      return;
-    }
-    const double step = mods == Qt::ShiftModifier ? 1 : 5;
-    const double d_alt = key == Qt::Key_Up ? step : key == Qt::Key_Down ? -step : 0;
-    const double d_az = key == Qt::Key_Right ? step : key == Qt::Key_Left ? -step : 0;
-    if (d_alt != 0 || d_az != 0) {
-      set_view(turned(typed_view(), d_alt, d_az), view_decimals(steering_->zoom()));
-      event->accept();
-      return;
-    }
-  }
-  QWidget::keyPressEvent(event);
-}
-
-void Form1::tell_fields_read_as_zero() {
-  read_as_zero_->setText(QString::fromStdString(read_as_zero_line_ja(fields_read_as_zero(*this))));
 }
 
 void Form1::show_refusal(const StartRefusal& refusal) {
@@ -489,11 +453,16 @@ std::string Form1::text(Field f) const {
   return findChild<QLineEdit*>(text_box_name(f))->text().toStdString();
 }
 
+void Form1::set_text(Field f, const std::string& utf8) {
+  QLineEdit* edit = findChild<QLineEdit*>(text_box_name(f));
+  edit->setText(QString::fromStdString(utf8));
+  edit->setCursorPosition(0);  // a narrow box shows the start: 「139.6」 of 139.69
+}
+
 FrameOptions Form1::options() const {
   FrameOptions o;
   o.grid = findChild<QRadioButton*>(grid_buttons.on)->isChecked();
   o.stars_by_day = findChild<QRadioButton*>(day_stars_buttons.on)->isChecked();
-  o.marked = marked_;
   return steering_->options(display_->options(o));
 }
 

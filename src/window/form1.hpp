@@ -12,6 +12,7 @@
 #include "frame/fields.hpp"
 #include "frame/frame_driver.hpp"
 #include "steer/grab_view.hpp"
+#include "steer/sky_session.hpp"
 #include "window/qt_frame_timer.hpp"
 
 class QLabel;
@@ -24,10 +25,11 @@ class PictureBox;
 class SteeringPanel;
 struct Place;
 
-// The one window: its controls, laid out as designed, wired to the frame
-// driver. It builds the controls and forwards events; frames are drawn by the
-// driver and only shown here.
-class Form1 : public QWidget, private FieldReader {
+// The one window: its controls, laid out as designed, wired to the session
+// (steer/sky_session.hpp). It builds the controls and forwards events; what a
+// control does is decided by the session, frames are drawn by its driver and
+// only shown here.
+class Form1 : public QWidget, private FieldStore {
   Q_OBJECT
  public:
   explicit Form1(QWidget* parent = nullptr);
@@ -36,7 +38,7 @@ class Form1 : public QWidget, private FieldReader {
   // The product title: the window caption and Label12.
   static QString product_title();
 
-  const FrameDriver& driver() const { return *driver_; }
+  const FrameDriver& driver() const { return session_->driver(); }
   const QtFrameTimer& timer() const { return timer_; }
   // The message of the last refused Start, while it is open.
   QMessageBox* refusal_box() const { return refusal_box_; }
@@ -63,14 +65,19 @@ class Form1 : public QWidget, private FieldReader {
 
  private:
   std::string text(Field f) const override;
+  void set_text(Field f, const std::string& utf8) override;
   FrameOptions options() const override;
 
   void build_controls();
+  // What a start came to: the fields that read as 0 for want of a number
+  // told beside them until the next start, and the frame shown or the
+  // refusal.
+  void show_outcome(const StartOutcome& outcome);
   void show_refusal(const StartRefusal& refusal);
-  // Beside the fields, until the next Start: which of them read as 0 for
-  // want of a number.
-  void tell_fields_read_as_zero();
   void show_frame();
+  // The frame shown again after a change, when the sky stands still (a
+  // running sky shows it with the next tick).
+  void show_if_paused();
   // A display option changed: drawn at once while paused, else by the next
   // frame.
   void display_changed();
@@ -82,13 +89,10 @@ class Form1 : public QWidget, private FieldReader {
 
   // Whether the sky has started and stands still (paused, or no ticks).
   bool paused() const;
-  // The line of sight as the fields read now (the last one drawn where a
-  // field does not read as a number).
-  HorizonDirection typed_view() const;
-  // Writes a line of sight into Text8/Text9, as if typed, in steps of that
-  // many decimals, and shows it as display_changed does; the ring of the
-  // last find goes, as it does whenever the view changes.
-  void set_view(const HorizonDirection& view, int decimals);
+  // Writes a line of sight into Text8/Text9, as if typed, and shows it as
+  // display_changed does; the ring of the last find goes, as it does
+  // whenever the view changes.
+  void set_view(const HorizonDirection& view);
   // The grabbed direction is to be drawn at pos of the sky.
   void drag_view(const HorizonDirection& grabbed, QPointF pos);
   void zoom_changed();
@@ -105,11 +109,9 @@ class Form1 : public QWidget, private FieldReader {
   void step_clicked(bool backward);
   // Start afresh from the fields (after the first Start): refusals shown.
   void restart();
-  // Writes texts into their fields, as if typed.
-  void set_texts(const FieldTexts& texts);
 
   QtFrameTimer timer_;
-  std::unique_ptr<FrameDriver> driver_;
+  std::unique_ptr<SkySession> session_;
   PictureBox* picture1_ = nullptr;
   PictureBox* picture2_ = nullptr;
   DisplayPanel* display_ = nullptr;
@@ -118,8 +120,6 @@ class Form1 : public QWidget, private FieldReader {
   SteeringPanel* steering_ = nullptr;
   Clock clock_ = [] { return std::chrono::system_clock::now(); };
   QPointer<QMessageBox> refusal_box_;  // null once the message is closed
-  // What the last find found, ringed on the sky until the view changes.
-  std::optional<MarkedTarget> marked_;
 };
 
 }  // namespace hz

@@ -13,7 +13,6 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QRegularExpression>
 #include <QToolTip>
 #include <QWheelEvent>
 #include <string>
@@ -23,6 +22,7 @@
 #include "output/safe_write.hpp"
 #include "render_qt/png_encode.hpp"
 #include "steer/identify.hpp"
+#include "steer/sky_session.hpp"
 #include "window/save_reason.hpp"
 
 namespace hz {
@@ -157,16 +157,7 @@ QString PictureBox::save_visible_frame(const QString& path) const {
 }
 
 QString PictureBox::suggested_file_name() const {
-  const FrameReport* frame = driver_ ? driver_->shown_frame() : nullptr;
-  if (!frame) return QStringLiteral("hoshizora.png");
-  // The numbers of the caption: year, month, day, hour, minute (JST).
-  const QString caption = QString::fromStdString(frame->caption.date + " " + frame->caption.time);
-  QStringList n;
-  for (const auto& m : QRegularExpression("-?\\d+").globalMatch(caption)) n << m.captured();
-  if (n.size() < 5) return QStringLiteral("hoshizora.png");
-  const auto two = [](const QString& s) { return s.rightJustified(2, '0'); };
-  return QStringLiteral("hoshizora-%1-%2-%3-%4%5.png")
-      .arg(n[0], two(n[1]), two(n[2]), two(n[3]), two(n[4]));
+  return QString::fromStdString(frame_file_name(driver_ ? driver_->shown_frame() : nullptr));
 }
 
 void PictureBox::copy_visible_frame() const {

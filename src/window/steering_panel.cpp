@@ -10,14 +10,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QScreen>
 #include <QStringList>
 #include <algorithm>
-#include <cmath>
 
 #include "places/places.hpp"
-#include "steer/sky_target.hpp"
+#include "steer/find_view.hpp"
+#include "steer/sky_controls.hpp"
 #include "steer/view_steps.hpp"
 
 namespace hz {
@@ -40,34 +39,14 @@ QGroupBox* group(QWidget* panel, const char* name, const char* title, int y, int
   return g;
 }
 
-// The read-out of a zoom: whole numbers as they are, others to a tenth.
-QString zoom_text(double zoom) {
-  const bool whole = zoom == std::floor(zoom);
-  return QStringLiteral("拡大 %1×").arg(QString::number(zoom, 'f', whole ? 0 : 1));
-}
-
-// The find box's list: 「木星 (Jupiter)」, or the one name when there is one.
-QStringList target_labels() {
+// The find box's list, as the session names the objects.
+QStringList target_label_list() {
   QStringList labels;
-  for (const SkyTarget& t : sky_targets()) {
-    const QString ja = QString::fromStdString(t.name_ja);
-    const QString en = QString::fromStdString(t.name_en);
-    if (ja.isEmpty() || en.isEmpty())
-      labels << (ja.isEmpty() ? en : ja);
-    else
-      labels << QStringLiteral("%1 (%2)").arg(ja, en);
-  }
-  labels.removeDuplicates();
+  for (const std::string& label : target_labels()) labels << QString::fromStdString(label);
   return labels;
 }
 
 }  // namespace
-
-QString target_name_of(const QString& text) {
-  static const QRegularExpression pair(QStringLiteral("^\\s*(.+?)\\s*\\((.+)\\)\\s*$"));
-  const auto m = pair.match(text);
-  return m.hasMatch() ? m.captured(1) : text.trimmed();
-}
 
 SteeringPanel::SteeringPanel(QWidget* parent) : QWidget(parent) {
   setObjectName("SteeringPanel");
@@ -85,7 +64,7 @@ SteeringPanel::SteeringPanel(QWidget* parent) : QWidget(parent) {
 }
 
 void SteeringPanel::build_zoom(QWidget* g) {
-  zoom_text_ = new QLabel(zoom_text(1), g);
+  zoom_text_ = new QLabel(QString::fromStdString(zoom_text(1)), g);
   zoom_text_->setObjectName("ZoomText");
   // 「拡大 11.3×」 whole, with room to spare for a wider face.
   zoom_text_->setGeometry(inset, 20, 66, 20);
@@ -127,7 +106,7 @@ void SteeringPanel::build_find(QWidget* g) {
   find_->setObjectName("FindBox");
   find_->setGeometry(inset, 18, inner_width, row_height);
   find_->setPlaceholderText(QStringLiteral("木星、シリウス…"));
-  auto* completer = new QCompleter(target_labels(), find_);
+  auto* completer = new QCompleter(target_label_list(), find_);
   completer->setCaseSensitivity(Qt::CaseInsensitive);
   completer->setFilterMode(Qt::MatchContains);
   completer->popup()->setMinimumWidth(170);
@@ -148,11 +127,8 @@ void SteeringPanel::build_step(QWidget* g) {
   step_ = new QComboBox(g);
   step_->setObjectName("StepBox");
   step_->setGeometry(inset, 18, inner_width, row_height);
-  const TimeStep standard;
-  for (const TimeStepChoice& c : time_step_choices()) {
-    step_->addItem(QString::fromUtf8(c.label_ja));
-    if (c.millis == standard.millis) step_->setCurrentIndex(step_->count() - 1);
-  }
+  for (const TimeStepChoice& c : time_step_choices()) step_->addItem(QString::fromUtf8(c.label_ja));
+  step_->setCurrentIndex(static_cast<int>(SkyControls::standard_step_choice()));
   backward_ = new QCheckBox(QStringLiteral("逆向き"), g);
   backward_->setObjectName("BackwardBox");
   backward_->setGeometry(inset, 46, inner_width, 18);
@@ -181,21 +157,18 @@ void SteeringPanel::build_step(QWidget* g) {
 
 FrameOptions SteeringPanel::options(FrameOptions o) const {
   o.zoom = zoom();
-  const auto choices = time_step_choices();
-  const int i = std::clamp(step_->currentIndex(), 0, static_cast<int>(choices.size()) - 1);
-  o.step.millis = choices[static_cast<std::size_t>(i)].millis;
-  o.step.real_time = choices[static_cast<std::size_t>(i)].real_time;
-  o.step.backward = backward_->isChecked();
+  o.step = step_of_choice(static_cast<std::size_t>(std::max(step_->currentIndex(), 0)),
+                          backward_->isChecked());
   return o;
 }
 
 double SteeringPanel::zoom() const { return zoom_of_level(zoom_level_); }
 
 void SteeringPanel::zoom_by(int steps) {
-  const int level = std::clamp(zoom_level_ + steps, 0, zoom_level_max);
+  const int level = zoom_level_after(zoom_level_, steps);
   const bool changed = level != zoom_level_;
   zoom_level_ = level;
-  zoom_text_->setText(zoom_text(zoom()));
+  zoom_text_->setText(QString::fromStdString(zoom_text(zoom())));
   zoom_out_->setEnabled(level > 0);
   zoom_in_->setEnabled(level < zoom_level_max);
   if (changed) emit zoomChanged();

@@ -72,8 +72,4 @@ class SteeringPanel : public QWidget {
   QLabel* moment_ = nullptr;
 };
 
-// The name to look up from a completion's text: 「木星 (Jupiter)」 gives 木星,
-// anything else itself, trimmed.
-QString target_name_of(const QString& text);
-
 }  // namespace hz
