@@ -3,9 +3,9 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 
 #include "frame/time_step.hpp"
+#include "text/decimal_text.hpp"
 #include "steer/view_steps.hpp"
 
 namespace hz {
@@ -71,9 +71,7 @@ int zoom_level_after(int level, int steps) { return std::clamp(level + steps, 0,
 
 std::string zoom_text(double zoom) {
   const bool whole = zoom == std::floor(zoom);
-  char buf[32];
-  std::snprintf(buf, sizeof buf, "拡大 %.*f×", whole ? 0 : 1, zoom);
-  return buf;
+  return "拡大 " + fixed_text(zoom, whole ? 0 : 1) + "×";
 }
 
 TimeStep step_of_choice(std::size_t choice, bool backward) {

@@ -5,9 +5,11 @@
 #include <cstdio>
 #include <vector>
 
+#include "almanac/jst_day.hpp"
 #include "frame/caption.hpp"
 #include "frame/field_table.hpp"
 #include "frame/time_step.hpp"
+#include "steer/almanac_page.hpp"
 #include "steer/find_view.hpp"
 #include "steer/identify.hpp"
 #include "steer/session_fields.hpp"
@@ -115,6 +117,17 @@ std::string SkySession::tip_at(double x, double y) const {
 
 std::variant<PlaceAndMoment, AlmanacRefusal> SkySession::almanac_day(const JstMinute& now) const {
   return almanac_moment(driver_, *this, now);
+}
+
+std::string SkySession::almanac_html(const JstMinute& now) const {
+  const auto day = almanac_day(now);
+  if (const auto* refusal = std::get_if<AlmanacRefusal>(&day))
+    return reason_html(refusal->message_ja);
+  const PlaceAndMoment& m = std::get<PlaceAndMoment>(day);
+  const std::optional<JstMoment> jst = jst_moment(m.t2000);
+  const std::optional<std::string> page =
+      jst ? almanac_page(m.lon_obs, m.lat_obs, jst->date) : std::nullopt;
+  return page ? *page : reason_html(no_almanac_ja);
 }
 
 std::string SkySession::seconds_line() const {

@@ -100,6 +100,8 @@ class SkySession : private FieldReader {
   // 暦: the place and moment of the day on screen (now: the computer's clock
   // in JST, for a sky not started with no date typed), or why there is none.
   std::variant<PlaceAndMoment, AlmanacRefusal> almanac_day(const JstMinute& now) const;
+  // 暦 of that day as HTML (almanac_page.hpp), or the reason there is none.
+  std::string almanac_html(const JstMinute& now) const;
   // The moment on screen to the second ("2027-01-16 03:35:20") when the
   // frames move by less than a minute; empty otherwise.
   std::string seconds_line() const;

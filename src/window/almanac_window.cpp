@@ -4,91 +4,12 @@
 #include <QLabel>
 #include <QTextDocument>
 #include <QVBoxLayout>
-#include <algorithm>
-#include <array>
 #include <string>
 
-#include "text/almanac_text.hpp"
-#include "text/decimal_text.hpp"
-#include "text/object_names.hpp"
+#include "almanac/jst_day.hpp"
+#include "steer/almanac_page.hpp"
 
 namespace hz {
-namespace {
-
-std::string cell(const std::string& s) { return "<td align=\"center\">" + s + "</td>"; }
-
-std::string event_time(const AlmanacDay& d, AlmanacBody b, AlmanacEventKind k) {
-  return cell(clock_text(find_event(d, b, k)));
-}
-
-// The transit with its altitude: 「11:52 (34.6°)」.
-std::string transit(const AlmanacDay& d, AlmanacBody b) {
-  const auto e = find_event(d, b, AlmanacEventKind::transit);
-  if (!e) return cell("--:--");
-  return cell(clock_text(e) + " (" + fixed_text(e->alt / rd, 1) + "°)");
-}
-
-std::string body_row(const AlmanacDay& d, AlmanacBody b) {
-  return "<tr><td>" + object_name(almanac_body_object(b)).japanese + "</td>" +
-         event_time(d, b, AlmanacEventKind::rise) + transit(d, b) +
-         event_time(d, b, AlmanacEventKind::set) + "</tr>";
-}
-
-std::string twilight_row(const AlmanacDay& d, const char* name, AlmanacEventKind dawn) {
-  const auto dusk = static_cast<AlmanacEventKind>(static_cast<int>(dawn) + 1);
-  return std::string("<tr><td>") + name + "</td>" + event_time(d, AlmanacBody::sun, dawn) +
-         event_time(d, AlmanacBody::sun, dusk) + "</tr>";
-}
-
-// 「2006年1月22日」.
-std::string japanese_date(const CalendarDate& date) {
-  return fixed_text(date.yr, 0) + "年" + fixed_text(date.mn, 0) + "月" + fixed_text(date.dy, 0) +
-         "日";
-}
-
-// The next 朔・上弦・望・下弦 from 0:00 JST of the day, in time order.
-std::string next_phases_rows(const AlmanacDay& d) {
-  static constexpr const char* names[] = {"朔", "上弦", "望", "下弦"};
-  const std::array<double, 4> t = next_phases(d.day.t0);
-  std::array<int, 4> order = {0, 1, 2, 3};
-  std::sort(order.begin(), order.end(), [&](int a, int b) { return t[a] < t[b]; });
-  std::string out;
-  for (int q : order) {
-    const std::optional<JstMoment> m = jst_moment(t[q]);
-    if (!m) continue;
-    AlmanacEvent e{};
-    e.hours = m->hours;
-    out += std::string("<tr><td>") + names[q] + "</td><td>" + japanese_date(m->date) + " " +
-           clock_text(e) + "</td></tr>";
-  }
-  return out;
-}
-
-std::string almanac_html(const AlmanacDay& d, double lon, double lat) {
-  const std::string place = (lon < 0 ? "西経 " : "東経 ") + fixed_text(std::abs(lon / rd), 2) +
-                            "°　" + (lat < 0 ? "南緯 " : "北緯 ") +
-                            fixed_text(std::abs(lat / rd), 2) + "°";
-  std::string h = "<p><b>" + japanese_date(d.day.date) + "（日本時）</b><br>" + place + "</p>";
-  h += "<table cellspacing=\"0\" cellpadding=\"2\"><tr><th></th><th>出</th><th>南中 (高度)</th>"
-       "<th>入</th></tr>";
-  for (int i = 0; i < almanac_body_count; ++i) {
-    h += body_row(d, static_cast<AlmanacBody>(i));
-    if (i == 1) h += "<tr><td colspan=\"4\"></td></tr>";  // the planets apart
-  }
-  h += "</table>";
-  h += "<p>月齢 " + moon_age_text(d.moon_age) + "（" + phase_name(d) + "）</p>";
-  h += "<table cellspacing=\"0\" cellpadding=\"2\"><tr><th>薄明</th><th>始め</th><th>終わり</th>"
-       "</tr>";
-  h += twilight_row(d, "天文", AlmanacEventKind::astronomical_dawn);
-  h += twilight_row(d, "航海", AlmanacEventKind::nautical_dawn);
-  h += twilight_row(d, "常用", AlmanacEventKind::civil_dawn);
-  h += "</table><p>次の朔・上弦・望・下弦</p><table cellspacing=\"0\" cellpadding=\"2\">" +
-       next_phases_rows(d) + "</table>";
-  h += "<p><small>--:-- はその日に起こらない現象。時刻は日本時、分まで。</small></p>";
-  return h;
-}
-
-}  // namespace
 
 AlmanacWindow::AlmanacWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   setObjectName("AlmanacWindow");
@@ -105,17 +26,17 @@ AlmanacWindow::AlmanacWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
 void AlmanacWindow::show_day(double lon, double lat, double t2000) {
   const std::optional<JstMoment> m = jst_moment(t2000);
   if (!m) {
-    show_reason(QStringLiteral("この日付の暦は作れません。"));
+    show_reason(QString::fromUtf8(no_almanac_ja));
     return;
   }
   const Shown now{lon, lat, m->date.yr, m->date.mn, m->date.dy};
   if (shown_ && *shown_ == now) return;
-  const std::optional<AlmanacDay> d = almanac_day(lon / rd, lat / rd, now.yr, now.mn, now.dy);
-  if (!d) {
-    show_reason(QStringLiteral("この日付の暦は作れません。"));
+  const std::optional<std::string> page = almanac_page(lon, lat, m->date);
+  if (!page) {
+    show_reason(QString::fromUtf8(no_almanac_ja));
     return;
   }
-  body_->setText(QString::fromStdString(almanac_html(*d, lon, lat)));
+  body_->setText(QString::fromStdString(*page));
   shown_ = now;
   adjustSize();
 }
