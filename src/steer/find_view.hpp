@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "frame/frame_report.hpp"
 #include "steer/grab_view.hpp"
@@ -32,5 +33,13 @@ struct FindResult {
 };
 // on_screen: the frame on screen, none before Start.
 FindResult find_view(std::string_view name, const FrameReport* on_screen);
+
+// The find box's completion list: 「木星 (Jupiter)」, or the one name when an
+// object has one, each text once.
+std::vector<std::string> target_labels();
+
+// The name to look up from the find box's text: 「木星 (Jupiter)」 gives 木星,
+// anything else itself, trimmed.
+std::string target_name_of(std::string_view text);
 
 }  // namespace hz
