@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "render/dome_cache.hpp"
 
-#include <bit>
-
+#include "common/bit_cast.hpp"
 #include "render/dome.hpp"
 #include "render/zoomed_dome.hpp"
 
@@ -10,7 +9,6 @@ namespace hz {
 
 void DomeCache::sph(Surface& pic, double alt0, double az0, double x0, double y0, double r,
                     double scl, Rgb col1, Rgb col2, Rgb col3) {
-  using std::bit_cast;
   const Key key{bit_cast<std::uint64_t>(alt0),
                 bit_cast<std::uint64_t>(az0),
                 bit_cast<std::uint64_t>(x0),

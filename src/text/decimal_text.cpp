@@ -3,6 +3,8 @@
 
 #include <charconv>
 
+#include "common/float_chars.hpp"
+
 namespace hz {
 namespace {
 
@@ -11,7 +13,7 @@ constexpr int kRoom = 400;
 
 std::string chars(double v, std::chars_format format, int precision) {
   char buf[kRoom];
-  const auto r = std::to_chars(buf, buf + kRoom, v, format, precision);
+  const auto r = float_to_chars(buf, buf + kRoom, v, format, precision);
   return std::string(buf, r.ptr);
 }
 

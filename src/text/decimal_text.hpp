@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Numbers as text with a decimal point whatever the locale. Qt sets the
 // process locale from LANG and LC_ALL, after which printf writes "0,27" under
-// a German locale; std::to_chars writes what printf writes in the C locale.
+// a German locale; std::to_chars (common/float_chars.hpp) writes what printf
+// writes in the C locale.
 #pragma once
 
 #include <string>
