@@ -5,8 +5,8 @@
 #include <cmath>
 
 #include "frame/time_step.hpp"
-#include "text/decimal_text.hpp"
 #include "steer/view_steps.hpp"
+#include "text/decimal_text.hpp"
 
 namespace hz {
 
