@@ -127,11 +127,12 @@
     pinchMove() {
       const d = this.spread();
       let steps = 0;
-      while (d >= this.pinch.base * PINCH_STEP) {
+      const slack = 1 + 1e-9;  // twice √2 is 2 to the last bit
+      while (d * slack >= this.pinch.base * PINCH_STEP) {
         this.pinch.base *= PINCH_STEP;
         steps++;
       }
-      while (d <= this.pinch.base / PINCH_STEP) {
+      while (d <= (this.pinch.base / PINCH_STEP) * slack) {
         this.pinch.base /= PINCH_STEP;
         steps--;
       }
