@@ -40,6 +40,10 @@
         c.fillStyle = t.color;
         c.fillText(t.text, t.x, t.y);
       }
+      if (!this.painted) {
+        this.painted = true;
+        performance.mark('hoshizora-first-sky');  // read by tests/web/bench.mjs
+      }
     }
 
     // Client coordinates to the frame's logical pixels (the canvas is scaled by CSS).
