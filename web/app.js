@@ -193,7 +193,7 @@
 
   async function boot() {
     if (typeof window.createHoshizora !== 'function') {
-      showFailure(LOAD_FAILED, 'hoshizora.js がありません（sh tools/web.sh で作ります）。');
+      showFailure(LOAD_FAILED, 'hoshizora.js が読めないか、createHoshizora がありません（sh tools/web.sh で作ります）。');
       return;
     }
     let app = null;

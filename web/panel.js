@@ -24,7 +24,7 @@
 
     buildLists() {
       const sky = this.sky;
-      for (const name of sky.fieldNames()) {
+      for (const name of ns.list(sky.fieldNames())) {
         const input = this.inputs.get(name);
         if (!input) continue;
         const caption = sky.fieldCaption(name);
@@ -33,10 +33,10 @@
         input.inputMode = 'decimal';
         input.spellcheck = false;
       }
-      fill($('place'), sky.placeNames(), true);
-      fill($('step'), sky.stepChoices(), false);
+      fill($('place'), ns.list(sky.placeNames()), true);
+      fill($('step'), ns.list(sky.stepChoices()), false);
       const targets = $('targets');
-      for (const name of sky.targetNames()) {
+      for (const name of ns.list(sky.targetNames())) {
         const o = document.createElement('option');
         o.value = name;
         targets.append(o);
@@ -76,6 +76,7 @@
       for (const [name, input] of this.inputs) {
         input.addEventListener('input', () => {
           store.set('fields', name, input.value);
+          if (name === 'longitude' || name === 'latitude') this.forgetPlace();
           act(() => sky.setField(name, input.value));
         });
       }
@@ -111,6 +112,14 @@
       $('step-forward').addEventListener('click', () => act(() => sky.stepFrame(false)));
       $('almanac').addEventListener('click', () => hooks.almanac());
       $('save').addEventListener('click', () => hooks.save());
+    }
+
+    // Typing a coordinate by hand leaves the chosen place behind.
+    forgetPlace() {
+      const place = $('place');
+      if (!place.value) return;
+      place.value = '';
+      this.store.set('choices', 'place', '');
     }
 
     say(element, text) {

@@ -36,7 +36,7 @@
       c.font = FONT;
       c.textBaseline = 'top';
       c.textAlign = 'left';
-      for (const t of this.sky.texts()) {
+      for (const t of ns.list(this.sky.texts())) {
         c.fillStyle = t.color;
         c.fillText(t.text, t.x, t.y);
       }
@@ -88,6 +88,18 @@
     box.style.left = `${x}px`;
     box.style.top = `${y}px`;
   }
+
+  // A list from the module as a plain array, whether it came as a JS array or an embind vector
+  // (which is freed here, as nothing else holds it).
+  ns.list = (value) => {
+    if (Array.isArray(value)) return value;
+    const out = [];
+    if (value && typeof value.size === 'function') {
+      for (let i = 0; i < value.size(); i++) out.push(value.get(i));
+      if (typeof value.delete === 'function') value.delete();
+    }
+    return out;
+  };
 
   ns.SkyView = SkyView;
   ns.placeBeside = place;

@@ -54,6 +54,6 @@ export async function textBoxes(page) {
   return page.evaluate(() => {
     const sky = window.hoshizora.app.sky;
     const line = sky.lineHeight ? sky.lineHeight() : 16;
-    return sky.texts().map((t) => ({x: t.x - 3, y: t.y - 3, w: [...t.text].length * 12 + 6, h: line + 6}));
+    return window.hoshizora.list(sky.texts()).map((t) => ({x: t.x - 3, y: t.y - 3, w: [...t.text].length * 12 + 6, h: line + 6}));
   });
 }
