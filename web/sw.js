@@ -16,6 +16,8 @@ const FILES = [
   'icon-192.png',
   'icon-512.png',
   'source.html',
+  'LICENSE.txt',
+  'LICENSE-emscripten.txt',
 ];
 
 self.addEventListener('install', (event) => {

@@ -67,11 +67,14 @@ export function settled(page) {
   );
 }
 
-// Fills the fields, then presses 開始 and 中断 in one task so no tick comes between: the frame holds.
+// Fills the fields, presses 開始, lets one timer tick draw the first frame and presses 中断, all in
+// one task so no other tick comes between: the first frame holds, as hoshizora-render --frames 1.
 export async function startPaused(page, fields) {
   for (const [k, v] of Object.entries(fields)) await typeField(page, k, v);
   await page.evaluate(() => {
+    const app = window.hoshizora.app;
     document.getElementById('start').click();
+    if (app.sky.timerEnabled()) app.act(() => app.sky.tick());
     document.getElementById('pause').click();
   });
 }

@@ -4,7 +4,7 @@
 import fs from 'node:fs';
 
 // Counts the pixels where the PNG and the canvas differ, leaving out the given boxes
-// ({x, y, w, h} in frame pixels). Returns {width, height, differing, samples}.
+// ({x, y, w, h} in frame pixels). Returns {width, height, compared, differing, samples}.
 export async function diffWithCanvas(page, pngFile, boxes = []) {
   const url = `data:image/png;base64,${fs.readFileSync(pngFile).toString('base64')}`;
   return page.evaluate(
@@ -32,6 +32,7 @@ export async function diffWithCanvas(page, pngFile, boxes = []) {
         }
       }
       let differing = 0;
+      const compared = masked.reduce((n, m) => n + (m ? 0 : 1), 0);
       const samples = [];
       for (let i = 0; i < w * h; i++) {
         if (masked[i]) continue;
@@ -41,7 +42,7 @@ export async function diffWithCanvas(page, pngFile, boxes = []) {
           if (samples.length < 5) samples.push({x: i % w, y: Math.floor(i / w), png: [a[o], a[o + 1], a[o + 2]], canvas: [b[o], b[o + 1], b[o + 2]]});
         }
       }
-      return {width: w, height: h, differing, samples};
+      return {width: w, height: h, compared, differing, samples};
     },
     url,
     boxes,
