@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Prints how fast the web edition draws, beside the native figures of the same machine and run:
-//   node tests/web/bench.mjs
+//   sh tools/web.sh bench   (or node tests/web/bench.mjs after npm ci in tests/web)
 // the median frame time (one sky.tick() and the copy to the canvas) over 200 frames, default view
 // and every layer on; the time from navigation to the first sky drawn; the site's gzip size. It
 // measures, it does not judge.
@@ -105,7 +105,7 @@ try {
   console.log(`web edition (${chrome}, headless, ${sitePage})`);
   console.log(`  frame, default view:     median ${ms(median(plain))} over ${FRAMES} (tick + draw to canvas)`);
   console.log(`  frame, every layer on:   median ${ms(median(layered))} over ${FRAMES}`);
-  console.log(`  navigation to first sky: median ${ms(median(loads))} over ${LOADS} loads`);
+  console.log(`  navigation to first sky (module ready, canvas painted): median ${ms(median(loads))} over ${LOADS} loads`);
   console.log(`  site: ${(size.raw / 1024).toFixed(0)} KiB, gzip -9 ${(size.gz / 1024).toFixed(0)} KiB`);
   console.log('native, same machine and run');
   console.log(nativeBench());
