@@ -1,0 +1,107 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The sky's canvas: copies the frame on screen (pixels, then texts) whenever it changed, and turns
+// pointer positions on the scaled canvas back into the frame's logical pixels.
+(() => {
+  const ns = (window.hoshizora = window.hoshizora || {});
+  const FONT = '12px IPAGothic, "IPAゴシック", "Hiragino Sans", "Yu Gothic", "Noto Sans CJK JP", sans-serif';
+
+  class SkyView {
+    constructor(sky, canvas, tip) {
+      this.sky = sky;
+      this.canvas = canvas;
+      this.tip = tip;
+      this.width = sky.width();
+      this.height = sky.height();
+      canvas.width = this.width;
+      canvas.height = this.height;
+      this.context = canvas.getContext('2d', {alpha: false, willReadFrequently: true});
+      this.image = this.context.createImageData(this.width, this.height);
+      this.serial = null;
+    }
+
+    // Redraws when the frame changed; true when it did.
+    draw() {
+      const serial = this.sky.frameSerial();
+      if (serial === this.serial) return false;
+      this.serial = serial;
+      this.paint();
+      return true;
+    }
+
+    paint() {
+      // The view is into the module's memory and dies at the next call: copy it at once.
+      this.image.data.set(this.sky.pixels());
+      const c = this.context;
+      c.putImageData(this.image, 0, 0);
+      c.font = FONT;
+      c.textBaseline = 'top';
+      c.textAlign = 'left';
+      for (const t of ns.list(this.sky.texts())) {
+        c.fillStyle = t.color;
+        c.fillText(t.text, t.x, t.y);
+      }
+      if (!this.painted) {
+        this.painted = true;
+        performance.mark('hoshizora-first-sky');  // read by tests/web/bench.mjs
+      }
+    }
+
+    // Client coordinates to the frame's logical pixels (the canvas is scaled by CSS).
+    framePoint(clientX, clientY) {
+      const r = this.canvas.getBoundingClientRect();
+      return {
+        x: ((clientX - r.left) * this.width) / r.width,
+        y: ((clientY - r.top) * this.height) / r.height,
+      };
+    }
+
+    // Where the client point lies inside the canvas's frame element (for the tip and the menu).
+    boxPoint(clientX, clientY) {
+      const r = this.canvas.getBoundingClientRect();
+      return {x: clientX - r.left, y: clientY - r.top, w: r.width, h: r.height};
+    }
+
+    showTip(clientX, clientY, text) {
+      if (!text) {
+        this.hideTip();
+        return;
+      }
+      this.tip.textContent = text;
+      this.tip.hidden = false;
+      place(this.tip, this.boxPoint(clientX, clientY));
+    }
+
+    hideTip() {
+      this.tip.hidden = true;
+    }
+  }
+
+  // Puts a floating box beside the point, flipped to stay inside the sky.
+  function place(box, p) {
+    const gap = 14;
+    const bw = box.offsetWidth;
+    const bh = box.offsetHeight;
+    let x = p.x + gap;
+    let y = p.y + gap;
+    if (x + bw > p.w) x = Math.max(0, p.x - gap - bw);
+    if (y + bh > p.h) y = Math.max(0, p.y - gap - bh);
+    box.style.left = `${x}px`;
+    box.style.top = `${y}px`;
+  }
+
+  // A list from the module as a plain array, whether it came as a JS array or an embind vector
+  // (which is freed here, as nothing else holds it).
+  ns.list = (value) => {
+    if (Array.isArray(value)) return value;
+    const out = [];
+    if (value && typeof value.size === 'function') {
+      for (let i = 0; i < value.size(); i++) out.push(value.get(i));
+      if (typeof value.delete === 'function') value.delete();
+    }
+    return out;
+  };
+
+  ns.SkyView = SkyView;
+  ns.placeBeside = place;
+  ns.SKY_FONT = FONT;
+})();
