@@ -134,9 +134,12 @@
       const now = Date.now();
       if (!force && now - this.almanacShownAt < 1000) return;
       this.almanacShownAt = now;
-      const text = this.sky.almanac(now);
-      const pre = $('almanac-text');
-      if (pre.textContent !== text) pre.textContent = text;
+      // The core writes the day as simple HTML (its own texts and numbers only).
+      const html = this.sky.almanac(now);
+      if (this.almanacHtml !== html) {
+        $('almanac-text').innerHTML = html;
+        this.almanacHtml = html;
+      }
     }
 
     bindMenu() {

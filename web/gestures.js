@@ -152,10 +152,9 @@
     }
 
     onKey(e) {
-      if (e.altKey || e.ctrlKey || e.metaKey) return;
       let handled = false;
       this.act(() => {
-        handled = this.sky.key(e.key, e.shiftKey);
+        handled = this.sky.key(e.key, e.shiftKey, e.altKey || e.ctrlKey || e.metaKey);
       });
       if (handled) e.preventDefault();
     }

@@ -163,7 +163,7 @@ EMSCRIPTEN_BINDINGS(hoshizora) {
       .function("grab", &call<&Sky::grab, double, double>)
       .function("dragTo", &call<&Sky::drag_to, double, double>)
       .function("release", &call<&Sky::release>)
-      .function("key", &call<&Sky::key, S, bool>)
+      .function("key", &call<&Sky::key, S, bool, bool>)
       .function("centreOn", &call<&Sky::centre_on, double, double>)
       .function("canCentreOn", &call<&Sky::can_centre_on, double, double>)
       .function("tipAt", &call<&Sky::tip_at, double, double>)

@@ -148,7 +148,9 @@ StartReply Sky::choose_place(int index) {
   const auto list = places();
   if (index < 0 || static_cast<std::size_t>(index) >= list.size())
     throw std::invalid_argument("no place " + std::to_string(index));
-  return reply(session_.choose_place(list[static_cast<std::size_t>(index)]));
+  // Before the first start only the fields change: nothing to refuse.
+  const auto outcome = session_.choose_place(list[static_cast<std::size_t>(index)]);
+  return outcome ? reply(*outcome) : StartReply{};
 }
 
 std::vector<std::string> Sky::target_names() { return target_labels(); }
@@ -162,8 +164,8 @@ void Sky::drag_to(double x, double y) {
   if (grabbed_) session_.drag(*grabbed_, x, y);
 }
 
-bool Sky::key(std::string_view key, bool shift) {
-  const std::optional<SkyKeyAction> a = sky_key(key, shift, false);
+bool Sky::key(std::string_view key, bool shift, bool other_modifier) {
+  const std::optional<SkyKeyAction> a = sky_key(key, shift, other_modifier);
   if (!a) return false;
   if (a->toggle) {
     bool& on = fields_.controls.at(*a->toggle);
@@ -182,13 +184,7 @@ bool Sky::centre_on(double x, double y) {
   return true;
 }
 
-std::string Sky::almanac(double epoch_ms) const {
-  const auto day = session_.almanac_day(jst_of(epoch_ms));
-  if (const auto* refusal = std::get_if<AlmanacRefusal>(&day)) return refusal->message_ja;
-  // The almanac's text of a day is still made by the window alone
-  // (window/almanac_window.cpp); until the core makes it, none.
-  return {};
-}
+std::string Sky::almanac(double epoch_ms) const { return session_.almanac_html(jst_of(epoch_ms)); }
 
 const MemorySurface& Sky::on_screen() const {
   // The driver keeps the frame on screen visible and the other hidden;

@@ -67,12 +67,13 @@ class Sky {
   bool grab(double x, double y);
   void drag_to(double x, double y);
   void release() { grabbed_.reset(); }
-  // A key while the sky has the focus; whether it did anything.
-  bool key(std::string_view key, bool shift);
+  // A key while the sky has the focus (other_modifier: Ctrl, Alt or Meta
+  // held); whether it did anything.
+  bool key(std::string_view key, bool shift, bool other_modifier);
   bool centre_on(double x, double y);
   bool can_centre_on(double x, double y) const { return session_.direction_at(x, y).has_value(); }
   std::string tip_at(double x, double y) const { return session_.tip_at(x, y); }
-  // 暦 of the day on screen, or why there is none.
+  // 暦 of the day on screen as HTML, or why there is none.
   std::string almanac(double epoch_ms) const;
   std::string seconds_line() const { return session_.seconds_line(); }
   std::string file_name() const { return session_.file_name(); }
