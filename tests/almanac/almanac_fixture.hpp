@@ -25,6 +25,44 @@ namespace hz::testing {
 // the Sun's semi-diameter more than 1 min).
 constexpr double almanac_tolerance_minutes = 0.5;
 
+// In the order of AlmanacEventKind, as the fixture and the
+// almanac's table name them.
+inline constexpr const char* kind_names[] = {
+    "rise",          "set",           "transit",           "civil_dawn",        "civil_dusk",
+    "nautical_dawn", "nautical_dusk", "astronomical_dawn", "astronomical_dusk", "new_moon",
+    "first_quarter", "full_moon",     "last_quarter"};
+
+// Per body, in the order of AlmanacBody: its name in the fixture and how far
+// its events may lie from swetest's. The misses come from the theory's places
+// (tests/ephem: the outer planets' are tens of arcminutes off); each
+// tolerance is a little above the largest miss measured on the fixture's days,
+// written beside it.
+inline constexpr struct {
+  const char* name;
+  double minutes;  // time of an event
+  double degrees;  // its direction: the arc between our azimuth and
+                   // altitude and swetest's
+} bodies[] = {
+    {"Sun", almanac_tolerance_minutes, 0.03},  // 0.12 min, 0.021 deg
+    {"Moon", almanac_tolerance_minutes, 0.1},  // 0.43 min, 0.075 deg
+    {"Mercury", 0.25, 0.04},                   // 0.17 min, 0.025 deg
+    {"Venus", 0.5, 0.1},                       // 0.33 min, 0.071 deg
+    {"Mars", 0.4, 0.07},                       // 0.27 min, 0.047 deg
+    {"Jupiter", 2, 0.2},                       // 1.53 min, 0.147 deg
+    {"Saturn", 6, 0.4},                        // 5.16 min, 0.302 deg
+    {"Uranus", 8, 0.9},                        // 7.11 min, 0.773 deg
+    {"Neptune", 6, 0.8},                       // 4.89 min, 0.695 deg
+    {"Pluto", 4.5, 0.35},                      // 3.55 min, 0.289 deg
+};
+
+// The twilights and the phases, read from swetest's places a minute apart:
+// the twilights miss by 0.12 min at most, as the Sun's times do; a phase by
+// up to 5.24 min, the Moon's theory being some arcminutes off and the
+// elongation moving only half an arcsecond a second (how tightly each phase
+// is solved on the program's own places is almanac_solution_test.cpp's).
+inline constexpr double twilight_minutes = 0.2;
+inline constexpr double phase_minutes = 6;
+
 // One event as swetest gives it.
 struct AlmanacFixtureEvent {
   double hours;    // JST
