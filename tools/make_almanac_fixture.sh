@@ -1,9 +1,9 @@
 #!/bin/sh
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Writes the reference rising, setting and transit times of the Sun and the
-# Moon that tests/almanac/almanac_reference_test.cpp compares the almanac
-# with, taken from Debian's swetest (Swiss Ephemeris, built-in Moshier
-# theory, no files):
+# Writes the reference almanac that tests/almanac/almanac_reference_test.cpp
+# compares the program's with: rising, setting and transit of the Sun, the
+# Moon and the planets, the twilights and the Moon's principal phases, taken
+# from Debian's swetest (Swiss Ephemeris, built-in Moshier theory, no files):
 #
 #   tools/make_almanac_fixture.sh
 #
@@ -14,10 +14,19 @@
 # swetest's own refraction depends on pressure and temperature (about 34' at
 # 1013 hPa and 15 C), so the geometric horizon is the one both share exactly.
 #
+# Planets: their centres, -disccenter as for the Moon. Twilights (the Sun's
+# centre at -6, -12, -18 degrees) and phases (the Moon's longitude minus the
+# Sun's at 0, 90, 180, 270 degrees, swetest -d0, apparent places) have no
+# swetest command: they are read from swetest's altitudes and elongations a
+# minute apart, between which the motion is straight to a tenth of a second.
+# Azimuth and altitude of an event are swetest's own at its moment
+# (topocentric, no refraction), the azimuth turned to north 0, east 90.
+#
 # Columns: east longitude and latitude (degrees), the JST date, the body, the
-# event (rise, set, transit; "day" is a marker row present for every body and
-# date, so that a day without events is still listed) and the time in hours
-# after 0:00 JST of the date.
+# event (rise, set, transit, civil_dawn ... astronomical_dusk, new_moon ...
+# last_quarter; "day" is a marker row present for every body and date, so
+# that a day without events is still listed), the time in hours after 0:00
+# JST of the date, and the azimuth and altitude in degrees ("-" for phases).
 set -eu
 
 top=$(cd "$(dirname "$0")/.." && pwd)
@@ -41,6 +50,13 @@ cases() {
 20.0 70.0 2026-12-21 70 N: polar night
 -21.9 64.1 2026-02-10 Reykjavik: high latitude, west of Greenwich
 124.1572 24.3448 2030-05-01 Ishigaki: far south-west of Japan
+141.6731 45.4156 1900-01-08 Wakkanai in 1900: first quarter
+130.5581 31.5966 1900-01-16 Kagoshima in 1900: full moon
+139.7447 35.6581 1950-09-04 Tokyo in 1950: last quarter late in the evening
+136.9066 35.1815 1950-09-12 Nagoya in 1950: new moon
+140.7402 40.8244 1900-01-01 Aomori in 1900: new moon late in the evening
+-78.4678 -0.1807 2051-03-06 Quito in 2051: last quarter
+18.4241 -33.9249 2051-03-19 Cape Town in 2051: first quarter
 LIST
 }
 
@@ -78,19 +94,89 @@ events() { # lon lat y m d body-number flags...
       }' | sort -u
 }
 
+# Julian day (UT) of 0:00 JST of a date.
+jd_at_jst_midnight() { # y m d
+  awk -v y="$1" -v m="$2" -v d="$3" 'function days(y, m, d) {
+      y -= m <= 2; era = int(y / 400); yoe = y - era * 400
+      doy = int((153 * (m + (m > 2 ? -3 : 9)) + 2) / 5) + d - 1
+      return era * 146097 + yoe * 365 + int(yoe / 4) - int(yoe / 100) + doy }
+    BEGIN { printf "%.8f\n", days(y, m, d) + 1721119.5 - 9 / 24 }'
+}
+
+# Azimuth (north 0, east 90) and altitude of a body at hours after jd0.
+az_alt() { # lon lat jd0 body-number hours
+  jd=$(awk -v j="$3" -v h="$5" 'BEGIN { printf "%.8f", j + h / 24 }')
+  swetest -j"$jd" -ut -p"$4" -fih -geopos"$1,$2,0" -topo -emos -head -g, |
+    awk -F, '{ az = $1 + 180; if (az >= 360) az -= 360; printf "%.4f %.4f\n", az, $2 }'
+}
+
+# Crossings of levels by a quantity sampled each minute of the JST day from
+# jd0: "<name> <hours> <azimuth> <level>". Twilights: the Sun's altitude
+# (column 2, with the azimuth in column 1); phases: the elongation, unwound.
+crossings() { # kind lon lat jd0
+  if [ "$1" = twilight ]; then
+    swetest -j"$4" -ut -p0 -fih -geopos"$2,$3,0" -topo -emos -head -g, -n1441 -s1m
+  else
+    swetest -j"$4" -ut -p1 -d0 -fl -emos -head -n1441 -s1m | awk '{ print "0," $NF }'
+  fi | awk -F, -v kind="$1" '
+    function turn(a) { while (a < 0) a += 360; while (a >= 360) a -= 360; return a }
+    BEGIN {
+      if (kind == "twilight") {
+        n = split("-6 -12 -18", level, " "); split("civil nautical astronomical", name, " ")
+      } else {
+        n = split("0 90 180 270", level, " ")
+        split("new_moon first_quarter full_moon last_quarter", name, " ")
+      }
+    }
+    {
+      az = $1 + 180; v = $2 + 0
+      if (kind == "phase") { v = turn(v); if (NR > 1) { v = pv + turn(v - pv) } }
+      if (NR > 1) for (k = 1; k <= n; k++) {
+        for (w = -360; w <= 720; w += 360) {
+          if (kind == "twilight" && w != 0) continue
+          L = level[k] + w
+          if ((pv < L) == (v < L)) continue
+          f = (L - pv) / (v - pv); h = (NR - 2 + f) / 60
+          if (h >= 24) continue
+          if (kind == "twilight") {
+            ev = name[k] (v > pv ? "_dawn" : "_dusk")
+            a = paz + f * (az - paz); if (a >= 360) a -= 360
+            printf "%s %.6f %.4f %.4f\n", ev, h, a, L
+          } else if (v > pv) {
+            printf "%s %.6f - -\n", name[k], h
+          }
+        }
+      }
+      pv = v; paz = az
+    }'
+}
+
 write() {
-  printf 'lon\tlat\tdate_jst\tbody\tevent\thours_jst\n'
+  printf 'lon\tlat\tdate_jst\tbody\tevent\thours_jst\taz_deg\talt_deg\n'
   cases | while read -r lon lat date why; do
     y=${date%%-*}; md=${date#*-}; m=${md%-*}; d=${md#*-}
     y=$((y + 0)); m=$((1${m} - 100)); d=$((1${d} - 100))
-    for body in Sun Moon; do
-      if [ $body = Sun ]; then p=0 disc=""; else p=1 disc=-disccenter; fi
-      printf '%s\t%s\t%s\t%s\tday\t-\n' "$lon" "$lat" "$date" "$body"
-      { events "$lon" "$lat" $y $m $d $p -rise -norefrac $disc
-        events "$lon" "$lat" $y $m $d $p -metr; } | sort -k2 -g |
-        while read -r event hours; do
-          printf '%s\t%s\t%s\t%s\t%s\t%s\n' "$lon" "$lat" "$date" "$body" "$event" "$hours"
+    jd0=$(jd_at_jst_midnight $y $m $d)
+    p=0
+    for body in Sun Moon Mercury Venus Mars Jupiter Saturn Uranus Neptune Pluto; do
+      if [ $body = Sun ]; then disc=""; else disc=-disccenter; fi
+      printf '%s\t%s\t%s\t%s\tday\t-\t-\t-\n' "$lon" "$lat" "$date" "$body"
+      { events "$lon" "$lat" $y $m $d $p -rise -norefrac $disc |
+          while read -r event hours; do
+            echo "$event $hours $(az_alt "$lon" "$lat" "$jd0" $p "$hours")"
+          done
+        events "$lon" "$lat" $y $m $d $p -metr |
+          while read -r event hours; do
+            echo "$event $hours $(az_alt "$lon" "$lat" "$jd0" $p "$hours")"
+          done
+        if [ $body = Sun ]; then crossings twilight "$lon" "$lat" "$jd0"; fi
+        if [ $body = Moon ]; then crossings phase "$lon" "$lat" "$jd0"; fi
+      } | sort -k2 -g |
+        while read -r event hours az alt; do
+          printf '%s\t%s\t%s\t%s\t%s\t%s\t%s\t%s\n' "$lon" "$lat" "$date" "$body" "$event" \
+            "$hours" "$az" "$alt"
         done
+      p=$((p + 1))
     done
   done
 }

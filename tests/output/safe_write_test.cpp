@@ -4,6 +4,7 @@
 #include "output/safe_write.hpp"
 
 #include <dirent.h>
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -121,23 +122,88 @@ TEST(SafeWrite, AReplacedFileKeepsItsModeAndALinkStaysALink) {
   EXPECT_EQ(entries(dir), (std::set<std::string>{"link.tsv", "target.tsv"}));
 }
 
+// The mode the file system gives a file opened with O_CREAT and 0666 under
+// the current umask: what any ordinary program's new file gets.
+mode_t ordinary_new_file_mode(const std::string& path) {
+  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0666);
+  EXPECT_GE(fd, 0) << path;
+  struct stat st {};
+  ::fstat(fd, &st);
+  ::close(fd);
+  return st.st_mode & 07777;
+}
+
+mode_t mode_of(const std::string& path) {
+  struct stat st {};
+  EXPECT_EQ(::stat(path.c_str(), &st), 0) << path;
+  return st.st_mode & 07777;
+}
+
+TEST(SafeWrite, ANewFileGetsTheUmasksModeAndAReplacedFileKeepsItsOwn) {
+  const mode_t users_umask = ::umask(0);
+  const struct {
+    mode_t umask;
+    mode_t old_mode;  // of the file that is then replaced
+  } cases[] = {{022, 0600}, {077, 0644}, {002, 0755}, {027, 0664}, {0, 0640}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(::testing::Message()
+                 << "umask 0" << std::oct << c.umask << ", old mode 0" << c.old_mode);
+    ::umask(c.umask);
+    const std::string dir = make_temp_dir();
+    EXPECT_FALSE(write_file(dir + "new.png", "bytes"));
+    EXPECT_EQ(mode_of(dir + "new.png"), ordinary_new_file_mode(dir + "ordinary.png"));
+    put_bytes(dir + "old.png", "old");
+    ASSERT_EQ(::chmod((dir + "old.png").c_str(), c.old_mode), 0);
+    EXPECT_FALSE(write_file(dir + "old.png", "new"));
+    EXPECT_EQ(mode_of(dir + "old.png"), c.old_mode);
+  }
+  ::umask(users_umask);
+}
+
+// Two spellings of one output, of a file there already or not yet.
 TEST(SafeWrite, SameOutputByNameOrByFile) {
   const std::string dir = make_temp_dir();
-  put_bytes(dir + "a.png", "");
-  ASSERT_EQ(::link((dir + "a.png").c_str(), (dir + "hard.png").c_str()), 0);
+  ASSERT_EQ(::mkdir((dir + "sub").c_str(), 0777), 0);
+  ASSERT_EQ(::symlink("sub", (dir + "sublink").c_str()), 0);
+  put_bytes(dir + "sub/x.png", "");
+  ASSERT_EQ(::link((dir + "sub/x.png").c_str(), (dir + "sub/hard.png").c_str()), 0);
+  ASSERT_EQ(::symlink("x.png", (dir + "sub/soft.png").c_str()), 0);
+  ASSERT_EQ(::symlink("new.png", (dir + "sub/soft_new.png").c_str()), 0);  // dangling
+  char cwd[4096];
+  ASSERT_NE(::getcwd(cwd, sizeof cwd), nullptr);
+  ASSERT_EQ(::chdir((dir + "sub").c_str()), 0);  // relative names below are in sub/
+  const std::string sub = dir + "sub/";
   const struct {
     std::string a, b;
     bool same;
   } cases[] = {
-      {dir + "a.png", dir + "a.png", true},
-      {dir + "a.png", dir + "hard.png", true},
-      {dir + "a.png", dir + "./a.png", true},
-      {dir + "new.png", dir + "./new.png", true},
-      {dir + "a.png", dir + "new.png", false},
+      // an existing file
+      {"x.png", "x.png", true},
+      {"x.png", "./x.png", true},
+      {"x.png", sub + "x.png", true},
+      {"x.png", "../sub/x.png", true},
+      {sub + "x.png", dir + "sublink/x.png", true},
+      {"x.png", "soft.png", true},
+      {"x.png", "hard.png", true},
+      {"x.png", "new.png", false},
+      {"x.png", "../x.png", false},
+      // a file not there yet
+      {"new.png", "./new.png", true},
+      {"new.png", sub + "new.png", true},
+      {"new.png", "../sub/new.png", true},
+      {sub + "new.png", dir + "sublink/new.png", true},
+      {"new.png", "soft_new.png", true},
+      {"new.png", "other.png", false},
+      {"new.png", "../new.png", false},
+      // standard output
       {"-", "/dev/stdout", true},
-      {"-", dir + "a.png", false},
+      {"-", "x.png", false},
   };
-  for (const auto& c : cases) EXPECT_EQ(same_output(c.a, c.b), c.same) << c.a << " " << c.b;
+  for (const auto& c : cases) {
+    EXPECT_EQ(same_output(c.a, c.b), c.same) << c.a << " and " << c.b;
+    EXPECT_EQ(same_output(c.b, c.a), c.same) << c.b << " and " << c.a;
+  }
+  ASSERT_EQ(::chdir(cwd), 0);
 }
 
 }  // namespace
