@@ -33,6 +33,9 @@ QFont chart_font(double pixels) {
   return f;
 }
 
+// How far pixels are edged beyond their squares, surface pixels.
+constexpr double pixel_seam = 0.25;
+
 class ShapePainter {
  public:
   ShapePainter(QPainter& p, ChartStyle style) : p_(p), style_(style) {}
@@ -73,7 +76,11 @@ class ShapePainter {
   void operator()(const VectorPixels& px) {
     QPainterPath path;
     for (const PixelRun& r : px.runs) path.addRect(r.x0 - 0.5, r.y - 0.5, r.x1 - r.x0 + 1, 1);
-    p_.fillPath(path, colour(px.colour));
+    // Edged in their colour, so that an antialiasing viewer shows no seams
+    // between the runs of one fill.
+    p_.setPen(QPen(colour(px.colour), pixel_seam));
+    p_.setBrush(colour(px.colour));
+    p_.drawPath(path);
   }
   void operator()(const VectorText& t) {
     p_.setPen(colour(t.colour));
