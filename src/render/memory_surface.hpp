@@ -19,6 +19,9 @@ namespace hz {
 // surface font (render_qt/fonts.hpp), so print moves down as the Qt surface
 // does. tests/render_qt checks the two agree.
 inline constexpr int surface_line_height = 13;
+// How far below a text's top its baseline lies, as Qt's metrics give it for
+// the surface font: where a vector file puts a text printed at a point.
+inline constexpr int surface_text_ascent = 11;
 
 // A text printed on a memory surface: its top-left pixel, as the Qt surface
 // would put it, and its colour.
