@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "cli/almanac_table.hpp"
+#include "cli/disc_table.hpp"
 #include "cli/headless_frames.hpp"
 #include "cli/object_table.hpp"
 #include "cli/place_find_options.hpp"
@@ -65,6 +66,8 @@ int write_outputs(const hz::RenderOptions& o, const hz::HeadlessFrames* frames,
     hz::write_constellation_table(table, frames->driver().last_frame());
     ok = written(hz::write_file(*o.constellation_table, table.view())) && ok;
   }
+  if (o.planets)
+    ok = written(hz::write_file("-", hz::disc_table(frames->driver().last_frame().t2000))) && ok;
   return ok ? 0 : 1;
 }
 
@@ -126,7 +129,7 @@ int main(int argc, char** argv) {
       std::cerr << "hoshizora-render: cannot make the almanac: the calendar has no such days\n";
       return 2;
     }
-    if (!options->png && !options->table && !options->constellation_table)
+    if (!options->png && !options->table && !options->constellation_table && !options->planets)
       return write_outputs(*options, nullptr, almanac);
   }
 

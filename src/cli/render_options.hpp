@@ -25,6 +25,8 @@ struct RenderOptions {
   long days = 1;                                   // --days, for --almanac
   bool list_places = false;                        // --place list
   std::optional<SkyTarget> find;                   // --find NAME
+  std::optional<double> trail_hours;               // --trails HOURS: the frames to draw them
+  bool planets = false;                            // --planets: the discs' table on standard output
   bool help = false;
   bool version = false;  // --version
 };
@@ -40,6 +42,10 @@ std::variant<RenderOptions, std::string> parse_render_options(const std::vector<
 // another name); nothing when they can.
 // Looks at the file system, and changes nothing there.
 std::optional<std::string> output_clash(const RenderOptions& o);
+
+// The frames --trails HOURS draws at the step: one at the start and one a
+// step for the hours (rounded half to even), at least two.
+long trail_frames(double hours, const TimeStep& step);
 
 // The --help text.
 std::string render_usage();

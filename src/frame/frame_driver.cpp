@@ -6,6 +6,7 @@
 #include <optional>
 #include <utility>
 
+#include "frame/body_path.hpp"
 #include "frame/caption.hpp"
 #include "frame/find_mark.hpp"
 #include "frame/frame_view.hpp"
@@ -73,6 +74,9 @@ std::optional<StartRefusal> FrameDriver::restart(bool keep_running_state) {
   view_alt_ = 90;  // as a program just opened, should the view not read
   view_az_ = 180;
   sky_.reset();  // precessed to the old epoch
+  trails_.clear();
+  first_moment_.reset();
+  path_.reset();
   set_up(std::get<StartMoment>(start), !keep_running_state || timer_.enabled());
   // The first Start and the first tick at once: the new sky's first frame
   // is on screen, its second drawn behind it.
@@ -143,7 +147,12 @@ void FrameDriver::draw_frame() {
   report.tjt = now.tjt;
   report.t2000 = now.t2000;
   report.ut_now = now.ut_now;
+  if (!first_moment_) first_moment_ = now;
   draw_sky(*pic_draw_, report);
+  if (report.options.trails)
+    trails_.follow(report);
+  else
+    trails_.clear();
   report_ = std::move(report);
 }
 
@@ -165,6 +174,10 @@ void FrameDriver::draw_sky(Surface& pic, FrameReport& report) {
   report.caption = caption_lines(report.t2000);
   pic.set_back_color(report.sky);
   draw_dome(pic, dome_, view, report);
+  if (report.options.trails) {
+    trails_.hold_view({report.view_alt, report.view_az, report.options.zoom});
+    trails_.draw(pic);
+  }
   if (!sky_) sky_.emplace(epoch_t2000_);
   const double moon_radius = bodies.moon_semi_diameter / rd * view.scale;
   if (report.options.constellation_names) {
@@ -177,9 +190,23 @@ void FrameDriver::draw_sky(Surface& pic, FrameReport& report) {
   }
   draw_constellations(pic, *sky_, view, ra_obj_, dc_obj_, scratch_, label_room_, report);
   draw_stars(pic, view, ra_obj_, dc_obj_, stars_, report);
+  if (report.options.path) {
+    report.path = path_for(*report.options.path);
+    draw_path(pic, view, report.options.path->horizon, report.path);
+  }
   draw_bodies(pic, view, ra_obj_, dc_obj_, bodies, report);
   draw_find_mark(pic, view, *sky_, moon_radius, report);
   print_caption(pic, report.caption);
+}
+
+const std::vector<PathPlace>& FrameDriver::path_for(const BodyPath& path) {
+  if (!path_ || path_->path != path) {
+    const FrameMoment first = first_moment_.value_or(FrameMoment{});
+    path_ =
+        PathMemo{path, path_places(path.object, path.days, path.from_t2000.value_or(first.t2000),
+                                   path.from_ut.value_or(first.ut_now))};
+  }
+  return path_->places;
 }
 
 void FrameDriver::draw_again(Surface& pic, FrameReport& slot, const FrameMoment& moment) {

@@ -17,6 +17,7 @@
 #include "frame/frame_report.hpp"
 #include "frame/star_field.hpp"
 #include "frame/start_moment.hpp"
+#include "frame/trail_layer.hpp"
 #include "render/dome_cache.hpp"
 #include "render/surface.hpp"
 
@@ -82,6 +83,9 @@ class FrameDriver {
   // rounded half to even and held to what the timer accepts, 0..65535.
   static int interval_ms(double hundredths);
 
+  // 軌跡: the trails so far (empty while the option is off).
+  const TrailLayer& trails() const { return trails_; }
+
  private:
   void set_up(const StartMoment& start, bool enable_timer);
   void read_view_and_options(FrameReport& report);
@@ -91,6 +95,8 @@ class FrameDriver {
   // now, into slot (whose storage of faint stars it takes over).
   void draw_again(Surface& pic, FrameReport& slot, const FrameMoment& moment);
   void draw_sky(Surface& pic, FrameReport& report);
+  // 動きを描く's places for the frame's options, made again only when they change.
+  const std::vector<PathPlace>& path_for(const BodyPath& path);
 
   const FieldReader& fields_;
   FrameTimer& timer_;
@@ -116,6 +122,13 @@ class FrameDriver {
   bool drawn_any_ = false;
   SteadyClock steady_ms_;
   std::optional<std::int64_t> last_frame_ms_;  // the steady clock at the last frame
+  TrailLayer trails_;
+  std::optional<FrameMoment> first_moment_;  // of the first frame since the start
+  struct PathMemo {
+    BodyPath path;
+    std::vector<PathPlace> places;
+  };
+  std::optional<PathMemo> path_;
 };
 
 }  // namespace hz
