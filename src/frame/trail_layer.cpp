@@ -22,8 +22,8 @@ void TrailLayer::hold_view(const View& view) {
 }
 
 void TrailLayer::draw(Surface& pic) const {
-  pic.pset_all(star_pixels_, col_star_trail);
-  pic.pset_all(body_pixels_, col_body_trail);
+  pic.pset_indices(star_pixels_, col_star_trail);
+  pic.pset_indices(body_pixels_, col_body_trail);
 }
 
 void TrailLayer::follow(const FrameReport& frame) {
@@ -75,10 +75,10 @@ void TrailLayer::line(int x0, int y0, int x1, int y1, bool body) {
 }
 
 void TrailLayer::set(int x, int y, bool body) {
-  std::uint8_t& s = set_[static_cast<std::size_t>(y) * surface_width + x];
-  if (s != 0) return;
-  s = 1;
-  (body ? body_pixels_ : star_pixels_).push_back({double(x), double(y)});
+  const auto i = static_cast<std::uint32_t>(y * surface_width + x);
+  if (set_[i] != 0) return;
+  set_[i] = 1;
+  (body ? body_pixels_ : star_pixels_).push_back(i);
 }
 
 bool TrailLayer::has(int x, int y) const {

@@ -50,7 +50,7 @@ class TrailLayer {
 
   std::optional<View> view_;
   std::vector<std::uint8_t> set_;  // surface_width × surface_height, 1 where set
-  std::vector<Point> star_pixels_, body_pixels_;
+  std::vector<std::uint32_t> star_pixels_, body_pixels_;  // by index y * width + x
   // Where each object (by object_row index) was last drawn; lost when not.
   struct Last {
     std::int16_t x = 0, y = 0;

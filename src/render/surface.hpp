@@ -6,6 +6,7 @@
 // a non-finite coordinate draws nothing.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <span>
@@ -106,6 +107,14 @@ class Surface {
   // Many pixels of one colour (a dotted line's dots).
   virtual void pset_all(std::span<const Point> points, Rgb c) {
     for (const Point& p : points) pset(p.x, p.y, c);
+  }
+  // Many whole pixels of one colour, each by its index y * surface_width + x
+  // (all on the surface): a layer the caller keeps as pixels (the trails),
+  // set again every frame, which a surface may set in one sweep.
+  virtual void pset_indices(std::span<const std::uint32_t> indices, Rgb c) {
+    for (const std::uint32_t i : indices) {
+      pset(static_cast<double>(i % surface_width), static_cast<double>(i / surface_width), c);
+    }
   }
   // The colour of one pixel; nothing for a point outside the surface.
   virtual std::optional<Rgb> point(double x, double y) const = 0;
