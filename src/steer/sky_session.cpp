@@ -12,6 +12,7 @@
 #include "steer/almanac_page.hpp"
 #include "steer/find_view.hpp"
 #include "steer/identify.hpp"
+#include "steer/path_target.hpp"
 #include "steer/session_fields.hpp"
 #include "steer/view_steps.hpp"
 
@@ -23,7 +24,20 @@ SkySession::SkySession(FieldStore& fields, FrameTimer& timer, Surface& picture1,
 FrameOptions SkySession::options() const {
   FrameOptions o = fields_.options();
   o.marked = marked_;
+  o.path = path_;
   return o;
+}
+
+void SkySession::draw_path(int object) {
+  const FrameReport* f = driver_.frame_on_screen();
+  if (!f) return;
+  path_ = path_from(*f, object);
+  options_changed();
+}
+
+void SkySession::clear_path() {
+  path_.reset();
+  options_changed();
 }
 
 void SkySession::set_texts(const FieldTexts& texts) {
