@@ -10,6 +10,7 @@
 #include "frame/field_table.hpp"
 #include "frame/time_step.hpp"
 #include "steer/almanac_page.hpp"
+#include "steer/disc_page.hpp"
 #include "steer/find_view.hpp"
 #include "steer/identify.hpp"
 #include "steer/path_target.hpp"
@@ -33,6 +34,19 @@ void SkySession::draw_path(int object) {
   if (!f) return;
   path_ = path_from(*f, object);
   options_changed();
+}
+
+std::string SkySession::path_action_at(double x, double y) const {
+  const FrameReport* f = driver_.frame_on_screen();
+  const auto body = f ? path_target(*f, driver_.stars(), x, y) : std::nullopt;
+  return body ? path_action_text(*body) : std::string();
+}
+
+bool SkySession::draw_path_at(double x, double y) {
+  const FrameReport* f = driver_.frame_on_screen();
+  const auto body = f ? path_target(*f, driver_.stars(), x, y) : std::nullopt;
+  if (body) draw_path(*body);
+  return body.has_value();
 }
 
 void SkySession::clear_path() {
@@ -141,7 +155,7 @@ std::string SkySession::almanac_html(const JstMinute& now) const {
   const std::optional<JstMoment> jst = jst_moment(m.t2000);
   const std::optional<std::string> page =
       jst ? almanac_page(m.lon_obs, m.lat_obs, jst->date) : std::nullopt;
-  return page ? *page : reason_html(no_almanac_ja);
+  return page ? *page + disc_html(m.t2000) : reason_html(no_almanac_ja);
 }
 
 std::string SkySession::seconds_line() const {

@@ -96,6 +96,11 @@ class SkySession : private FieldReader {
   // screen, until cleared; none before the first frame.
   void draw_path(int object);
   void clear_path();
+  // The same at a point of the frame on screen (the body there, else the
+  // one last found): the menu item's text (「動きを描く（火星）」), empty when
+  // there is no body; drawing it, whether there was one.
+  std::string path_action_at(double x, double y) const;
+  bool draw_path_at(double x, double y);
   bool has_path() const { return path_.has_value(); }
   // The line of sight was typed by hand: the ring of the last find goes.
   void view_typed() { marked_.reset(); }
