@@ -13,6 +13,7 @@
 #include "frame/driver_rig.hpp"
 #include "frame/frame_driver.hpp"
 #include "frame/trail_layer.hpp"
+#include "frame/view_zoom.hpp"
 #include "render_qt/image_surface.hpp"
 #include "text/object_names.hpp"
 
@@ -98,6 +99,45 @@ TEST(Trails, ShowOnTheFrameRestartWithTheViewAndGoWhenSwitchedOff) {
   r.fields.options_.trails = false;
   r.start_ok();
   EXPECT_EQ(r.driver.trails().pixel_count(), 0u);
+}
+
+// A day of trails, ten minutes a frame, the view on the pole magnified 16
+// times: near the pole only 北極星 leaves a trail, a circle about the pole
+// joined all round, within 1.5° across (0.7° from the pole in 2026).
+TEST(Trails, PolarisCirclesThePoleWithinAFewTenthsOfADegree) {
+  Rig r;
+  r.fields.start(139.7, 35.7, 2026, 12, 9, 18, 0);
+  r.fields.set(Field::view_altitude, "35.7").set(Field::view_azimuth, "0");
+  r.fields.options_.trails = true;
+  r.fields.options_.stars_by_day = true;
+  r.fields.options_.zoom = 16;
+  r.fields.options_.step = *parse_time_step("10m");
+  for (int n = 0; n <= 24 * 6 + 1; ++n) r.start_ok();
+  const double per_degree = view_scale(r.fields.options_);
+  int octants = 0, pixels = 0;
+  double farthest = 0, nearest = 90;
+  const int reach = static_cast<int>(1.5 * per_degree);
+  for (int dy = -reach; dy <= reach; ++dy) {
+    for (int dx = -reach; dx <= reach; ++dx) {
+      if (!r.driver.trails().has(pixel(xc_sky) + dx, pixel(yc_sky) + dy)) continue;
+      const double from_pole = std::hypot(dx, dy) / per_degree;
+      farthest = std::fmax(farthest, from_pole);
+      nearest = std::fmin(nearest, from_pole);
+      const int octant = static_cast<int>(std::floor((std::atan2(dy, dx) + pi) / (pi / 4)));
+      octants |= 1 << (octant & 7);
+      ++pixels;
+      int neighbours = 0;
+      for (int ny = -1; ny <= 1; ++ny)
+        for (int nx = -1; nx <= 1; ++nx)
+          neighbours +=
+              (nx || ny) && r.driver.trails().has(pixel(xc_sky) + dx + nx, pixel(yc_sky) + dy + ny);
+      EXPECT_GE(neighbours, 2) << "a line, not dots: " << dx << ", " << dy;
+    }
+  }
+  EXPECT_GT(pixels, 100);
+  EXPECT_EQ(octants, 255) << "closed all round";
+  EXPECT_LT(2 * farthest, 1.5);
+  EXPECT_GT(nearest, 0.5);
 }
 
 struct SwePlace {
