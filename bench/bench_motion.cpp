@@ -11,6 +11,7 @@
 
 #include "cli/headless_frames.hpp"
 #include "cli/render_options.hpp"
+#include "render_qt/image_surface.hpp"
 
 namespace {
 
@@ -42,6 +43,21 @@ void BM_MarsPath(benchmark::State& state) {
   run_after(state, tokyo_night({"--path=mars", "--days=120"}), 0);
 }
 
+// The layer alone set on a frame, after a day of one-minute frames of
+// trails: what each frame pays to show them.
+void BM_TrailLayerDraw(benchmark::State& state) {
+  hz::RenderOptions o = tokyo_night({});
+  o.frame.trails = true;
+  hz::OptionFields fields(o);
+  hz::HeadlessFrames frames(fields);
+  for (long n = 0; n <= 24 * 60; ++n) frames.driver().start();
+  hz::ImageSurface pic;
+  pic.set_back_color(hz::col_night);
+  for (auto _ : state) frames.driver().trails().draw(pic);
+  state.counters["trail_pixels"] = static_cast<double>(frames.driver().trails().pixel_count());
+}
+
+BENCHMARK(BM_TrailLayerDraw)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_MotionOff)->Arg(0)->Arg(6)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_TrailsOn)->Arg(0)->Arg(6)->Arg(24)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_MarsPath)->Unit(benchmark::kMicrosecond);
