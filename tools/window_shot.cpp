@@ -54,6 +54,7 @@ int main(int argc, char** argv) {
       form.findChild<QComboBox*>("StepBox")->setCurrentIndex(static_cast<int>(k));
   }
   form.findChild<QCheckBox*>("BackwardBox")->setChecked(options->frame.step.backward);
+  form.findChild<QCheckBox*>("TrailsBox")->setChecked(options->frame.trails);
   form.show();
   auto* start = form.findChild<QPushButton*>("Command1");
   for (long n = 0; n <= options->frames; ++n) start->click();

@@ -149,6 +149,15 @@
         this.closeMenu();
         if (p) this.act(() => this.sky.centreOn(p.x, p.y));
       });
+      $('menu-path').addEventListener('click', () => {
+        const p = this.menuPoint;
+        this.closeMenu();
+        if (p) this.act(() => this.sky.drawPathAt(p.x, p.y));
+      });
+      $('menu-path-clear').addEventListener('click', () => {
+        this.closeMenu();
+        this.act(() => this.sky.clearPath());
+      });
       $('menu-save').addEventListener('click', () => {
         this.closeMenu();
         this.save();
@@ -167,14 +176,21 @@
     openMenu(clientX, clientY) {
       const p = this.view.framePoint(clientX, clientY);
       let centre = false;
+      let path = '';
+      let hasPath = false;
       this.act(() => {
         centre = this.sky.canCentreOn(p.x, p.y);
+        path = this.sky.pathAction(p.x, p.y);
+        hasPath = this.sky.hasPath();
       }, false);
       if (this.dead) return;
       this.menuPoint = p;
       this.view.hideTip();
       const menu = $('menu');
       $('menu-centre').hidden = !centre;
+      $('menu-path').hidden = path === '';
+      $('menu-path').textContent = path;
+      $('menu-path-clear').hidden = !hasPath;
       menu.hidden = false;
       ns.placeBeside(menu, this.view.boxPoint(clientX, clientY));
       menu.querySelector('button:not([hidden])').focus();

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "cli/almanac_table.hpp"
+#include "cli/disc_table.hpp"
 #include "cli/headless_frames.hpp"
 #include "cli/object_table.hpp"
 #include "cli/place_find_options.hpp"
@@ -89,6 +90,8 @@ int write_outputs(const hz::RenderOptions& o, const hz::HeadlessFrames* frames,
     hz::write_constellation_table(table, frames->driver().last_frame());
     ok = written(hz::write_file(*o.constellation_table, table.view())) && ok;
   }
+  if (o.planets)
+    ok = written(hz::write_file("-", hz::disc_table(frames->driver().last_frame().t2000))) && ok;
   return ok ? 0 : 1;
 }
 
@@ -150,7 +153,8 @@ int main(int argc, char** argv) {
       std::cerr << "hoshizora-render: cannot make the almanac: the calendar has no such days\n";
       return 2;
     }
-    if (!hz::wants_frame(*options)) return write_outputs(*options, nullptr, almanac);
+    if (!hz::wants_frame(*options) && !options->planets)
+      return write_outputs(*options, nullptr, almanac);
   }
 
   hz::OffscreenApp<QGuiApplication> app(argv[0]);

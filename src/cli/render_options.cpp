@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/render_options.hpp"
 
+#include <algorithm>
+#include <cctype>
 #include <charconv>
 #include <chrono>
 #include <cmath>
@@ -8,9 +10,11 @@
 
 #include "cli/almanac_table.hpp"
 #include "cli/place_find_options.hpp"
+#include "frame/body_path.hpp"
 #include "frame/field_table.hpp"
 #include "frame/view_zoom.hpp"
 #include "output/same_output.hpp"
+#include "text/object_names.hpp"
 
 namespace hz {
 namespace {
@@ -68,7 +72,33 @@ std::optional<double> parse_in_range(const std::string& s, double lo, double hi)
   return v;
 }
 
+// --path's body: its English name as --table writes it, in any case, or its
+// Japanese name.
+std::optional<int> path_body_named(const std::string& name) {
+  std::string lower = name;
+  for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  for (int i = sun_index; i <= moon_index; ++i) {
+    if (!has_path(i)) continue;
+    const ObjectName n = object_name(i);
+    std::string english = n.english;
+    for (char& c : english) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (lower == english || name == n.japanese) return i;
+  }
+  return std::nullopt;
+}
+
+// Days of a path when --days is not given.
+constexpr long default_path_days = 60;
+// Hours of trails --trails accepts: a year.
+constexpr double max_trail_hours = 8784;
+
 }  // namespace
+
+long trail_frames(double hours, const TimeStep& step) {
+  const double per_frame = std::fabs(step_hours(step));
+  const double steps = per_frame > 0 ? std::nearbyint(hours / per_frame) : 1;
+  return std::clamp(static_cast<long>(steps) + 1, 2L, kMaxFrames);
+}
 
 std::variant<RenderOptions, std::string> parse_render_options(
     const std::vector<std::string>& args) {
@@ -79,7 +109,7 @@ std::variant<RenderOptions, std::string> parse_render_options(const std::vector<
                                                               const JstMinute& now) {
   RenderOptions o;
   o.texts = default_field_texts();
-  bool days_given = false;
+  bool days_given = false, frames_given = false, path_horizon = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
     std::string name = args[i];
     std::optional<std::string> value;
@@ -106,6 +136,15 @@ std::variant<RenderOptions, std::string> parse_render_options(const std::vector<
         o.frame.stars_by_day = true;
       else
         o.help = true;
+      continue;
+    }
+
+    if (name == "--planets" || name == "--path-horizon") {
+      if (value) return name + " takes no value";
+      if (name == "--planets")
+        o.planets = true;
+      else
+        path_horizon = true;
       continue;
     }
 
@@ -139,6 +178,27 @@ std::variant<RenderOptions, std::string> parse_render_options(const std::vector<
       const auto n = v ? parse_count(*v, kMaxFrames) : std::nullopt;
       if (!n) return "--frames needs a whole number from 1 to " + std::to_string(kMaxFrames);
       o.frames = *n;
+      frames_given = true;
+    } else if (name == "--trails") {
+      const auto v = take_value();
+      const auto h = v ? parse_in_range(*v, 0, max_trail_hours) : std::nullopt;
+      if (!h || !(*h > 0)) {
+        return "--trails needs a number of hours above 0, to 8784, not '" + v.value_or("") + "'";
+      }
+      o.trail_hours = *h;
+      o.frame.trails = true;
+    } else if (name == "--path") {
+      const auto v = take_value();
+      const auto body = v ? path_body_named(*v) : std::nullopt;
+      if (!body) {
+        return "--path needs sun, moon, mercury, venus, mars, jupiter, saturn, uranus, neptune or "
+               "pluto, not '" +
+               v.value_or("") + "'";
+      }
+      BodyPath path;
+      path.object = *body;
+      path.days = static_cast<int>(default_path_days);
+      o.frame.path = path;
     } else if (name == "--days") {
       const auto v = take_value();
       const auto n = v ? parse_count(*v, max_almanac_days) : std::nullopt;
@@ -198,7 +258,19 @@ std::variant<RenderOptions, std::string> parse_render_options(const std::vector<
       return "unknown option: " + args[i];
     }
   }
-  if (days_given && !o.almanac) return "--days is the length of --almanac, which is not given";
+  if (days_given && !o.almanac && !o.frame.path)
+    return "--days is the length of --almanac or --path, neither of which is given";
+  if (path_horizon && !o.frame.path) return "--path-horizon goes with --path, which is not given";
+  if (o.frame.path) {
+    if (days_given && o.days > max_path_days)
+      return "--days of --path is at most " + std::to_string(max_path_days);
+    if (days_given) o.frame.path->days = static_cast<int>(o.days);
+    o.frame.path->horizon = path_horizon;
+  }
+  if (o.trail_hours) {
+    if (frames_given) return "--trails draws the frames of its hours: --frames cannot go with it";
+    o.frames = trail_frames(*o.trail_hours, o.frame.step);
+  }
   return o;
 }
 
@@ -222,6 +294,11 @@ std::optional<std::string> output_clash(const RenderOptions& o) {
         return std::string(outputs[a].first) + " and " + outputs[b].first +
                " name the same file: " + *second;
       }
+    }
+  }
+  if (o.planets) {
+    for (const auto& [name, file] : outputs) {
+      if (*file == "-") return std::string(name) + " - and --planets both write to standard output";
     }
   }
   return std::nullopt;
@@ -264,6 +341,28 @@ default, hidden by day like the stars unless --daytime-stars is given:
                               field; drawn 1 when its name was written)
 )";
   usage += R"(
+Motion, all off by default:
+  --trails HOURS        star trails (軌跡, 日周運動): draw the frames from the
+                        start over HOURS (above 0, to 8784) at the --step,
+                        every star and body leaving its trail, as on a long
+                        exposure; --png writes the last (not with --frames)
+  --path BODY           the path of a body (動きを描く): its places at the
+                        start's clock time on --days successive days (60
+                        when not given, at most 3660), dots joined by a line,
+                        the date beside every tenth or so, among the stars of
+                        the frame (a planet's retrograde loop, the Sun along
+                        the zodiac); BODY is sun, moon, mercury, venus, mars,
+                        jupiter, saturn, uranus, neptune or pluto
+  --path-horizon        with --path: each day's place where the body stood
+                        in the sky at that clock time (the Sun's analemma)
+  --planets             print the Moon's, Mercury's, Venus's, Mars's,
+                        Jupiter's and Saturn's discs at the last frame's
+                        moment as TSV on standard output: body name_ja
+                        phase_angle_deg lit_fraction diameter_arcsec
+                        elongation_deg side (evening or morning: east or
+                        west of the Sun) and star (宵の明星 or 明けの明星
+                        for Venus and Mercury)
+
 The almanac (暦), by the rules of Japanese almanacs:
   --almanac FILE        write the almanac of the place for --days days from
                         the start date (JST) as TSV ("-" for standard
@@ -281,6 +380,7 @@ The almanac (暦), by the rules of Japanese almanacs:
                         Without --png, --table or --constellation-table no
                         frame is drawn
   --days N              days of --almanac, 1 to 36600             (default 1)
+                        (and of --path)
 )";
   usage += R"(
 Running and output:

@@ -28,9 +28,11 @@ struct RenderOptions {
   std::optional<std::string> pdf;                  // --pdf FILE, "-" for standard output
   ChartStyle style = ChartStyle::screen;           // --style, of --svg and --pdf
   Paper paper = Paper::a4;                         // --paper, of --pdf
-  std::string place_name;         // of --place, while no field of the place is typed after it
-  bool list_places = false;       // --place list
-  std::optional<SkyTarget> find;  // --find NAME
+  std::string place_name;             // of --place, while no field of the place is typed after it
+  bool list_places = false;           // --place list
+  std::optional<SkyTarget> find;      // --find NAME
+  std::optional<double> trail_hours;  // --trails HOURS: the frames to draw them
+  bool planets = false;               // --planets: the discs' table on standard output
   bool help = false;
   bool version = false;  // --version
 };
@@ -49,6 +51,10 @@ bool wants_frame(const RenderOptions& o);
 // another name); nothing when they can.
 // Looks at the file system, and changes nothing there.
 std::optional<std::string> output_clash(const RenderOptions& o);
+
+// The frames --trails HOURS draws at the step: one at the start and one a
+// step for the hours (rounded half to even), at least two.
+long trail_frames(double hours, const TimeStep& step);
 
 // The --help text.
 std::string render_usage();

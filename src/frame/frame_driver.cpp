@@ -6,6 +6,7 @@
 #include <optional>
 #include <utility>
 
+#include "frame/body_path.hpp"
 #include "frame/caption.hpp"
 #include "frame/find_mark.hpp"
 #include "frame/frame_view.hpp"
@@ -73,6 +74,9 @@ std::optional<StartRefusal> FrameDriver::restart(bool keep_running_state) {
   view_alt_ = 90;  // as a program just opened, should the view not read
   view_az_ = 180;
   work_.sky.reset();  // precessed to the old epoch
+  trails_.clear();
+  first_moment_.reset();
+  path_.reset();
   set_up(std::get<StartMoment>(start), !keep_running_state || timer_.enabled());
   // The first Start and the first tick at once: the new sky's first frame
   // is on screen, its second drawn behind it.
@@ -143,14 +147,20 @@ void FrameDriver::draw_frame() {
   report.tjt = now.tjt;
   report.t2000 = now.t2000;
   report.ut_now = now.ut_now;
-  draw_sky(*pic_draw_, report, work_, ra_obj_, dc_obj_);
+  if (!first_moment_) first_moment_ = now;
+  prepare_motion(report);
+  draw_sky(*pic_draw_, report, work_, ra_obj_, dc_obj_, trails_);
+  if (report.options.trails)
+    trails_.follow(report);
+  else
+    trails_.clear();
   report_ = std::move(report);
 }
 
 // The sky of the report's moment (t2000, tjt, ut_now) with its view and
 // options, on pic: bodies, dome, constellations, stars, marks, caption.
 void FrameDriver::draw_sky(Surface& pic, FrameReport& report, SkyWork& work, ObjectArray& ra_obj,
-                           ObjectArray& dc_obj) const {
+                           ObjectArray& dc_obj, const TrailLayer& trails) const {
   report.lat_obs = lat_obs_;
   report.lon_obs = lon_obs_;
   report.stars_epoch = epoch_t2000_;
@@ -166,6 +176,7 @@ void FrameDriver::draw_sky(Surface& pic, FrameReport& report, SkyWork& work, Obj
   report.caption = caption_lines(report.t2000);
   pic.set_back_color(report.sky);
   draw_dome(pic, work.dome, view, report);
+  if (report.options.trails) trails.draw(pic);
   if (!work.sky) work.sky.emplace(epoch_t2000_);
   const double moon_radius = bodies.moon_semi_diameter / rd * view.scale;
   if (report.options.constellation_names) {
@@ -178,9 +189,26 @@ void FrameDriver::draw_sky(Surface& pic, FrameReport& report, SkyWork& work, Obj
   }
   draw_constellations(pic, *work.sky, view, ra_obj, dc_obj, work.scratch, work.label_room, report);
   draw_stars(pic, view, ra_obj, dc_obj, stars_, report);
+  if (report.options.path) draw_path(pic, view, report.options.path->horizon, report.path);
   draw_bodies(pic, view, ra_obj, dc_obj, bodies, report);
   draw_find_mark(pic, view, *work.sky, moon_radius, report);
   print_caption(pic, report.caption);
+}
+
+void FrameDriver::prepare_motion(FrameReport& report) {
+  if (report.options.trails)
+    trails_.hold_view({report.view_alt, report.view_az, report.options.zoom});
+  if (report.options.path) report.path = path_for(*report.options.path);
+}
+
+const std::vector<PathPlace>& FrameDriver::path_for(const BodyPath& path) {
+  if (!path_ || path_->path != path) {
+    const FrameMoment first = first_moment_.value_or(FrameMoment{});
+    path_ =
+        PathMemo{path, path_places(path.object, path.days, path.from_t2000.value_or(first.t2000),
+                                   path.from_ut.value_or(first.ut_now))};
+  }
+  return path_->places;
 }
 
 void FrameDriver::draw_again(Surface& pic, FrameReport& slot, const FrameMoment& moment) {
@@ -190,7 +218,8 @@ void FrameDriver::draw_again(Surface& pic, FrameReport& slot, const FrameMoment&
   report.tjt = moment.tjt;
   report.ut_now = moment.ut_now;
   read_view_and_options(report);
-  draw_sky(pic, report, work_, ra_obj_, dc_obj_);
+  prepare_motion(report);
+  draw_sky(pic, report, work_, ra_obj_, dc_obj_, trails_);
   slot = std::move(report);
 }
 
@@ -202,9 +231,10 @@ FrameReport FrameDriver::draw_copy(Surface& pic, const FrameReport& frame) const
   report.view_alt = frame.view_alt;
   report.view_az = frame.view_az;
   report.options = frame.options;
+  report.path = frame.path;
   SkyWork work;
   ObjectArray ra_obj = ra_obj_, dc_obj = dc_obj_;
-  draw_sky(pic, report, work, ra_obj, dc_obj);
+  draw_sky(pic, report, work, ra_obj, dc_obj, trails_);
   return report;
 }
 

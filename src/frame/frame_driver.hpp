@@ -17,6 +17,7 @@
 #include "frame/frame_report.hpp"
 #include "frame/star_field.hpp"
 #include "frame/start_moment.hpp"
+#include "frame/trail_layer.hpp"
 #include "render/dome_cache.hpp"
 #include "render/surface.hpp"
 
@@ -87,6 +88,9 @@ class FrameDriver {
   // rounded half to even and held to what the timer accepts, 0..65535.
   static int interval_ms(double hundredths);
 
+  // 軌跡: the trails so far (empty while the option is off).
+  const TrailLayer& trails() const { return trails_; }
+
  private:
   void set_up(const StartMoment& start, bool enable_timer);
   void read_view_and_options(FrameReport& report);
@@ -103,8 +107,15 @@ class FrameDriver {
     std::vector<LabelBox> label_room;  // what the names keep clear of
   };
   // The bodies' places of the moment go into ra_obj and dc_obj 301..311.
+  // The trails, when on, are laid from trails; the path, when asked for, is
+  // the report's own (report.path, made by the caller).
   void draw_sky(Surface& pic, FrameReport& report, SkyWork& work, ObjectArray& ra_obj,
-                ObjectArray& dc_obj) const;
+                ObjectArray& dc_obj, const TrailLayer& trails) const;
+  // The trails and the path for a frame about to be drawn live: the trails
+  // start again when its view differs, the path made when its options change.
+  void prepare_motion(FrameReport& report);
+  // 動きを描く's places for the frame's options, made again only when they change.
+  const std::vector<PathPlace>& path_for(const BodyPath& path);
 
   const FieldReader& fields_;
   FrameTimer& timer_;
@@ -127,6 +138,13 @@ class FrameDriver {
   bool drawn_any_ = false;
   SteadyClock steady_ms_;
   std::optional<std::int64_t> last_frame_ms_;  // the steady clock at the last frame
+  TrailLayer trails_;
+  std::optional<FrameMoment> first_moment_;  // of the first frame since the start
+  struct PathMemo {
+    BodyPath path;
+    std::vector<PathPlace> places;
+  };
+  std::optional<PathMemo> path_;
 };
 
 }  // namespace hz

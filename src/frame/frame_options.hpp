@@ -20,6 +20,19 @@ struct MarkedTarget {
   bool operator==(const MarkedTarget&) const = default;
 };
 
+// 動きを描く: a body's places at the same clock time on successive days.
+struct BodyPath {
+  int object = 0;  // the body's row of the object table, 301..311 (not the Earth)
+  int days = 1;    // how many places, one a day
+  // Each day's place where it stands in the sky at that clock time (the
+  // analemma), rather than among the stars of the frame on screen.
+  bool horizon = false;
+  // The first place's moment, centuries from J2000.0 and hours UT; none: the
+  // start moment.
+  std::optional<double> from_t2000, from_ut;
+  bool operator==(const BodyPath&) const = default;
+};
+
 struct FrameOptions {
   bool grid = false;                      // 等高度・方位線: draw the altitude-azimuth grid
   bool stars_by_day = false;              // 昼間の星: stars and planets by day as well
@@ -36,6 +49,10 @@ struct FrameOptions {
   TimeStep step;
   // The object found last, ringed until the view changes; none: no ring.
   std::optional<MarkedTarget> marked;
+  // 軌跡: every star and body leaves its trail while the sky runs.
+  bool trails = false;
+  // 動きを描く: the path of a body, drawn among the stars.
+  std::optional<BodyPath> path;
 
   // Whether anything of the constellations is drawn.
   bool any_constellation() const {

@@ -11,6 +11,7 @@
 #include "common/object_layout.hpp"
 #include "frame/caption.hpp"
 #include "frame/frame_options.hpp"
+#include "frame/path_place.hpp"
 #include "render/sky_rotation.hpp"
 #include "render/surface.hpp"
 
@@ -56,6 +57,8 @@ struct FrameReport {
   std::vector<int> names_drawn;
   // Where the ring of 天体を探す was drawn (its centre), if it was.
   std::optional<Point> mark;
+  // The places of 動きを描く's path, as drawn; empty without one.
+  std::vector<PathPlace> path;
 };
 
 }  // namespace hz

@@ -146,6 +146,17 @@ void MemorySurface::pset_all(std::span<const Point> points, Rgb c) {
   for (const Point& p : points) raster_point(g, p.x, p.y, c);
 }
 
+void MemorySurface::pset_indices(std::span<const std::uint32_t> indices, Rgb c) {
+  if (indices.empty()) return;
+  std::uint8_t* bytes = drawn_on().data();
+  for (const std::uint32_t i : indices) {
+    std::uint8_t* p = bytes + 4 * std::size_t(i);
+    p[0] = static_cast<std::uint8_t>(red_of(c));
+    p[1] = static_cast<std::uint8_t>(green_of(c));
+    p[2] = static_cast<std::uint8_t>(blue_of(c));
+  }
+}
+
 std::optional<Rgb> MemorySurface::point(double x, double y) const {
   const auto px = pixel_of(x);
   const auto py = pixel_of(y);

@@ -73,6 +73,7 @@ class MemorySurface : public Surface {
   void polyline(std::span<const Point> points, Rgb c) override;
   void pset(double x, double y, Rgb c) override;
   void pset_all(std::span<const Point> points, Rgb c) override;
+  void pset_indices(std::span<const std::uint32_t> indices, Rgb c) override;
   // The colour of the pixel; texts, not being pixels here, never show.
   std::optional<Rgb> point(double x, double y) const override;
 

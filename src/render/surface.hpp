@@ -6,6 +6,7 @@
 // a non-finite coordinate draws nothing.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <span>
@@ -113,6 +114,15 @@ class Surface {
   // Their pixels by default, which is how a raster surface draws them; a
   // vector surface keeps them as circles.
   virtual void discs(std::span<const Point> centres, double radius, Rgb c);
+
+  // Many whole pixels of one colour, each by its index y * surface_width + x
+  // (all on the surface): a layer the caller keeps as pixels (the trails),
+  // set again every frame, which a surface may set in one sweep.
+  virtual void pset_indices(std::span<const std::uint32_t> indices, Rgb c) {
+    for (const std::uint32_t i : indices) {
+      pset(static_cast<double>(i % surface_width), static_cast<double>(i / surface_width), c);
+    }
+  }
   // The colour of one pixel; nothing for a point outside the surface.
   virtual std::optional<Rgb> point(double x, double y) const = 0;
 

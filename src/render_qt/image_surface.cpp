@@ -243,6 +243,13 @@ void ImageSurface::pset_all(std::span<const Point> points, Rgb c) {
   for (const Point& p : points) raster_point(g, p.x, p.y, c);
 }
 
+void ImageSurface::pset_indices(std::span<const std::uint32_t> indices, Rgb c) {
+  if (indices.empty()) return;
+  auto* bits = reinterpret_cast<QRgb*>(drawn_on().bits());
+  const QRgb q = to_qrgb(c);
+  for (const std::uint32_t i : indices) bits[i] = q;
+}
+
 std::optional<Rgb> ImageSurface::point(double x, double y) const {
   const auto px = pixel_of(x);
   const auto py = pixel_of(y);

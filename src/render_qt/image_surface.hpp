@@ -56,6 +56,7 @@ class ImageSurface : public Surface {
   void polyline(std::span<const Point> points, Rgb c) override;
   void pset(double x, double y, Rgb c) override;
   void pset_all(std::span<const Point> points, Rgb c) override;
+  void pset_indices(std::span<const std::uint32_t> indices, Rgb c) override;
   std::optional<Rgb> point(double x, double y) const override;
 
   // Records the pixels that differ from the background colour.

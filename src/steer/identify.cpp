@@ -13,6 +13,7 @@
 #include "render/moon_phase_angle.hpp"
 #include "render/sky_rotation.hpp"
 #include "steer/almanac_tip.hpp"
+#include "steer/disc_page.hpp"
 #include "text/decimal_text.hpp"
 #include "text/dms.hpp"
 #include "text/object_names.hpp"
@@ -148,6 +149,7 @@ std::string describe_object(const FrameReport& frame, const StarTables& stars, i
     (out += "\n輝面 ") += fixed_text(100 * p.lit, 0);
     (out += "%  ") += p.waxing ? "満ちていく月" : "欠けていく月";
   }
+  out += disc_tip(i, frame.t2000);
   return out + almanac_tip(frame, i);
 }
 

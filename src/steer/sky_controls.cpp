@@ -22,6 +22,7 @@ std::optional<SkySwitch> sky_switch_named(std::string_view name) {
       {"names", SkySwitch::names},
       {"boundaries", SkySwitch::boundaries},
       {"faintStars", SkySwitch::faint_stars},
+      {"trails", SkySwitch::trails},
   };
   for (const Named& n : table)
     if (n.name == name) return n.s;
@@ -40,6 +41,8 @@ bool& SkyControls::at(SkySwitch s) {
       return names;
     case SkySwitch::boundaries:
       return boundaries;
+    case SkySwitch::trails:
+      return trails;
     case SkySwitch::faint_stars:
       break;
   }
@@ -54,6 +57,7 @@ FrameOptions SkyControls::options() const {
   o.constellation_names = names;
   o.constellation_boundaries = boundaries;
   if (faint_stars) o.magnitude_limit = faint_star_limit;
+  o.trails = trails;
   o.zoom = zoom_of_level(zoom_level);
   o.step = step_of_choice(step_choice, backward);
   return o;
@@ -90,6 +94,7 @@ std::optional<SkyKeyAction> sky_key(std::string_view key, bool shift, bool other
   if (!shift && (key == "c" || key == "C")) a.toggle = SkySwitch::lines;
   if (!shift && (key == "v" || key == "V")) a.toggle = SkySwitch::names;
   if (!shift && (key == "b" || key == "B")) a.toggle = SkySwitch::boundaries;
+  if (!shift && (key == "t" || key == "T")) a.toggle = SkySwitch::trails;
   if (a.toggle) return a;
   // + is Shift+; on a Japanese keyboard: Shift is allowed with + and -.
   if (key == "+" || key == "=") a.zoom_steps = 1;

@@ -18,7 +18,7 @@ namespace hz {
 constexpr double faint_star_limit = 6.0;
 
 // A switch of the controls, by the name the web page gives it.
-enum class SkySwitch { grid, stars_by_day, lines, names, boundaries, faint_stars };
+enum class SkySwitch { grid, stars_by_day, lines, names, boundaries, faint_stars, trails };
 std::optional<SkySwitch> sky_switch_named(std::string_view name);
 
 struct SkyControls {
@@ -28,6 +28,7 @@ struct SkyControls {
   bool names = false;         // 星座名
   bool boundaries = false;    // 星座の境界
   bool faint_stars = false;   // 6等星まで
+  bool trails = false;        // 軌跡
   int zoom_level = 0;         // 0..zoom_level_max
   std::size_t step_choice = standard_step_choice();
   bool backward = false;  // 逆向き
@@ -56,6 +57,7 @@ TimeStep step_of_choice(std::size_t choice, bool backward);
 // turn the line of sight 5 degrees (1 with Shift), with or without Shift.
 // Keys are named as the web's KeyboardEvent.key names them ("c", "+",
 // "ArrowUp"); with Ctrl, Alt or another modifier a key does nothing here.
+// T toggles the trails (軌跡), without Shift as well.
 struct SkyKeyAction {
   std::optional<SkySwitch> toggle;
   int zoom_steps = 0;

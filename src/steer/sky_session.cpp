@@ -10,8 +10,10 @@
 #include "frame/field_table.hpp"
 #include "frame/time_step.hpp"
 #include "steer/almanac_page.hpp"
+#include "steer/disc_page.hpp"
 #include "steer/find_view.hpp"
 #include "steer/identify.hpp"
+#include "steer/path_target.hpp"
 #include "steer/session_fields.hpp"
 #include "steer/view_steps.hpp"
 
@@ -23,7 +25,33 @@ SkySession::SkySession(FieldStore& fields, FrameTimer& timer, Surface& picture1,
 FrameOptions SkySession::options() const {
   FrameOptions o = fields_.options();
   o.marked = marked_;
+  o.path = path_;
   return o;
+}
+
+void SkySession::draw_path(int object) {
+  const FrameReport* f = driver_.frame_on_screen();
+  if (!f) return;
+  path_ = path_from(*f, object);
+  options_changed();
+}
+
+std::string SkySession::path_action_at(double x, double y) const {
+  const FrameReport* f = driver_.frame_on_screen();
+  const auto body = f ? path_target(*f, driver_.stars(), x, y) : std::nullopt;
+  return body ? path_action_text(*body) : std::string();
+}
+
+bool SkySession::draw_path_at(double x, double y) {
+  const FrameReport* f = driver_.frame_on_screen();
+  const auto body = f ? path_target(*f, driver_.stars(), x, y) : std::nullopt;
+  if (body) draw_path(*body);
+  return body.has_value();
+}
+
+void SkySession::clear_path() {
+  path_.reset();
+  options_changed();
 }
 
 void SkySession::set_texts(const FieldTexts& texts) {
@@ -127,7 +155,7 @@ std::string SkySession::almanac_html(const JstMinute& now) const {
   const std::optional<JstMoment> jst = jst_moment(m.t2000);
   const std::optional<std::string> page =
       jst ? almanac_page(m.lon_obs, m.lat_obs, jst->date) : std::nullopt;
-  return page ? *page : reason_html(no_almanac_ja);
+  return page ? *page + disc_html(m.t2000) : reason_html(no_almanac_ja);
 }
 
 std::string SkySession::seconds_line() const {

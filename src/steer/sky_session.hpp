@@ -92,6 +92,16 @@ class SkySession : private FieldReader {
   // The zoom or the line of sight changed: the ring of the last find goes,
   // and the change shows as options_changed does.
   void view_changed();
+  // 動きを描く: the path of a body (path_target.hpp) from the moment on
+  // screen, until cleared; none before the first frame.
+  void draw_path(int object);
+  void clear_path();
+  // The same at a point of the frame on screen (the body there, else the
+  // one last found): the menu item's text (「動きを描く（火星）」), empty when
+  // there is no body; drawing it, whether there was one.
+  std::string path_action_at(double x, double y) const;
+  bool draw_path_at(double x, double y);
+  bool has_path() const { return path_.has_value(); }
   // The line of sight was typed by hand: the ring of the last find goes.
   void view_typed() { marked_.reset(); }
 
@@ -118,6 +128,7 @@ class SkySession : private FieldReader {
   FrameDriver driver_;
   // What the last find found, ringed on the sky until the view changes.
   std::optional<MarkedTarget> marked_;
+  std::optional<BodyPath> path_;  // 動きを描く
 };
 
 // The file name a saved frame is offered under: the caption's date and time

@@ -72,6 +72,12 @@ class Sky {
   bool key(std::string_view key, bool shift, bool other_modifier);
   bool centre_on(double x, double y);
   bool can_centre_on(double x, double y) const { return session_.direction_at(x, y).has_value(); }
+  // 動きを描く at a point: the menu item's text ("" for none), drawing it;
+  // 動きを消す.
+  std::string path_action(double x, double y) const { return session_.path_action_at(x, y); }
+  bool draw_path_at(double x, double y) { return session_.draw_path_at(x, y); }
+  void clear_path() { session_.clear_path(); }
+  bool has_path() const { return session_.has_path(); }
   std::string tip_at(double x, double y) const { return session_.tip_at(x, y); }
   // 暦 of the day on screen as HTML, or why there is none.
   std::string almanac(double epoch_ms) const;

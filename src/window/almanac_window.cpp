@@ -8,6 +8,7 @@
 
 #include "almanac/jst_day.hpp"
 #include "steer/almanac_page.hpp"
+#include "steer/disc_page.hpp"
 
 namespace hz {
 
@@ -36,7 +37,7 @@ void AlmanacWindow::show_day(double lon, double lat, double t2000) {
     show_reason(QString::fromUtf8(no_almanac_ja));
     return;
   }
-  body_->setText(QString::fromStdString(*page));
+  body_->setText(QString::fromStdString(*page + disc_html(t2000)));
   shown_ = now;
   adjustSize();
 }

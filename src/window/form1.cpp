@@ -262,10 +262,15 @@ void Form1::build_controls() {
   connect(steering_, &SteeringPanel::placeChosen, this, &Form1::choose_place);
   connect(steering_, &SteeringPanel::findRequested, this, &Form1::find_target);
   connect(steering_, &SteeringPanel::stepClicked, this, &Form1::step_clicked);
+  connect(steering_, &SteeringPanel::trailsToggled, this, &Form1::display_changed);
   for (PictureBox* p : {picture1_, picture2_}) {
     connect(p, &PictureBox::dragged, this, &Form1::drag_view);
     connect(p, &PictureBox::zoomSteps, steering_, &SteeringPanel::zoom_by);
     connect(p, &PictureBox::centreOn, this, [this](const HorizonDirection& d) { set_view(d); });
+    connect(p, &PictureBox::drawPath, this, [this](int object) {
+      object == 0 ? session_->clear_path() : session_->draw_path(object);
+      show_if_paused();
+    });
   }
 
   connect(findChild<QPushButton*>("Command1"), &QPushButton::clicked, this, &Form1::Command1_Click);
@@ -424,7 +429,9 @@ void Form1::keyPressEvent(QKeyEvent* event) {
     return;
   }
   event->accept();
-  if (action->toggle) {
+  if (action->toggle == SkySwitch::trails) {
+    steering_->toggle_trails();
+  } else if (action->toggle) {
     display_->toggle(*action->toggle);
   } else if (action->zoom_steps != 0) {
     steering_->zoom_by(action->zoom_steps);

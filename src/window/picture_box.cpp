@@ -27,6 +27,7 @@
 #include "render_qt/chart_page.hpp"
 #include "render_qt/png_encode.hpp"
 #include "steer/identify.hpp"
+#include "steer/path_target.hpp"
 #include "steer/sky_session.hpp"
 #include "window/save_reason.hpp"
 
@@ -262,6 +263,17 @@ void PictureBox::contextMenuEvent(QContextMenuEvent* event) {
     menu.addAction(QStringLiteral("ここを中心に"), this,
                    [this, d = *direction] { emit centreOn(d); });
   }
+  // The body under the pointer, else the one last found.
+  const FrameReport* frame = driver_ && surface_.visible() ? driver_->shown_frame() : nullptr;
+  const QPointF at = event->pos();
+  if (const auto body =
+          frame ? path_target(*frame, driver_->stars(), at.x(), at.y()) : std::nullopt) {
+    menu.addSeparator();
+    menu.addAction(QString::fromStdString(path_action_text(*body)), this,
+                   [this, i = *body] { emit drawPath(i); });
+  }
+  if (frame && frame->options.path)
+    menu.addAction(QStringLiteral("動きを消す"), this, [this] { emit drawPath(0); });
   menu.exec(event->globalPos());
 }
 

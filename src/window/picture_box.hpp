@@ -67,6 +67,8 @@ class PictureBox : public QWidget {
   void zoomSteps(int steps);
   // 「ここを中心に」: the line of sight toward that direction.
   void centreOn(hz::HorizonDirection direction);
+  // 動きを描く for a body (an index of the object table); 0: 動きを消す.
+  void drawPath(int object);
 
  protected:
   void paintEvent(QPaintEvent* event) override;

@@ -131,7 +131,13 @@ void SteeringPanel::build_step(QWidget* g) {
   step_->setCurrentIndex(static_cast<int>(SkyControls::standard_step_choice()));
   backward_ = new QCheckBox(QStringLiteral("逆向き"), g);
   backward_->setObjectName("BackwardBox");
-  backward_->setGeometry(inset, 46, inner_width, 18);
+  backward_->setGeometry(inset, 46, inner_width / 2, 18);
+  // Beside it, as the sky runs: the stars' trails, as on a long exposure.
+  trails_ = new QCheckBox(QStringLiteral("軌跡"), g);
+  trails_->setObjectName("TrailsBox");
+  trails_->setGeometry(inset + inner_width / 2, 46, inner_width - inner_width / 2, 18);
+  trails_->setToolTip(QStringLiteral("星と天体が動いた跡を残す（T キー）"));
+  connect(trails_, &QCheckBox::toggled, this, &SteeringPanel::trailsToggled);
 
   const int half = (inner_width - 5) / 2;
   step_back_ = new QPushButton(QStringLiteral("◀ 戻す"), g);
@@ -159,8 +165,11 @@ FrameOptions SteeringPanel::options(FrameOptions o) const {
   o.zoom = zoom();
   o.step = step_of_choice(static_cast<std::size_t>(std::max(step_->currentIndex(), 0)),
                           backward_->isChecked());
+  o.trails = trails_->isChecked();
   return o;
 }
+
+void SteeringPanel::toggle_trails() { trails_->toggle(); }
 
 double SteeringPanel::zoom() const { return zoom_of_level(zoom_level_); }
 

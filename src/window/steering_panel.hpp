@@ -24,13 +24,16 @@ class SteeringPanel : public QWidget {
  public:
   explicit SteeringPanel(QWidget* parent);
 
-  // The panel's part of the frame options (zoom and step), laid over o.
+  // The panel's part of the frame options (zoom, step, trails), laid over o.
   FrameOptions options(FrameOptions o) const;
 
   double zoom() const;
   int zoom_level() const { return zoom_level_; }
   // Zooms in (steps > 0) or out by that many levels, held to 1x..16x.
   void zoom_by(int steps);
+
+  // 軌跡 (the key T).
+  void toggle_trails();
 
   // The ◀ ▶ buttons work only while the sky stands still after a Start.
   void set_paused(bool paused);
@@ -51,6 +54,7 @@ class SteeringPanel : public QWidget {
   // The text of the find box when Enter is pressed or a completion chosen.
   void findRequested(const QString& text);
   void stepClicked(bool backward);
+  void trailsToggled();
 
  private:
   void build_zoom(QWidget* group);
@@ -67,6 +71,7 @@ class SteeringPanel : public QWidget {
   QLabel* find_result_ = nullptr;
   QComboBox* step_ = nullptr;
   QCheckBox* backward_ = nullptr;
+  QCheckBox* trails_ = nullptr;
   QPushButton* step_back_ = nullptr;
   QPushButton* step_on_ = nullptr;
   QLabel* moment_ = nullptr;

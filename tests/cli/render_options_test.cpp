@@ -71,6 +71,39 @@ TEST(RenderOptions, ZoomAndStepSetTheFrameOptions) {
   }
 }
 
+// --trails draws the frames of its hours at the step; --path takes --days
+// (60 without it), a body by its English (any case) or Japanese name.
+TEST(RenderOptions, MotionOptionsSetTheFramesAndThePath) {
+  const struct {
+    std::vector<std::string> args;
+    bool trails;
+    long frames;
+    int path_object;  // 0: none
+    int path_days;
+    bool horizon, planets;
+  } cases[] = {
+      {{"--trails", "1"}, true, 61, 0, 0, false, false},
+      {{"--trails=24", "--step", "10m"}, true, 145, 0, 0, false, false},
+      {{"--trails", "0.01", "--step", "1h"}, true, 2, 0, 0, false, false},
+      {{"--path", "Mars", "--days", "123"}, false, 1, sun_index + 4, 123, false, false},
+      {{"--path=月"}, false, 1, moon_index, 60, false, false},
+      {{"--path", "sun", "--path-horizon", "--days=365"}, false, 1, sun_index, 365, true, false},
+      {{"--planets"}, false, 1, 0, 0, false, true},
+  };
+  for (const auto& c : cases) {
+    const RenderOptions o = parse_ok(c.args);
+    EXPECT_EQ(o.frame.trails, c.trails) << c.args[0];
+    EXPECT_EQ(o.frames, c.frames) << c.args[0];
+    EXPECT_EQ(o.frame.path ? o.frame.path->object : 0, c.path_object) << c.args[0];
+    if (o.frame.path) {
+      EXPECT_EQ(o.frame.path->days, c.path_days);
+      EXPECT_EQ(o.frame.path->horizon, c.horizon);
+      EXPECT_FALSE(o.frame.path->from_t2000) << "from the start moment";
+    }
+    EXPECT_EQ(o.planets, c.planets);
+  }
+}
+
 TEST(RenderOptions, BadUsageIsAnError) {
   const std::vector<std::vector<std::string>> bad = {
       {"--frames", "0"},
@@ -98,6 +131,14 @@ TEST(RenderOptions, BadUsageIsAnError) {
       {"--step", "--1h"},
       {"--step=+1h"},
       {"--step"},
+      {"--trails", "0"},
+      {"--trails", "1", "--frames", "3"},
+      {"--path", "earth"},
+      {"--path", "sirius"},
+      {"--path", "mars", "--days", "3661"},
+      {"--path-horizon"},
+      {"--days", "3"},
+      {"--planets=1"},
   };
   for (const auto& args : bad) {
     EXPECT_TRUE(std::holds_alternative<std::string>(parse_render_options(args))) << args[0];
@@ -181,7 +222,11 @@ TEST(RenderOptions, HelpNamesEveryOption) {
                            "--place",
                            "--find",
                            "--zoom",
-                           "--step"}) {
+                           "--step",
+                           "--trails",
+                           "--path",
+                           "--path-horizon",
+                           "--planets"}) {
     EXPECT_NE(usage.find(name), std::string::npos) << name;
   }
   EXPECT_NE(usage.find("mag code name;"), std::string::npos) << "the table's last column";

@@ -26,6 +26,7 @@ TEST(SkyKeys, EachKeyDoesWhatTheWindowAlwaysDid) {
       {"c", false, false, SkySwitch::lines, 0, 0, 0, true},
       {"V", false, false, SkySwitch::names, 0, 0, 0, true},
       {"b", false, false, SkySwitch::boundaries, 0, 0, 0, true},
+      {"t", false, false, SkySwitch::trails, 0, 0, 0, true},
       {"C", true, false, {}, 0, 0, 0, false},  // Shift+C is not C
       {"+", true, false, {}, 1, 0, 0, true},   // + needs Shift on a Japanese keyboard
       {"=", false, false, {}, 1, 0, 0, true},

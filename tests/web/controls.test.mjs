@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The page's controls reach the session as the window's do: drags, the wheel and a pinch on the
-// scaled canvas, 天体を探す, a refused start, 今 in another time zone, 保存, and a failing module.
+// scaled canvas, 天体を探す, 動きを描く, a refused start, 今 in another time zone, 保存, and a failing module.
 import assert from 'node:assert/strict';
 import {execFileSync} from 'node:child_process';
 import fs from 'node:fs';
@@ -136,6 +136,34 @@ test('天体を探す 木星 turns the view to Jupiter of the native object tabl
   assert.ok(Math.abs(Number(f.view_altitude) - deg('alt_rad')) <= 0.1, `altitude ${f.view_altitude} vs ${deg('alt_rad')}`);
   const daz = Math.abs(((Number(f.view_azimuth) - deg('az_rad') + 540) % 360) - 180);
   assert.ok(daz <= 0.1, `azimuth ${f.view_azimuth} vs ${deg('az_rad')}`);
+  await page.browserContext().close();
+});
+
+// The path's colour (frame/body_path.hpp) on the canvas.
+const pathPixels = (page) =>
+  page.$eval('#sky', (c) => {
+    const d = c.getContext('2d').getImageData(0, 0, c.width, c.height).data;
+    let n = 0;
+    for (let i = 0; i < d.length; i += 4) n += d[i] === 110 && d[i + 1] === 220 && d[i + 2] === 130;
+    return n;
+  });
+
+test('動きを描く on the found 木星 draws its path, 動きを消す takes it away', async () => {
+  const page = await openSite(browser);
+  await startPaused(page, tokyo);
+  await page.type('#find', '木星');
+  await page.keyboard.press('Enter');
+  assert.equal(await pathPixels(page), 0);
+  const p = await clientPoint(page, 320, 350);  // the found object is centred
+  await page.mouse.click(p.x, p.y, {button: 'right'});
+  assert.equal(await page.$eval('#menu-path', (b) => (b.hidden ? '' : b.textContent)), '動きを描く（木星）');
+  await page.click('#menu-path');
+  await nextFrames(page);
+  assert.ok((await pathPixels(page)) > 100, 'the path on the canvas');
+  await page.mouse.click(p.x, p.y, {button: 'right'});
+  await page.click('#menu-path-clear');
+  await nextFrames(page);
+  assert.equal(await pathPixels(page), 0);
   await page.browserContext().close();
 });
 
