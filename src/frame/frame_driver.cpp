@@ -163,6 +163,7 @@ void FrameDriver::draw_sky(Surface& pic, FrameReport& report) {
   }
 
   report.caption = caption_lines(report.t2000);
+  pic.set_pixel_ratio(report.options.pixel_ratio);
   pic.set_back_color(report.sky);
   draw_dome(pic, dome_, view, report);
   if (!sky_) sky_.emplace(epoch_t2000_);
