@@ -26,6 +26,16 @@ inline double usable_pixel_ratio(double ratio) {
   return ratio > max_pixel_ratio ? max_pixel_ratio : ratio;
 }
 
+// The ratio to draw at on a screen of that device pixel ratio: the nearest
+// of pixel_ratios, the larger of two as near; 1 for a ratio not a number.
+inline double pixel_ratio_for_screen(double device_ratio) {
+  double best = pixel_ratios[0];
+  for (double r : pixel_ratios) {
+    if (std::fabs(r - device_ratio) <= std::fabs(best - device_ratio)) best = r;
+  }
+  return best;
+}
+
 struct DeviceScale {
   double ratio = 1;
 

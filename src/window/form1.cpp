@@ -8,11 +8,13 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QWindow>
 #include <algorithm>
 #include <vector>
 
 #include "frame/field_table.hpp"
 #include "places/places.hpp"
+#include "render/device_scale.hpp"
 #include "render_qt/fonts.hpp"
 #include "steer/sky_controls.hpp"
 #include "time/jst_now.hpp"
@@ -463,7 +465,20 @@ FrameOptions Form1::options() const {
   FrameOptions o;
   o.grid = findChild<QRadioButton*>(grid_buttons.on)->isChecked();
   o.stars_by_day = findChild<QRadioButton*>(day_stars_buttons.on)->isChecked();
+  // The sky as sharp as the screen it is on.
+  o.pixel_ratio = pixel_ratio_for_screen(devicePixelRatioF());
   return steering_->options(display_->options(o));
+}
+
+void Form1::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  // On a screen of another scale the sky is drawn at once at its ratio when
+  // it stands still; a running sky takes it with its next frame.
+  QWindow* handle = window()->windowHandle();
+  if (handle && !screen_watched_) {
+    screen_watched_ = true;
+    connect(handle, &QWindow::screenChanged, this, [this] { show_if_paused(); });
+  }
 }
 
 }  // namespace hz
