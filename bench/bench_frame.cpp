@@ -11,7 +11,11 @@
 
 #include "cli/headless_frames.hpp"
 #include "cli/render_options.hpp"
+#include "frame/chart_title.hpp"
 #include "render/dome.hpp"
+#include "render/svg_chart.hpp"
+#include "render/vector_surface.hpp"
+#include "render_qt/chart_page.hpp"
 #include "render_qt/fonts.hpp"
 #include "render_qt/image_surface.hpp"
 #include "render_qt/offscreen_app.hpp"
@@ -131,6 +135,31 @@ BENCHMARK(BM_EverythingOn)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_TurningViewEverythingOn)->Arg(90)->Arg(45)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_GridOnAtRatio)->Arg(1)->Arg(2)->Arg(3)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_TurningViewAtRatio)->Arg(1)->Arg(2)->Arg(3)->Unit(benchmark::kMicrosecond);
+
+// A star chart of the frame with everything on, in the print style, as
+// hoshizora-render --svg (0) or --pdf (1) makes it: the frame drawn again as
+// shapes, then written out whole (an A4 page for the PDF).
+void BM_ChartEverythingOn(benchmark::State& state) {
+  hz::RenderOptions options = tokyo_night(everything);
+  hz::OptionFields fields(options);
+  hz::HeadlessFrames frames(fields);
+  frames.driver().start();
+  std::size_t bytes = 0;
+  for (auto _ : state) {
+    hz::VectorSurface chart;
+    const hz::FrameReport& frame = frames.driver().last_frame();
+    const std::string title = hz::chart_title(frames.driver().draw_copy(chart, frame), "");
+    if (state.range(0) == 0) {
+      bytes = hz::svg_chart(chart.drawing(), hz::ChartStyle::print, title).size();
+    } else {
+      const auto pdf = hz::pdf_chart(chart.drawing(), hz::ChartStyle::print, title, hz::Paper::a4);
+      bytes = pdf ? static_cast<std::size_t>(pdf->size()) : 0;
+    }
+    benchmark::DoNotOptimize(bytes);
+  }
+  state.counters["bytes"] = static_cast<double>(bytes);
+}
+BENCHMARK(BM_ChartEverythingOn)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -10,7 +10,7 @@ set -eu
 packages="g++ cmake ninja-build qt6-base-dev qt6-translations-l10n fonts-ipafont-gothic"
 case "${1:-test}" in
   run) ;;
-  test) packages="$packages locales libgtest-dev libgmock-dev libbenchmark-dev clang-format clang libfuzzer-14-dev desktop-file-utils appstream lintian man-db dpkg-dev file python3" ;;
+  test) packages="$packages locales libxml2-utils poppler-utils libgtest-dev libgmock-dev libbenchmark-dev clang-format clang libfuzzer-14-dev desktop-file-utils appstream lintian man-db dpkg-dev file python3" ;;
   fuzz) packages="$packages clang libfuzzer-14-dev libclang-rt-14-dev" ;;
   *) echo "usage: install-deps.sh run|test|fuzz" >&2; exit 2 ;;
 esac

@@ -23,8 +23,8 @@
 # (topocentric, no refraction), the azimuth turned to north 0, east 90.
 #
 # Columns: east longitude and latitude (degrees), the JST date, the body, the
-# event (rise, set, transit, civil_dawn ... astronomical_dusk, new_moon ...
-# last_quarter; "day" is a marker row present for every body and date, so
+# event (rise, set, transit, rise_35, set_35, civil_dawn ... astronomical_dusk,
+# new_moon ... last_quarter; "day" is a marker row present for every body and date, so
 # that a day without events is still listed), the time in hours after 0:00
 # JST of the date, and the azimuth and altitude in degrees ("-" for phases).
 set -eu
@@ -151,6 +151,28 @@ crossings() { # kind lon lat jd0
     }'
 }
 
+# Rising and setting at the standard horizon, the rules' 35' of refraction
+# below the geometric one (the Sun's upper limb: its topocentric
+# semi-diameter lower still), read from swetest's altitudes a minute apart as
+# the twilights are: "rise_35 <hours> <azimuth> <altitude>", "set_35 ...".
+standard_horizon() { # body-number lon lat jd0
+  swetest -j"$4" -ut -p"$1" -fih/ -geopos"$2,$3,0" -topo -emos -head -g, -n1441 -s1m |
+    awk -F, -v sun=$(($1 == 0)) '
+    {
+      az = $1 + 180; if (az >= 360) az -= 360
+      d = $3; gsub(/[^0-9.]+/, " ", d); split(d, dms, " ")
+      level = -35 / 60 - (sun ? (dms[1] + dms[2] / 60 + dms[3] / 3600) / 2 : 0)
+      q = $2 - level
+      if (NR > 1 && (pq < 0) != (q < 0)) {
+        f = -pq / (q - pq); h = (NR - 2 + f) / 60
+        a = paz + f * (az - paz); if (a >= 360) a -= 360
+        if (h < 24) printf "%s %.6f %.4f %.4f\n", (q > pq ? "rise_35" : "set_35"), h, a, \
+          plevel + f * (level - plevel)
+      }
+      pq = q; paz = az; plevel = level
+    }'
+}
+
 write() {
   printf 'lon\tlat\tdate_jst\tbody\tevent\thours_jst\taz_deg\talt_deg\n'
   cases | while read -r lon lat date why; do
@@ -169,6 +191,7 @@ write() {
           while read -r event hours; do
             echo "$event $hours $(az_alt "$lon" "$lat" "$jd0" $p "$hours")"
           done
+        standard_horizon $p "$lon" "$lat" "$jd0"
         if [ $body = Sun ]; then crossings twilight "$lon" "$lat" "$jd0"; fi
         if [ $body = Moon ]; then crossings phase "$lon" "$lat" "$jd0"; fi
       } | sort -k2 -g |

@@ -30,6 +30,7 @@ std::optional<std::string> parse_place_find_option(
              "(see --place list)";
     }
     for (const auto& [f, text] : place_fields(*p)) o.texts[f] = text;
+    o.place_name = place_label(*p);
     return "";
   }
   if (name == "--find") {

@@ -13,9 +13,13 @@
 #include "cli/place_find_options.hpp"
 #include "cli/progress_line.hpp"
 #include "cli/render_options.hpp"
+#include "frame/chart_title.hpp"
 #include "frame/field_table.hpp"
 #include "output/safe_write.hpp"
 #include "output/std_streams.hpp"
+#include "render/svg_chart.hpp"
+#include "render/vector_surface.hpp"
+#include "render_qt/chart_page.hpp"
 #include "render_qt/fonts.hpp"
 #include "render_qt/japanese_font.hpp"
 #include "render_qt/offscreen_app.hpp"
@@ -52,6 +56,26 @@ int write_outputs(const hz::RenderOptions& o, const hz::HeadlessFrames* frames,
       ok = false;
     } else {
       ok = written(hz::write_file(*o.png, std::string_view(png->constData(), png->size()))) && ok;
+    }
+  }
+  if (o.svg || o.pdf) {
+    // The last frame drawn once more, as shapes.
+    const hz::FrameDriver& driver = frames->driver();
+    hz::VectorSurface chart;
+    const hz::FrameReport frame = driver.draw_copy(chart, driver.last_frame());
+    const std::string title =
+        o.style == hz::ChartStyle::print ? hz::chart_title(frame, o.place_name) : "";
+    if (o.svg) {
+      ok = written(hz::write_file(*o.svg, hz::svg_chart(chart.drawing(), o.style, title))) && ok;
+    }
+    if (o.pdf) {
+      const auto pdf = hz::pdf_chart(chart.drawing(), o.style, title, o.paper);
+      if (!pdf) {
+        std::cerr << "hoshizora-render: cannot write " << *o.pdf << ": the page cannot be made\n";
+        ok = false;
+      } else {
+        ok = written(hz::write_file(*o.pdf, std::string_view(pdf->constData(), pdf->size()))) && ok;
+      }
     }
   }
   if (o.table) {
@@ -126,8 +150,7 @@ int main(int argc, char** argv) {
       std::cerr << "hoshizora-render: cannot make the almanac: the calendar has no such days\n";
       return 2;
     }
-    if (!options->png && !options->table && !options->constellation_table)
-      return write_outputs(*options, nullptr, almanac);
+    if (!hz::wants_frame(*options)) return write_outputs(*options, nullptr, almanac);
   }
 
   hz::OffscreenApp<QGuiApplication> app(argv[0]);

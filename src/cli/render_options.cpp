@@ -128,6 +128,7 @@ std::variant<RenderOptions, std::string> parse_render_options(const std::vector<
       const auto v = take_value();
       if (!v) return name + " needs a value";
       o.texts[f.field] = *v;
+      if (f.field == Field::longitude || f.field == Field::latitude) o.place_name.clear();
     }
     if (known) continue;
     if (auto taken = parse_place_find_option(name, value.has_value(), take_value, now, o)) {
@@ -185,6 +186,20 @@ std::variant<RenderOptions, std::string> parse_render_options(const std::vector<
       const auto v = take_value();
       if (!v || v->empty()) return name + " needs a file";
       o.almanac = *v;
+    } else if (name == "--svg" || name == "--pdf") {
+      const auto v = take_value();
+      if (!v || v->empty()) return name + " needs a file";
+      (name == "--svg" ? o.svg : o.pdf) = *v;
+    } else if (name == "--style") {
+      const auto v = take_value();
+      const auto s = v ? chart_style_named(*v) : std::nullopt;
+      if (!s) return "--style needs screen or print, not '" + v.value_or("") + "'";
+      o.style = *s;
+    } else if (name == "--paper") {
+      const auto v = take_value();
+      const auto p = v ? paper_named(*v) : std::nullopt;
+      if (!p) return "--paper needs a4, a3 or letter, not '" + v.value_or("") + "'";
+      o.paper = *p;
     } else if (name == "--png" || name == "--table") {
       const auto v = take_value();
       if (!v || v->empty()) return name + " needs a file";
@@ -197,9 +212,15 @@ std::variant<RenderOptions, std::string> parse_render_options(const std::vector<
   return o;
 }
 
+bool wants_frame(const RenderOptions& o) {
+  return o.png || o.svg || o.pdf || o.table || o.constellation_table;
+}
+
 std::optional<std::string> output_clash(const RenderOptions& o) {
   const std::pair<const char*, const std::optional<std::string>*> outputs[] = {
       {"--png", &o.png},
+      {"--svg", &o.svg},
+      {"--pdf", &o.pdf},
       {"--table", &o.table},
       {"--constellation-table", &o.constellation_table},
       {"--almanac", &o.almanac}};
@@ -286,6 +307,20 @@ Running and output:
                         1.25, 1.5, 2 or 3, as on a screen of that scale;
                         the PNG is 641R x 665R, rounded, and the tables
                         keep the frame's 641 x 665 coordinates  (default 1)
+  --svg FILE            write the last drawn frame as an SVG star chart ("-"
+                        for standard output): stars as circles sized by
+                        magnitude, lines and the grid as paths, texts as
+                        text (in IPAGothic, the frame's Japanese gothic)
+  --pdf FILE            write it as a PDF page ("-" for standard output),
+                        the chart centred within 15 mm margins, its font
+                        embedded
+  --style STYLE         the colours of --svg and --pdf: screen, the
+                        window's, or print, for paper: white sky, black
+                        stars, grey grid and horizon, dark constellation
+                        lines and names, and a title line with the place and
+                        the moment above the chart           (default screen)
+  --paper PAPER         the page of --pdf, portrait: a4, a3 or letter
+                                                                 (default a4)
   --table FILE          write the last frame's object table as TSV ("-" for
                         standard output): '#' lines with t2000, tjt, ut_now,
                         is_day and the two caption lines, a header line, then
@@ -303,8 +338,8 @@ Running and output:
 A start moment that cannot be used (a month outside 0 to 13, a number that is
 not finite, a moment more than 999999 years from year 0) is refused: the reason
 goes to standard error and the exit status is 2. Bad usage also exits with 2,
-before any file is touched (an unknown --place or --find among it); so do two of --png, --table,
---constellation-table and --almanac naming the same file.
+before any file is touched (an unknown --place or --find among it); so do two of --png, --svg,
+--pdf, --table, --constellation-table and --almanac naming the same file.
 
 A file is replaced whole or not at all: it is written beside the old one and
 renamed over it only when every byte is on disk. When a file cannot be written

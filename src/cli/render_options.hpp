@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "frame/field_table.hpp"
+#include "render/chart_style.hpp"
 #include "steer/sky_target.hpp"
 #include "time/jst_now.hpp"
 
@@ -23,8 +24,13 @@ struct RenderOptions {
   std::optional<std::string> constellation_table;  // --constellation-table FILE
   std::optional<std::string> almanac;              // --almanac FILE, "-" for standard output
   long days = 1;                                   // --days, for --almanac
-  bool list_places = false;                        // --place list
-  std::optional<SkyTarget> find;                   // --find NAME
+  std::optional<std::string> svg;                  // --svg FILE, "-" for standard output
+  std::optional<std::string> pdf;                  // --pdf FILE, "-" for standard output
+  ChartStyle style = ChartStyle::screen;           // --style, of --svg and --pdf
+  Paper paper = Paper::a4;                         // --paper, of --pdf
+  std::string place_name;         // of --place, while no field of the place is typed after it
+  bool list_places = false;       // --place list
+  std::optional<SkyTarget> find;  // --find NAME
   bool help = false;
   bool version = false;  // --version
 };
@@ -35,8 +41,11 @@ std::variant<RenderOptions, std::string> parse_render_options(const std::vector<
                                                               const JstMinute& now);
 std::variant<RenderOptions, std::string> parse_render_options(const std::vector<std::string>& args);
 
-// Why the outputs cannot be written as asked: two of --png, --table,
-// --constellation-table and --almanac naming one file (by name, or the same file by
+// Whether a frame is to be drawn: an output of one is asked for.
+bool wants_frame(const RenderOptions& o);
+
+// Why the outputs cannot be written as asked: two of --png, --svg, --pdf,
+// --table, --constellation-table and --almanac naming one file (by name, or the same file by
 // another name); nothing when they can.
 // Looks at the file system, and changes nothing there.
 std::optional<std::string> output_clash(const RenderOptions& o);

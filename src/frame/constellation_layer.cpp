@@ -106,20 +106,6 @@ void draw_names(Surface& pic, const FieldGeometry& field, ConstellationSky& sky,
   pic.print_all(texts);
 }
 
-// The pixels of a star's dot about its rounded centre: the digital disc
-// that circle draws for that radius (filled in the outline's colour).
-std::vector<Point> dot_offsets(double radius) {
-  std::vector<Point> offsets;
-  const int n = static_cast<int>(std::ceil(radius));
-  for (int dy = -n; dy <= n; ++dy) {
-    for (int dx = -n; dx <= n; ++dx) {
-      const double fx = dx / radius, fy = dy / radius;
-      if (fx * fx + fy * fy <= 1) offsets.push_back({double(dx), double(dy)});
-    }
-  }
-  return offsets;
-}
-
 // The faint stars are small, so that thousands of them leave the names and
 // the figures readable: from magnitude 4 on a single pixel, from 5 on in a
 // dimmer colour; the brighter ones are sized as the built-in stars are.
@@ -150,14 +136,10 @@ void draw_extended_stars(Surface& pic, const FieldGeometry& field, Constellation
   const std::vector<Vec3>& e = sky.extended();
   const std::vector<double>& ra = sky.extended_ra();
   const std::vector<double>& dec = sky.extended_dec();
-  std::vector<Point>(&sizes)[3] = scratch.discs;
-  if (sizes[0].empty()) {
-    sizes[0] = dot_offsets(1);
-    sizes[1] = dot_offsets(1.5);
-    sizes[2] = dot_offsets(2);
+  constexpr double dot_radius[4] = {0, 1, 1.5, 2};
+  for (auto& by_colour : scratch.dots) {
+    for (auto& dots : by_colour) dots.clear();
   }
-  static const std::vector<Point> single{{0, 0}};
-  for (auto& dots : scratch.dots) dots.clear();
 
   for (std::size_t k = 0; k < extended_stars.size(); ++k) {
     ExtendedRow& row = report.extended[k];
@@ -173,18 +155,18 @@ void draw_extended_stars(Surface& pic, const FieldGeometry& field, Constellation
     const StarRow& star = extended_stars[k];
     if (s.d / rd > field.radius || !drawn_now || !(star.mag <= limit)) continue;
     const double size = star_dot_size(star.mag);
-    const std::vector<Point>& disc = star.mag >= single_pixel_from ? single
-                                     : size == 1                   ? sizes[0]
-                                     : size == 1.5                 ? sizes[1]
-                                                                   : sizes[2];
+    const int dot = star.mag >= single_pixel_from ? 0 : size == 1 ? 1 : size == 1.5 ? 2 : 3;
     const int colour = star.code + (star.mag >= dim_from ? 8 : 0);
-    const double cx = std::nearbyint(s.xp), cy = std::nearbyint(s.yp);
-    for (const Point& d : disc) scratch.dots[colour].push_back({cx + d.x, cy + d.y});
+    scratch.dots[colour][dot].push_back({std::nearbyint(s.xp), std::nearbyint(s.yp)});
     row.drawn = true;
   }
+  // Dots of one colour may overlap in any order; the colours go down in
+  // order, each dimmed one after its bright one.
   for (int code = 1; code < 8; ++code) {
-    pic.pset_all(scratch.dots[code], col_tbl[code]);
-    pic.pset_all(scratch.dots[code + 8], dimmed(col_tbl[code]));
+    for (int colour : {code, code + 8}) {
+      const Rgb c = colour == code ? col_tbl[code] : dimmed(col_tbl[code]);
+      for (int dot = 0; dot < 4; ++dot) pic.discs(scratch.dots[colour][dot], dot_radius[dot], c);
+    }
   }
 }
 

@@ -43,8 +43,9 @@ std::vector<LabelRow> label_rows(const FrameReport& frame);
 // View directions of one frame, kept to be reused by the next.
 struct ConstellationScratch {
   std::vector<ViewVec> boundary;
-  std::vector<Point> dots[16];  // the faint stars' pixels by colour code, + 8 dimmed
-  std::vector<Point> discs[3];  // a dot's pixels about its centre, for sizes 1, 1.5 and 2
+  // The faint stars' centres by colour code (+ 8 dimmed) and by dot: one
+  // pixel, or a disc of radius 1, 1.5 or 2.
+  std::vector<Point> dots[16][4];
   std::vector<std::optional<Point>> boundary_screen;  // boundary points well inside, projected
 };
 

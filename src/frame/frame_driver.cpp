@@ -72,7 +72,7 @@ std::optional<StartRefusal> FrameDriver::restart(bool keep_running_state) {
   drawn_any_ = false;
   view_alt_ = 90;  // as a program just opened, should the view not read
   view_az_ = 180;
-  sky_.reset();  // precessed to the old epoch
+  work_.sky.reset();  // precessed to the old epoch
   set_up(std::get<StartMoment>(start), !keep_running_state || timer_.enabled());
   // The first Start and the first tick at once: the new sky's first frame
   // is on screen, its second drawn behind it.
@@ -143,43 +143,44 @@ void FrameDriver::draw_frame() {
   report.tjt = now.tjt;
   report.t2000 = now.t2000;
   report.ut_now = now.ut_now;
-  draw_sky(*pic_draw_, report);
+  draw_sky(*pic_draw_, report, work_, ra_obj_, dc_obj_);
   report_ = std::move(report);
 }
 
 // The sky of the report's moment (t2000, tjt, ut_now) with its view and
 // options, on pic: bodies, dome, constellations, stars, marks, caption.
-void FrameDriver::draw_sky(Surface& pic, FrameReport& report) {
+void FrameDriver::draw_sky(Surface& pic, FrameReport& report, SkyWork& work, ObjectArray& ra_obj,
+                           ObjectArray& dc_obj) const {
   report.lat_obs = lat_obs_;
   report.lon_obs = lon_obs_;
   report.stars_epoch = epoch_t2000_;
   const FrameView view = view_of(report);
-  const BodiesState bodies = compute_bodies(view, ra_obj_, dc_obj_);
+  const BodiesState bodies = compute_bodies(view, ra_obj, dc_obj);
   report.is_day = bodies.is_day;
   report.sky = bodies.is_day == 1 ? col_day : col_night;
   for (int i = 1; i < object_table_size; ++i) {
-    report.objects[i].ra_h = ra_obj_[i];
-    report.objects[i].dec_deg = dc_obj_[i];
+    report.objects[i].ra_h = ra_obj[i];
+    report.objects[i].dec_deg = dc_obj[i];
   }
 
   report.caption = caption_lines(report.t2000);
   pic.set_pixel_ratio(report.options.pixel_ratio);
   pic.set_back_color(report.sky);
-  draw_dome(pic, dome_, view, report);
-  if (!sky_) sky_.emplace(epoch_t2000_);
+  draw_dome(pic, work.dome, view, report);
+  if (!work.sky) work.sky.emplace(epoch_t2000_);
   const double moon_radius = bodies.moon_semi_diameter / rd * view.scale;
   if (report.options.constellation_names) {
     // The names keep off the Moon, which is drawn after them.
     ObjectRow moon;
-    const auto p = place_in_field(view, ra_obj_[moon_index], dc_obj_[moon_index], moon);
-    label_room_ =
+    const auto p = place_in_field(view, ra_obj[moon_index], dc_obj[moon_index], moon);
+    work.label_room =
         kept_clear(view, report.caption, p ? std::optional(Point{p->xp, p->yp}) : std::nullopt,
                    std::max(moon_mark_radius, moon_radius));
   }
-  draw_constellations(pic, *sky_, view, ra_obj_, dc_obj_, scratch_, label_room_, report);
-  draw_stars(pic, view, ra_obj_, dc_obj_, stars_, report);
-  draw_bodies(pic, view, ra_obj_, dc_obj_, bodies, report);
-  draw_find_mark(pic, view, *sky_, moon_radius, report);
+  draw_constellations(pic, *work.sky, view, ra_obj, dc_obj, work.scratch, work.label_room, report);
+  draw_stars(pic, view, ra_obj, dc_obj, stars_, report);
+  draw_bodies(pic, view, ra_obj, dc_obj, bodies, report);
+  draw_find_mark(pic, view, *work.sky, moon_radius, report);
   print_caption(pic, report.caption);
 }
 
@@ -190,8 +191,22 @@ void FrameDriver::draw_again(Surface& pic, FrameReport& slot, const FrameMoment&
   report.tjt = moment.tjt;
   report.ut_now = moment.ut_now;
   read_view_and_options(report);
-  draw_sky(pic, report);
+  draw_sky(pic, report, work_, ra_obj_, dc_obj_);
   slot = std::move(report);
+}
+
+FrameReport FrameDriver::draw_copy(Surface& pic, const FrameReport& frame) const {
+  FrameReport report;
+  report.t2000 = frame.t2000;
+  report.tjt = frame.tjt;
+  report.ut_now = frame.ut_now;
+  report.view_alt = frame.view_alt;
+  report.view_az = frame.view_az;
+  report.options = frame.options;
+  SkyWork work;
+  ObjectArray ra_obj = ra_obj_, dc_obj = dc_obj_;
+  draw_sky(pic, report, work, ra_obj, dc_obj);
+  return report;
 }
 
 void FrameDriver::redraw() {

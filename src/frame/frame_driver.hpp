@@ -76,6 +76,11 @@ class FrameDriver {
   // frame.
   void redraw();
   Surface* pic_draw() const { return pic_draw_; }
+  // A frame drawn once more on another surface (a page to print, a vector
+  // file): its moment, view and options as they were, drawn afresh from
+  // nothing, the driver's own surfaces and frames untouched. Returns what
+  // was drawn there.
+  FrameReport draw_copy(Surface& pic, const FrameReport& frame) const;
   Surface* pic_show() const { return pic_show_; }
 
   // Timer interval in ms for a frame interval in hundredths of a second:
@@ -90,7 +95,16 @@ class FrameDriver {
   // The frame of a moment drawn anew on pic with the view and options of
   // now, into slot (whose storage of faint stars it takes over).
   void draw_again(Surface& pic, FrameReport& slot, const FrameMoment& moment);
-  void draw_sky(Surface& pic, FrameReport& report);
+  // What drawing a frame keeps between frames, to draw the next sooner.
+  struct SkyWork {
+    DomeCache dome;
+    std::optional<ConstellationSky> sky;  // made at the first frame that needs it
+    ConstellationScratch scratch;
+    std::vector<LabelBox> label_room;  // what the names keep clear of
+  };
+  // The bodies' places of the moment go into ra_obj and dc_obj 301..311.
+  void draw_sky(Surface& pic, FrameReport& report, SkyWork& work, ObjectArray& ra_obj,
+                ObjectArray& dc_obj) const;
 
   const FieldReader& fields_;
   FrameTimer& timer_;
@@ -102,11 +116,8 @@ class FrameDriver {
   FrameClock clock_;
   ObjectArray ra_obj_{}, dc_obj_{};
   StarTables stars_;
-  DomeCache dome_;
-  double epoch_t2000_ = 0;               // the stars' epoch
-  std::optional<ConstellationSky> sky_;  // made at the first frame that needs it
-  ConstellationScratch scratch_;
-  std::vector<LabelBox> label_room_;  // what the names keep clear of
+  double epoch_t2000_ = 0;  // the stars' epoch
+  SkyWork work_;
   Surface* pic_draw_ = nullptr;
   Surface* pic_show_ = nullptr;
   // The line of sight last usable, kept when a field reads as non-finite.

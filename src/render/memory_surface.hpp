@@ -20,6 +20,9 @@ namespace hz {
 // surface font (render_qt/fonts.hpp), so print moves down as the Qt surface
 // does. tests/render_qt checks the two agree.
 inline constexpr int surface_line_height = 13;
+// How far below a text's top its baseline lies, as Qt's metrics give it for
+// the surface font: where a vector file puts a text printed at a point.
+inline constexpr int surface_text_ascent = 11;
 
 // A text printed on a memory surface: its top-left pixel, as the Qt surface
 // would put it, and its colour.
@@ -74,6 +77,8 @@ class MemorySurface : public Surface {
   void polyline(std::span<const Point> points, Rgb c) override;
   void pset(double x, double y, Rgb c) override;
   void pset_all(std::span<const Point> points, Rgb c) override;
+  // Above ratio 1 each disc as circle draws it, not as blocks.
+  void discs(std::span<const Point> centres, double radius, Rgb c) override;
   // The colour of the pixel; texts, not being pixels here, never show.
   std::optional<Rgb> point(double x, double y) const override;
 

@@ -150,4 +150,17 @@ Radii ellipse_radii(double radius, double aspect) {
   return {radius, radius};
 }
 
+std::vector<Point> disc_offsets(double radius) {
+  if (!(radius > 0)) return {{0, 0}};
+  std::vector<Point> offsets;
+  const int n = static_cast<int>(std::ceil(radius));
+  for (int dy = -n; dy <= n; ++dy) {
+    for (int dx = -n; dx <= n; ++dx) {
+      const double fx = dx / radius, fy = dy / radius;
+      if (fx * fx + fy * fy <= 1) offsets.push_back({double(dx), double(dy)});
+    }
+  }
+  return offsets;
+}
+
 }  // namespace hz

@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <optional>
 #include <utility>
+#include <vector>
 
 #include "common/constants.hpp"
 #include "render/surface.hpp"
@@ -122,6 +123,10 @@ void raster_line(Grid& g, double x1, double y1, double x2, double y2, Rgb c) {
 //           leftmost pixel.
 void raster_ellipse(PixelGrid& g, double x, double y, double rx, double ry,
                     const std::optional<ArcAngles>& arc, Rgb outline, std::optional<Rgb> fill);
+
+// The pixels of a filled circle about its rounded centre, as offsets: the
+// digital disc raster_ellipse fills for that radius (0: the centre alone).
+std::vector<Point> disc_offsets(double radius);
 
 // The semi-axes of a circle of radius drawn with an aspect ratio (vertical
 // over horizontal): below 1 the vertical one shrinks to radius * aspect,

@@ -118,6 +118,12 @@ class Surface {
   virtual void pset_all(std::span<const Point> points, Rgb c) {
     for (const Point& p : points) pset(p.x, p.y, c);
   }
+  // Discs of one radius and colour about the centres, each as circle draws
+  // it filled in its outline's colour (a radius of 0: one pixel), the fill
+  // style and colour left as they are: the faint stars, thousands a frame.
+  // Their pixels by default, which is how a raster surface draws them; a
+  // vector surface keeps them as circles.
+  virtual void discs(std::span<const Point> centres, double radius, Rgb c);
   // The colour of one pixel (above ratio 1, the top-left device pixel of
   // the block pset paints); nothing for a point outside the surface.
   virtual std::optional<Rgb> point(double x, double y) const = 0;

@@ -274,6 +274,17 @@ void ImageSurface::pset_all(std::span<const Point> points, Rgb c) {
   scaled_points(g, scale_, points, c);
 }
 
+void ImageSurface::discs(std::span<const Point> centres, double radius, Rgb c) {
+  if (scale_.ratio == 1 || !std::isfinite(radius) || radius < 0) {
+    Surface::discs(centres, radius, c);
+    return;
+  }
+  if (centres.empty()) return;
+  ImageGrid g(drawn_on());
+  for (const Point& p : centres)
+    scaled_ellipse(g, scale_, p.x, p.y, radius, radius, std::nullopt, c, c);
+}
+
 std::optional<Rgb> ImageSurface::point(double x, double y) const {
   const auto px = scale_.ratio == 1 ? pixel_of(x) : scale_.anchor_pixel(x);
   const auto py = scale_.ratio == 1 ? pixel_of(y) : scale_.anchor_pixel(y);

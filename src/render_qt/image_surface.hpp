@@ -59,6 +59,8 @@ class ImageSurface : public Surface {
   void polyline(std::span<const Point> points, Rgb c) override;
   void pset(double x, double y, Rgb c) override;
   void pset_all(std::span<const Point> points, Rgb c) override;
+  // Above ratio 1 each disc as circle draws it, not as blocks.
+  void discs(std::span<const Point> centres, double radius, Rgb c) override;
   std::optional<Rgb> point(double x, double y) const override;
 
   // Records the pixels that differ from the background colour.

@@ -13,13 +13,18 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QToolTip>
 #include <QWheelEvent>
 #include <string>
 #include <string_view>
 
+#include "frame/chart_title.hpp"
 #include "frame/frame_driver.hpp"
 #include "output/safe_write.hpp"
+#include "render/vector_surface.hpp"
+#include "render_qt/chart_page.hpp"
 #include "render_qt/png_encode.hpp"
 #include "steer/identify.hpp"
 #include "steer/sky_session.hpp"
@@ -146,18 +151,54 @@ void PictureBox::paintEvent(QPaintEvent*) {
   painter.drawImage(QRectF(0, 0, surface_width, surface_height), image);
 }
 
-QString PictureBox::save_visible_frame(const QString& path) const {
+namespace {
+
+// The frame on screen drawn again as shapes, with the title of a printed
+// chart; nothing before the first frame.
+struct ChartOnScreen {
+  VectorSurface chart;
+  std::string title;
+};
+std::unique_ptr<ChartOnScreen> chart_on_screen(const FrameDriver* driver) {
+  const FrameReport* frame = driver ? driver->frame_on_screen() : nullptr;
+  if (!frame) return nullptr;
+  auto c = std::make_unique<ChartOnScreen>();
+  c->title = chart_title(driver->draw_copy(c->chart, *frame), "");
+  return c;
+}
+
+// Writes a file by the one safe writer; returns why it could not, in
+// Japanese, or an empty text.
+QString saved(const QString& path, std::string_view bytes) {
   const QString failed = QStringLiteral("「%1」に保存できませんでした。\n").arg(path);
-  const auto png = png_encode(surface_.image());
-  if (!png) return failed + QStringLiteral("画像を PNG にできませんでした。");
   // The name as the file system spells it; the file is replaced whole or not at all.
   const std::string name = QFile::encodeName(path).toStdString();
   const bool had_file = QFileInfo(path).isFile();
-  const auto error = write_file(name, std::string_view(png->constData(), png->size()));
+  const auto error = write_file(name, bytes);
   if (!error) return {};
   QString why = failed + save_reason_ja(error->error) + QStringLiteral("。");
   if (had_file) why += QStringLiteral("\n前からあったファイルはそのまま残っています。");
   return why;
+}
+
+}  // namespace
+
+QString PictureBox::save_visible_frame(const QString& path) const {
+  const auto png = png_encode(surface_.image());
+  if (!png) {
+    return QStringLiteral("「%1」に保存できませんでした。\n画像を PNG にできませんでした。")
+        .arg(path);
+  }
+  return saved(path, std::string_view(png->constData(), png->size()));
+}
+
+QString PictureBox::save_chart_pdf(const QString& path) const {
+  const QString failed = QStringLiteral("「%1」に保存できませんでした。\n").arg(path);
+  const auto chart = chart_on_screen(driver_);
+  if (!chart) return failed + QStringLiteral("まだ星空が描かれていません。");
+  const auto pdf = pdf_chart(chart->chart.drawing(), ChartStyle::print, chart->title, Paper::a4);
+  if (!pdf) return failed + QStringLiteral("PDF を作れませんでした。");
+  return saved(path, std::string_view(pdf->constData(), pdf->size()));
 }
 
 QString PictureBox::suggested_file_name() const {
@@ -177,10 +218,49 @@ void PictureBox::save_with_dialog() {
   if (!error.isEmpty()) QMessageBox::warning(this, QStringLiteral("保存できません"), error);
 }
 
+void PictureBox::save_pdf_with_dialog() {
+  QString name = suggested_file_name();
+  if (name.endsWith(QStringLiteral(".png"))) name.chop(4);
+  const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("PDFに保存"),
+                                                    QDir::home().filePath(name + ".pdf"),
+                                                    QStringLiteral("PDF (*.pdf)"));
+  if (path.isEmpty()) return;
+  const QString error = save_chart_pdf(path);
+  if (!error.isEmpty()) QMessageBox::warning(this, QStringLiteral("保存できません"), error);
+}
+
+void PictureBox::print_with_dialog() {
+  // The moment on screen now: the sky may move on while the dialog is open.
+  const auto chart = chart_on_screen(driver_);
+  if (!chart) return;
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setPageLayout(
+      QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+  printer.setDocName(QString::fromStdString(chart->title));
+  QPrintDialog dialog(&printer, this);
+  dialog.setWindowTitle(QStringLiteral("印刷"));
+  if (dialog.exec() != QDialog::Accepted) return;
+  printer.setFullPage(true);  // the margins are the chart's own
+  QPainter painter;
+  if (!painter.begin(&printer)) {
+    QMessageBox::warning(this, QStringLiteral("印刷できません"),
+                         QStringLiteral("プリンターに描けませんでした。"));
+    return;
+  }
+  const QRectF paper = printer.paperRect(QPrinter::DevicePixel);
+  const double margin = chart_margin_mm / 25.4 * printer.resolution();
+  paint_chart_page(painter, QRectF(0, 0, paper.width(), paper.height()), margin,
+                   chart->chart.drawing(), ChartStyle::print, chart->title);
+  painter.end();
+}
+
 void PictureBox::contextMenuEvent(QContextMenuEvent* event) {
   QMenu menu(this);
   menu.addAction(QStringLiteral("この画面を保存…"), this, &PictureBox::save_with_dialog);
   menu.addAction(QStringLiteral("画像をコピー"), this, &PictureBox::copy_visible_frame);
+  menu.addSeparator();
+  menu.addAction(QStringLiteral("印刷…"), this, &PictureBox::print_with_dialog);
+  menu.addAction(QStringLiteral("PDFに保存…"), this, &PictureBox::save_pdf_with_dialog);
   if (const auto direction = direction_at_point(event->pos())) {
     menu.addSeparator();
     menu.addAction(QStringLiteral("ここを中心に"), this,

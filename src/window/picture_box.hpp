@@ -50,6 +50,10 @@ class PictureBox : public QWidget {
   QString suggested_file_name() const;
   // Puts the image on screen on the clipboard.
   void copy_visible_frame() const;
+  // Saves the frame on screen as a star chart for paper (an A4 PDF page in
+  // the print style); returns why it could not, in Japanese, or an empty
+  // text, as save_visible_frame does.
+  QString save_chart_pdf(const QString& path) const;
 
   // The horizon direction drawn at a point of the box in the shown frame;
   // none before a frame is shown.
@@ -77,6 +81,8 @@ class PictureBox : public QWidget {
  private:
   void show_tip();
   void save_with_dialog();
+  void save_pdf_with_dialog();
+  void print_with_dialog();
 
   ImageSurface surface_;
   const FrameDriver* driver_ = nullptr;

@@ -63,6 +63,13 @@ inline constexpr struct {
 inline constexpr double twilight_minutes = 0.2;
 inline constexpr double phase_minutes = 6;
 
+// A body whose highest altitude of the day lies this close above the
+// standard horizon (35' below the geometric one) grazes it: a hundredth of a
+// degree of its place moves its rising and setting by minutes, so their times
+// are not compared (the Moon at Reykjavik on 2026-02-10 culminates 0.30 deg
+// above that horizon, and its rise_35 misses swetest's by 1.55 min).
+inline constexpr double grazing_degrees = 1;
+
 // One event as swetest gives it.
 struct AlmanacFixtureEvent {
   double hours;    // JST
@@ -108,6 +115,14 @@ inline std::vector<double> fixture_events(const AlmanacFixtureDay& d, const std:
   if (const auto it = d.events.find(kind); it != d.events.end())
     for (const AlmanacFixtureEvent& e : it->second) hours.push_back(e.hours);
   return hours;
+}
+
+// Whether the body grazes the standard horizon on the day (grazing_degrees).
+inline bool grazes(const AlmanacFixtureDay& d) {
+  if (const auto it = d.events.find("transit"); it != d.events.end())
+    for (const AlmanacFixtureEvent& e : it->second)
+      if (e.alt < -35.0 / 60 + grazing_degrees && e.alt > -35.0 / 60 - grazing_degrees) return true;
+  return false;
 }
 
 }  // namespace hz::testing

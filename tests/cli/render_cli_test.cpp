@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -457,6 +458,114 @@ TEST(RenderCli, TheTableIsTheSameUnderEveryLocale) {
     EXPECT_EQ(r.status, 0) << locale;
     EXPECT_TRUE(r.out == c.out) << locale << ": " << r.out.substr(0, 40);
   }
+}
+
+// Where the table says the frame drew its stars: the built-in ones and the
+// extended table's, each on its whole pixel as the surfaces round it.
+std::vector<std::pair<double, double>> drawn_star_pixels(const std::string& table) {
+  std::vector<std::pair<double, double>> at;
+  for (const std::string& l : lines_of(table)) {
+    std::vector<std::string> f;
+    std::istringstream cells(l);
+    for (std::string c; std::getline(cells, c, '\t');) f.push_back(c);
+    if (f.size() < 9 || f[0].empty() || f[0][0] < '0' || f[0][0] > '9' || f[8] != "1") continue;
+    const int index = std::stoi(f[0]);
+    if (index > hz::last_star && index <= hz::moon_index) continue;  // the bodies' marks
+    at.emplace_back(std::nearbyint(std::stod(f[6])), std::nearbyint(std::stod(f[7])));
+  }
+  std::sort(at.begin(), at.end());
+  return at;
+}
+
+std::string file_text(const std::string& path) {
+  std::ifstream f(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
+}
+
+// The value of an attribute within one element's text; NaN when absent.
+double attribute(const std::string& element, const std::string& name) {
+  const auto at = element.find(' ' + name + "=\"");
+  return at == std::string::npos ? std::nan("") : std::stod(element.substr(at + name.size() + 3));
+}
+
+// The SVG chart parses, and holds one dot (a filled circle, no outline, at
+// most a star's largest size) at each star the table says was drawn: the
+// built-in stars of the plain sky, and thousands of the extended table's
+// among every other layer in the print style.
+TEST(RenderCli, SvgHasOneDotPerDrawnStarWhereTheTableHasIt) {
+  const char* const cases[] = {
+      "",
+      " --grid --constellation-lines --constellation-names --constellation-boundaries"
+      " --magnitude-limit 6 --style print --place 東京",
+  };
+  for (const char* layers : cases) {
+    const std::string dir = temp_dir();
+    const CliRun r =
+        run(std::string(kNight) + layers + " --svg " + dir + "c.svg --table " + dir + "c.tsv");
+    ASSERT_EQ(r.status, 0) << layers << ": " << r.out;
+    EXPECT_EQ(run_command("xmllint --noout " + dir + "c.svg").status, 0) << layers;
+    const std::string svg = file_text(dir + "c.svg");
+    std::vector<std::pair<double, double>> dots;
+    for (std::size_t at = svg.find("<circle "); at != std::string::npos;
+         at = svg.find("<circle ", at + 1)) {
+      const std::string e = svg.substr(at, svg.find("/>", at) - at);
+      const bool filled = e.find(" fill=") != std::string::npos;
+      if (filled && e.find(" stroke=") == std::string::npos && attribute(e, "r") <= 2.5)
+        dots.emplace_back(attribute(e, "cx"), attribute(e, "cy"));
+    }
+    std::sort(dots.begin(), dots.end());
+    const auto stars = drawn_star_pixels(file_text(dir + "c.tsv"));
+    EXPECT_GT(stars.size(), std::string(layers).empty() ? 100u : 1000u) << layers;
+    EXPECT_EQ(dots, stars) << layers;
+  }
+}
+
+// The PDF chart in the print style: one A4 page; rendered, black at every
+// drawn star's place on the page, the chart scaled to the width within the
+// margins and centred below its title, and little else that black; the
+// caption and the title's place and moment are text.
+TEST(RenderCli, PdfIsOneA4PageWithTheStarsAndTheCaption) {
+  const std::string dir = temp_dir();
+  const CliRun r =
+      run(std::string(kNight) + " --style print --pdf " + dir + "c.pdf --table " + dir + "c.tsv");
+  ASSERT_EQ(r.status, 0) << r.out;
+  const CliRun info = run_command("pdfinfo " + dir + "c.pdf");
+  ASSERT_EQ(info.status, 0) << info.out << "\n(poppler-utils: tools/install-deps.sh test)";
+  EXPECT_NE(info.out.find("Pages:           1\n"), std::string::npos) << info.out;
+  EXPECT_NE(info.out.find("(A4)"), std::string::npos) << info.out;
+
+  const CliRun text = run_command("pdftotext " + dir + "c.pdf -");
+  for (const char* words : {"2026 年12 月7 日", "21 時00 分 (JST)", "北緯 35°42′ 東経 139°42′"})
+    EXPECT_NE(text.out.find(words), std::string::npos) << words << " in:\n" << text.out;
+
+  constexpr int dpi = 100;
+  ASSERT_EQ(
+      run_command("pdftoppm -gray -r " + std::to_string(dpi) + " " + dir + "c.pdf " + dir + "page")
+          .status,
+      0);
+  const std::string pgm = file_text(dir + "page-1.pgm");
+  std::istringstream head(pgm);
+  std::string magic;
+  int w = 0, h = 0, maxval = 0;
+  head >> magic >> w >> h >> maxval;
+  ASSERT_EQ(magic, "P5");
+  const std::size_t data = pgm.size() - std::size_t(w) * std::size_t(h);
+  const auto grey = [&](double x, double y) {
+    return static_cast<unsigned char>(pgm[data + std::size_t(y) * std::size_t(w) + std::size_t(x)]);
+  };
+  // Page pixels per surface pixel, the chart as wide as the page within
+  // 15 mm margins; the title's band of 32 surface pixels above the surface.
+  const double mm = dpi / 25.4;
+  const double scale = (w - 2 * 15 * mm) / 641, band = 32;
+  const double left = (w - 641 * scale) / 2, top = (h - (665 + band) * scale) / 2 + band * scale;
+  const auto stars = drawn_star_pixels(file_text(dir + "c.tsv"));
+  ASSERT_GT(stars.size(), 100u);
+  for (const auto& [x, y] : stars) {
+    EXPECT_LT(grey(left + (x + 0.5) * scale, top + (y + 0.5) * scale), 64) << x << ' ' << y;
+  }
+  long black = 0;
+  for (std::size_t i = data; i < pgm.size(); ++i) black += static_cast<unsigned char>(pgm[i]) < 64;
+  EXPECT_LT(black, long(w) * h / 50) << "the page is white save the stars and the texts";
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdint>
 #include <optional>
+#include <string>
 
 #include "frame/time_step.hpp"
 
@@ -74,6 +75,78 @@ TEST(FrameClock, AHundredThousandFramesOfEveryCountedStepStayWithinAMillisecond)
       {"sidereal days, back before 1600", "-1sd", {1850, 6, 15, 3, 30}},
   };
   for (const StepCase& c : cases) EXPECT_LT(worst_ms(c), moment_tolerance_ms) << c.why;
+}
+
+// The Gregorian date of a Julian day number (Fliegel and Van Flandern, as
+// above, run backwards).
+Start gregorian_date(std::int64_t jdn) {
+  std::int64_t l = jdn + 68569;
+  const std::int64_t n = 4 * l / 146097;
+  l -= (146097 * n + 3) / 4;
+  const std::int64_t i = 4000 * (l + 1) / 1461001;
+  l = l - 1461 * i / 4 + 31;
+  const std::int64_t j = 80 * l / 2447;
+  const std::int64_t d = l - 2447 * j / 80;
+  l = j / 11;
+  return {static_cast<int>(100 * (n - 49) + i + l), static_cast<int>(j + 2 - 12 * l),
+          static_cast<int>(d), 0, 0};
+}
+
+// Julian day number of a date of the Julian calendar (the same paper's
+// companion formula).
+std::int64_t julian_calendar_day_number(std::int64_t y, std::int64_t m, std::int64_t d) {
+  return 367 * y - 7 * (y + 5001 + (m - 9) / 7) / 4 + 275 * m / 9 + d + 1729777;
+}
+
+// Stepping across month and year ends, leap days, the day numbers' origin
+// (1600-01-01) and the calendar reform, forward and back: each frame's
+// moment is the Julian day of start + N × step, and the clock's date the
+// Gregorian date of that day (the program's calendar is Gregorian
+// throughout: the day before 1582-10-15 is 1582-10-14, which Rome called
+// 1582-10-04).
+TEST(FrameClock, StepsAcrossMonthsYearsAndTheReformKeepTheJulianDay) {
+  const std::int64_t reform_eve = julian_calendar_day_number(1582, 10, 4);
+  ASSERT_EQ(reform_eve + 1, julian_day_number(1582, 10, 15));
+  const Start eve = gregorian_date(reform_eve);
+  const StepCase cases[] = {
+      {"days over the reform", "1d", {eve.yr, eve.mn, eve.dy - 2, 12, 0}},
+      {"days back over the reform", "-1d", {1582, 10, 16, 0, 0}},
+      {"days over a leap day", "1d", {2024, 2, 27, 6, 0}},
+      {"days back over 1 March of a common century year", "-1d", {2100, 3, 2, 23, 59}},
+      {"days over 29 February 2000", "1d", {2000, 2, 27, 0, 0}},
+      {"days back over year 0", "-1d", {1, 1, 2, 12, 0}},
+      {"hours over a year's end", "1h", {2026, 12, 31, 21, 30}},
+      {"hours back over a year's end", "-1h", {2027, 1, 1, 2, 0}},
+      {"the standard minute over the millennium", "1m", {1999, 12, 31, 23, 57}},
+      {"minutes back over a month's end", "-1m", {2026, 5, 1, 0, 2}},
+      {"ten minutes over a month's end", "10m", {2026, 4, 30, 23, 31}},
+      {"ten seconds back over 1600-01-01", "-10s", {1600, 1, 1, 0, 0}},
+      {"sidereal days over a year's end", "1sd", {1899, 12, 29, 12, 0}},
+      {"sidereal days back over a month's end", "-1sd", {1700, 3, 2, 1, 0}},
+  };
+  constexpr int steps = 5;
+  for (const StepCase& c : cases) {
+    const TimeStep step = *parse_time_step(c.step);
+    const std::int64_t signed_ms = step.backward ? -step.millis : step.millis;
+    FrameClock clock;
+    clock.start(c.start.yr, c.start.mn, c.start.dy, c.start.hh + c.start.mm / 60.0);
+    for (int n = 0; n < steps; ++n) {
+      const FrameMoment m = clock.advance(step);
+      // From noon to noon, as Julian days run: the day number and the time
+      // of day of the moment.
+      const std::int64_t ms = ms_from_j2000(c.start) + n * signed_ms + 43'200'000;
+      const std::int64_t day = (ms >= 0 ? ms : ms - 86'399'999) / 86'400'000;
+      const Start date = gregorian_date(2'451'545 + day);
+      const double ut_hours = static_cast<double>(ms - day * 86'400'000) / 3'600'000;
+      SCOPED_TRACE(std::string(c.why) + ", frame " + std::to_string(n));
+      EXPECT_LT(std::fabs(m.t2000 * ms_per_century - static_cast<double>(ms - 43'200'000)),
+                moment_tolerance_ms);
+      EXPECT_EQ(clock.clock().yr_now, date.yr);
+      EXPECT_EQ(clock.clock().mn_now, date.mn);
+      EXPECT_EQ(clock.clock().dy_now, date.dy);
+      EXPECT_NEAR(clock.clock().ut_now, ut_hours, moment_tolerance_ms / 3'600'000);
+    }
+  }
 }
 
 // The standard minute sums as it always has, and the golden frames hold it

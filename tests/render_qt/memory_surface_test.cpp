@@ -18,8 +18,9 @@
 namespace hz {
 namespace {
 
-TEST(MemorySurface, LineHeightIsThatOfTheSurfaceFont) {
+TEST(MemorySurface, LineHeightAndAscentAreThoseOfTheSurfaceFont) {
   EXPECT_EQ(surface_line_height, QFontMetrics(surface_font()).height());
+  EXPECT_EQ(surface_text_ascent, QFontMetrics(surface_font()).ascent());
 }
 
 // Where Qt draws a text printed with its top-left corner at (x, y), with a

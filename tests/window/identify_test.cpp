@@ -17,6 +17,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <cmath>
+#include <cstdio>
+#include <string>
 
 #include "support/table_rows.hpp"
 #include "window/form1.hpp"
@@ -213,6 +215,34 @@ TEST(Identify, SavingWritesTheFrameOnScreenOrSaysWhyNot) {
   EXPECT_EQ(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
             QStringList{"sky.png"})
       << "a failed save leaves nothing behind";
+}
+
+// PDFに保存… writes the frame on screen (not the one drawn behind it, a
+// minute on) as a page of the print style, its caption as text, by the one
+// safe writer with its refusals.
+TEST(Identify, SavingAChartWritesThePageOfTheMomentOnScreen) {
+  Form1 form;
+  start_at(form, kWinter);
+  const PictureBox* box = visible_box(form);
+  const FrameReport* on_screen = form.driver().frame_on_screen();
+  ASSERT_NE(on_screen, nullptr);
+  ASSERT_NE(on_screen->caption.time, form.driver().last_frame().caption.time);
+  QTemporaryDir dir;
+  const QString good = dir.filePath("sky.pdf");
+  ASSERT_EQ(box->save_chart_pdf(good), QString());
+  QFile pdf(good);
+  ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(pdf.read(5) == "%PDF-");
+  const std::string command = "pdftotext '" + good.toStdString() + "' - 2>&1";
+  std::string text;
+  if (FILE* p = popen(command.c_str(), "r")) {
+    char buf[4096];
+    while (const std::size_t n = std::fread(buf, 1, sizeof buf, p)) text.append(buf, n);
+    pclose(p);
+  }
+  EXPECT_NE(text.find(on_screen->caption.time), std::string::npos) << text;
+  const QString why = box->save_chart_pdf(QStringLiteral("/dev/full"));
+  EXPECT_TRUE(why.contains(QString::fromUtf8("ディスクに空きがありません"))) << why.toStdString();
 }
 
 }  // namespace

@@ -1,0 +1,23 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "render/surface.hpp"
+
+#include <cmath>
+#include <vector>
+
+#include "render/raster.hpp"
+
+namespace hz {
+
+void Surface::discs(std::span<const Point> centres, double radius, Rgb c) {
+  if (centres.empty()) return;
+  const std::vector<Point> disc = disc_offsets(radius);
+  std::vector<Point> pixels;
+  pixels.reserve(centres.size() * disc.size());
+  for (const Point& p : centres) {
+    const double cx = std::nearbyint(p.x), cy = std::nearbyint(p.y);
+    for (const Point& d : disc) pixels.push_back({cx + d.x, cy + d.y});
+  }
+  pset_all(pixels, c);
+}
+
+}  // namespace hz
