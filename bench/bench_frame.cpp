@@ -93,6 +93,25 @@ void BM_DraggingView(benchmark::State& state) {
   }
 }
 
+// The frames of the window at a screen's pixel ratio (the argument): the
+// grid on and the view fixed, or turning a degree a frame so that the dome
+// is drawn afresh each time. A 2x frame has four times the pixels.
+void BM_GridOnAtRatio(benchmark::State& state) {
+  run_frames(state, tokyo_night({"--grid", "--pixel-ratio=" + std::to_string(state.range(0))}));
+}
+void BM_TurningViewAtRatio(benchmark::State& state) {
+  hz::RenderOptions options = tokyo_night({"--grid", "--view-altitude=45"});
+  options.frame.pixel_ratio = static_cast<double>(state.range(0));
+  hz::OptionFields fields(options);
+  hz::HeadlessFrames frames(fields);
+  long az = 180;
+  frames.driver().start();
+  for (auto _ : state) {
+    options.texts[hz::Field::view_azimuth] = std::to_string(++az);
+    frames.driver().start();
+  }
+}
+
 // The dome alone, drawn afresh for a view turning a degree a call.
 void BM_DomeAlone(benchmark::State& state) {
   hz::ImageSurface pic;
@@ -114,6 +133,8 @@ BENCHMARK(BM_DraggingView)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_TurningViewZoomed)->Arg(90)->Arg(45)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_EverythingOn)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_TurningViewEverythingOn)->Arg(90)->Arg(45)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_GridOnAtRatio)->Arg(1)->Arg(2)->Arg(3)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_TurningViewAtRatio)->Arg(1)->Arg(2)->Arg(3)->Unit(benchmark::kMicrosecond);
 
 // A star chart of the frame with everything on, in the print style, as
 // hoshizora-render --svg (0) or --pdf (1) makes it: the frame drawn again as

@@ -35,6 +35,8 @@
       this.armedMs = 0;
       this.almanacShownAt = 0;
       this.view = new ns.SkyView(sky, $('sky'), $('tip'));
+      // A new pixel ratio redraws a sky that stands still.
+      this.view.onRatioChange = () => this.act(() => {});
       const act = (fn, redraw) => this.act(fn, redraw);
       this.panel = new ns.Panel(sky, ns.store, {
         act,

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The sky's canvas: copies the frame on screen (pixels, then texts) whenever it changed, and turns
-// pointer positions on the scaled canvas back into the frame's logical pixels.
+// pointer positions on the scaled canvas back into the frame's logical pixels. The frame is drawn at
+// the device's pixel ratio: the canvas holds its device pixels, its CSS size stays logical, and the
+// texts are drawn at logical pixels scaled by the ratio.
 (() => {
   const ns = (window.hoshizora = window.hoshizora || {});
   const FONT = '12px IPAGothic, "IPAゴシック", "Hiragino Sans", "Yu Gothic", "Noto Sans CJK JP", sans-serif';
@@ -10,13 +12,28 @@
       this.sky = sky;
       this.canvas = canvas;
       this.tip = tip;
-      this.width = sky.width();
+      this.width = sky.width();  // logical pixels
       this.height = sky.height();
-      canvas.width = this.width;
-      canvas.height = this.height;
       this.context = canvas.getContext('2d', {alpha: false, willReadFrequently: true});
-      this.image = this.context.createImageData(this.width, this.height);
+      this.image = null;
       this.serial = null;
+      this.followPixelRatio();
+    }
+
+    // Tells the sky the device's pixel ratio now and whenever it changes (a zoom of the page, a
+    // move to another screen); the frame drawn next has it.
+    followPixelRatio() {
+      const ratio = window.devicePixelRatio || 1;
+      this.sky.setPixelRatio(ratio);
+      if (!window.matchMedia) return;
+      const query = window.matchMedia(`(resolution: ${ratio}dppx)`);
+      const changed = () => {
+        query.removeEventListener('change', changed);
+        this.followPixelRatio();
+        this.serial = null;
+        if (this.onRatioChange) this.onRatioChange();
+      };
+      query.addEventListener('change', changed);
     }
 
     // Redraws when the frame changed; true when it did.
@@ -29,10 +46,18 @@
     }
 
     paint() {
+      const w = this.sky.pixelWidth();
+      const h = this.sky.pixelHeight();
+      if (!this.image || this.image.width !== w || this.image.height !== h) {
+        this.canvas.width = w;
+        this.canvas.height = h;
+        this.image = this.context.createImageData(w, h);
+      }
       // The view is into the module's memory and dies at the next call: copy it at once.
       this.image.data.set(this.sky.pixels());
       const c = this.context;
       c.putImageData(this.image, 0, 0);
+      c.setTransform(w / this.width, 0, 0, h / this.height, 0, 0);
       c.font = FONT;
       c.textBaseline = 'top';
       c.textAlign = 'left';
@@ -40,6 +65,7 @@
         c.fillStyle = t.color;
         c.fillText(t.text, t.x, t.y);
       }
+      c.setTransform(1, 0, 0, 1, 0, 0);
       if (!this.painted) {
         this.painted = true;
         performance.mark('hoshizora-first-sky');  // read by tests/web/bench.mjs

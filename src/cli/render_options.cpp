@@ -14,6 +14,7 @@
 #include "frame/field_table.hpp"
 #include "frame/view_zoom.hpp"
 #include "output/same_output.hpp"
+#include "render/device_scale.hpp"
 #include "text/object_names.hpp"
 
 namespace hz {
@@ -218,6 +219,14 @@ std::variant<RenderOptions, std::string> parse_render_options(const std::vector<
       const auto z = v ? parse_in_range(*v, min_zoom, max_zoom) : std::nullopt;
       if (!z) return "--zoom needs a number from 1 to 16, not '" + v.value_or("") + "'";
       o.frame.zoom = *z;
+    } else if (name == "--pixel-ratio") {
+      const auto v = take_value();
+      const auto r = v ? parse_in_range(*v, 1, max_pixel_ratio) : std::nullopt;
+      if (!r || std::find(std::begin(pixel_ratios), std::end(pixel_ratios), *r) ==
+                    std::end(pixel_ratios)) {
+        return "--pixel-ratio needs one of 1, 1.25, 1.5, 2, 3, not '" + v.value_or("") + "'";
+      }
+      o.frame.pixel_ratio = *r;
     } else if (name == "--step") {
       const auto v = take_value();
       const auto s = v ? parse_time_step(*v) : std::nullopt;
@@ -393,6 +402,10 @@ Running and output:
                         90/Z degrees around the line of sight   (default 1)
   --png FILE            write the last drawn frame (641 x 665) as PNG ("-"
                         for standard output)
+  --pixel-ratio R       draw the frame at R device pixels per pixel: 1,
+                        1.25, 1.5, 2 or 3, as on a screen of that scale;
+                        the PNG is 641R x 665R, rounded, and the tables
+                        keep the frame's 641 x 665 coordinates  (default 1)
   --svg FILE            write the last drawn frame as an SVG star chart ("-"
                         for standard output): stars as circles sized by
                         magnitude, lines and the grid as paths, texts as

@@ -174,6 +174,7 @@ void FrameDriver::draw_sky(Surface& pic, FrameReport& report, SkyWork& work, Obj
   }
 
   report.caption = caption_lines(report.t2000);
+  pic.set_pixel_ratio(report.options.pixel_ratio);
   pic.set_back_color(report.sky);
   draw_dome(pic, work.dome, view, report);
   if (report.options.trails) trails.draw(pic);

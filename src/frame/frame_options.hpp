@@ -53,6 +53,10 @@ struct FrameOptions {
   bool trails = false;
   // 動きを描く: the path of a body, drawn among the stars.
   std::optional<BodyPath> path;
+  // Device pixels per logical pixel the frame is drawn at (1, 1.25, 1.5, 2
+  // or 3: the screen's, or --pixel-ratio). Everything read from a frame, its
+  // table, hover, drag, zoom and find, stays in logical pixels.
+  double pixel_ratio = 1;
 
   // Whether anything of the constellations is drawn.
   bool any_constellation() const {

@@ -4,6 +4,8 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <utility>
+#include <vector>
 
 namespace hz {
 
@@ -48,6 +50,38 @@ void ptf(Surface& pic, double xc_ptf, double yc_ptf, Rgb colin_ptf, Rgb colbd_pt
     }
     if (qtail == qhead) return;  // nothing left to expand: the region is filled
     ++qhead;
+  }
+}
+
+namespace {
+
+bool paintable(const PixelGrid& g, std::int64_t x, std::int64_t y, Rgb colin, Rgb colbd) {
+  if (x < 0 || y < 0 || x >= g.width() || y >= g.height()) return false;
+  const Rgb c = g.get(static_cast<int>(x), static_cast<int>(y));
+  return c != colbd && c != colin;
+}
+
+}  // namespace
+
+void ptf_device(PixelGrid& g, std::int64_t x, std::int64_t y, Rgb colin, Rgb colbd,
+                int queue_entries) {
+  if (x < 0 || y < 0 || x >= g.width() || y >= g.height() || queue_entries < 1) return;
+  if (g.get(static_cast<int>(x), static_cast<int>(y)) == colbd) return;
+  // Painted as queued, in ptf's order: right, down, left, up.
+  std::vector<std::pair<int, int>> queue;
+  queue.reserve(static_cast<std::size_t>(queue_entries));
+  queue.emplace_back(static_cast<int>(x), static_cast<int>(y));
+  g.put(static_cast<int>(x), static_cast<int>(y), colin);
+  for (std::size_t head = 0; head < queue.size(); ++head) {
+    const auto [cx, cy] = queue[head];
+    const int nx[4] = {cx + 1, cx, cx - 1, cx};
+    const int ny[4] = {cy, cy + 1, cy, cy - 1};
+    for (int k = 0; k < 4; ++k) {
+      if (!paintable(g, nx[k], ny[k], colin, colbd)) continue;
+      if (queue.size() >= static_cast<std::size_t>(queue_entries)) return;  // left incomplete
+      queue.emplace_back(nx[k], ny[k]);
+      g.put(nx[k], ny[k], colin);
+    }
   }
 }
 

@@ -2,7 +2,10 @@
 // Boundary fill of a region of the drawing surface.
 #pragma once
 
+#include <cstdint>
+
 #include "common/constants.hpp"
+#include "render/raster.hpp"
 #include "render/surface.hpp"
 
 namespace hz {
@@ -29,5 +32,11 @@ namespace hz {
 //              over a one-pixel boundary: pass whole columns when the
 //              boundary must hold.
 void ptf(Surface& pic, double xc_ptf, double yc_ptf, Rgb colin_ptf, Rgb colbd_ptf);
+
+// The same fill on a grid of device pixels, from a whole seed pixel, with
+// a queue of the given length: a surface drawn at pixel ratio R fills with
+// 1000 R^2 entries, so a region as large in logical pixels fills as far.
+void ptf_device(PixelGrid& g, std::int64_t x, std::int64_t y, Rgb colin, Rgb colbd,
+                int queue_entries);
 
 }  // namespace hz

@@ -18,7 +18,8 @@ void DomeCache::sph(Surface& pic, double alt0, double az0, double x0, double y0,
                 col1,
                 col2,
                 col3,
-                pic.back_color()};
+                pic.back_color(),
+                bit_cast<std::uint64_t>(pic.pixel_ratio())};
   if (key_ == key && pixels_) {
     pic.cls();
     pic.replay(*pixels_);

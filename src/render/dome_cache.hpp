@@ -12,7 +12,8 @@ namespace hz {
 
 // sph (zoomed_dome for a field narrower than r_sky, a magnified view) with a
 // memory of one view. The dome, horizon, grid, legend and cardinal
-// points depend only on sph's arguments and the surface's background colour:
+// points depend only on sph's arguments and the surface's background colour
+// and pixel ratio:
 // from the second frame they stay the same on, the surface is cleared and
 // the recorded pixels and the state sph leaves (fore colour, fill style,
 // current position) are put back instead of drawn. Any change of them draws
@@ -28,6 +29,7 @@ class DomeCache {
   struct Key {
     std::uint64_t alt0, az0, x0, y0, r, scl;
     Rgb col1, col2, col3, back;
+    std::uint64_t ratio;
     bool operator==(const Key&) const = default;
   };
   // What sph leaves on the surface besides its pixels.

@@ -5,10 +5,12 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <span>
 #include <vector>
 
 #include "common/constants.hpp"
 #include "render/boundary_fill.hpp"
+#include "render/device_scale.hpp"
 #include "render/moon_phase_angle.hpp"
 #include "render/polygon.hpp"
 
@@ -69,6 +71,35 @@ void saturn_mark(Surface& pic, double x, double y) {
   pic.circle(x, y, 7, col_moon, std::nullopt, 0.4);  // the ring: 7 by 2.8
 }
 
+// The lit part's fill on a surface above pixel ratio 1, in its device
+// pixels: from the first pixel of the seed's block that lies strictly inside
+// the outline as drawn there (its vertices' brush corners) and is not
+// already of the Moon's colour. Nothing when the surface has no pixels.
+void fill_device_pixels(Surface& pic, std::span<const Point> p, const Point& seed) {
+  const DeviceScale s{pic.pixel_ratio()};
+  const auto grid = pic.device_pixels();
+  if (!grid) return;
+  std::vector<PixelPoint> outline(p.size());
+  for (std::size_t i = 0; i < p.size(); ++i) {
+    const auto x = s.anchor_pixel(p[i].x), y = s.anchor_pixel(p[i].y);
+    if (!x || !y) return;
+    outline[i] = {*x, *y};
+  }
+  const auto sx = s.anchor_pixel(seed.x), sy = s.anchor_pixel(seed.y);
+  if (!sx || !sy) return;
+  const int queue = static_cast<int>(std::rint(1000 * s.ratio * s.ratio));
+  for (int dy = 0; dy < s.brush(); ++dy) {
+    for (int dx = 0; dx < s.brush(); ++dx) {
+      const PixelPoint at{*sx + dx, *sy + dy};
+      if (at.x < 0 || at.y < 0 || at.x >= grid->width() || at.y >= grid->height()) continue;
+      if (!strictly_inside(outline, at)) continue;
+      if (grid->get(static_cast<int>(at.x), static_cast<int>(at.y)) == col_moon) continue;
+      ptf_device(*grid, at.x, at.y, col_moon, col_moon, queue);
+      return;
+    }
+  }
+}
+
 // The Moon's lit part as a polygon of `sides` (a multiple of 4) on a circle
 // of the given radius.
 void moon_phase_polygon(Surface& pic, double x, double y, double& d_mrk, double radius, int sides) {
@@ -117,6 +148,10 @@ void moon_phase_polygon(Surface& pic, double x, double y, double& d_mrk, double 
   // a pixel of that edge's line.
   const PixelPoint seed{static_cast<std::int64_t>(sx), static_cast<std::int64_t>(sy)};
   if (!strictly_inside(outline, seed)) return;
+  if (pic.pixel_ratio() != 1) {
+    fill_device_pixels(pic, p, {sx, sy});
+    return;
+  }
   ptf(pic, sx, sy, col_moon, col_moon);
 }
 

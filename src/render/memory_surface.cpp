@@ -11,21 +11,19 @@ namespace hz {
 
 namespace {
 
-constexpr std::size_t pixel_count = std::size_t{surface_width} * surface_height;
-
 // The rasterisers' view of the buffer. Final, so that the rasterisers'
 // templates call get and put directly.
 class ByteGrid final : public PixelGrid {
  public:
-  explicit ByteGrid(std::vector<std::uint8_t>& rgba) : bytes_(rgba.data()) {}
-  int width() const override { return surface_width; }
-  int height() const override { return surface_height; }
+  ByteGrid(std::vector<std::uint8_t>& rgba, int w, int h) : bytes_(rgba.data()), w_(w), h_(h) {}
+  int width() const override { return w_; }
+  int height() const override { return h_; }
   Rgb get(int x, int y) const override {
-    const std::uint8_t* p = bytes_ + 4 * (std::size_t(y) * surface_width + std::size_t(x));
+    const std::uint8_t* p = bytes_ + 4 * (std::size_t(y) * std::size_t(w_) + std::size_t(x));
     return rgb(p[0], p[1], p[2]);
   }
   void put(int x, int y, Rgb c) override {
-    std::uint8_t* p = bytes_ + 4 * (std::size_t(y) * surface_width + std::size_t(x));
+    std::uint8_t* p = bytes_ + 4 * (std::size_t(y) * std::size_t(w_) + std::size_t(x));
     p[0] = static_cast<std::uint8_t>(red_of(c));
     p[1] = static_cast<std::uint8_t>(green_of(c));
     p[2] = static_cast<std::uint8_t>(blue_of(c));
@@ -33,6 +31,7 @@ class ByteGrid final : public PixelGrid {
 
  private:
   std::uint8_t* bytes_;
+  int w_, h_;
 };
 
 struct MemoryRecording : SurfaceRecording {
@@ -43,7 +42,7 @@ struct MemoryRecording : SurfaceRecording {
 }  // namespace
 
 MemorySurface::MemorySurface()
-    : rgba_(4 * pixel_count, 255),
+    : rgba_(4 * std::size_t{surface_width} * surface_height, 255),
       back_(rgb(255, 255, 255)),
       fore_(rgb(0, 0, 0)),
       fill_(rgb(0, 0, 0)) {
@@ -66,6 +65,21 @@ void MemorySurface::fill_with_back() {
     rgba_[i + 1] = g;
     rgba_[i + 2] = b;
   }
+}
+
+void MemorySurface::set_pixel_ratio(double ratio) {
+  ratio = usable_pixel_ratio(ratio);
+  if (ratio == scale_.ratio) return;
+  scale_.ratio = ratio;
+  w_ = scale_.size(surface_width);
+  h_ = scale_.size(surface_height);
+  rgba_.assign(4 * std::size_t(w_) * std::size_t(h_), 255);
+  plain_ = rgb(255, 255, 255);
+  fill_with_back();
+}
+
+std::unique_ptr<PixelGrid> MemorySurface::device_pixels() {
+  return std::make_unique<ByteGrid>(drawn_on(), w_, h_);
 }
 
 void MemorySurface::set_back_color(Rgb c) {
@@ -116,38 +130,53 @@ void MemorySurface::circle(double x, double y, double radius, Rgb outline,
                            std::optional<ArcAngles> arc, double aspect) {
   if (!std::isfinite(radius) || radius < 0 || !std::isfinite(aspect) || aspect < 0) return;
   const Radii r = ellipse_radii(radius, aspect);
-  ByteGrid g(drawn_on());
+  ByteGrid g(drawn_on(), w_, h_);
   std::optional<Rgb> fill;
   if (fill_style_ == FillStyle::solid) fill = fill_;
-  raster_ellipse(g, x, y, r.rx, r.ry, arc, outline, fill);
+  scaled_ellipse(g, scale_, x, y, r.rx, r.ry, arc, outline, fill);
 }
 
 void MemorySurface::line(double x1, double y1, double x2, double y2, Rgb c) {
-  ByteGrid g(drawn_on());
-  raster_line(g, x1, y1, x2, y2, c);
+  ByteGrid g(drawn_on(), w_, h_);
+  scaled_line(g, scale_, x1, y1, x2, y2, c);
 }
 
 void MemorySurface::polyline(std::span<const Point> points, Rgb c) {
   if (points.size() < 2) return;
-  ByteGrid g(drawn_on());
-  for (std::size_t i = 1; i < points.size(); ++i) {
-    raster_line(g, points[i].x, points[i].y, points[i - 1].x, points[i - 1].y, c);
-  }
+  ByteGrid g(drawn_on(), w_, h_);
+  scaled_polyline(g, scale_, points, c);
 }
 
 void MemorySurface::pset(double x, double y, Rgb c) {
-  ByteGrid g(drawn_on());
-  raster_point(g, x, y, c);
+  ByteGrid g(drawn_on(), w_, h_);
+  const Point p{x, y};
+  scaled_points(g, scale_, std::span(&p, 1), c);
 }
 
 void MemorySurface::pset_all(std::span<const Point> points, Rgb c) {
   if (points.empty()) return;
-  ByteGrid g(drawn_on());
-  for (const Point& p : points) raster_point(g, p.x, p.y, c);
+  ByteGrid g(drawn_on(), w_, h_);
+  scaled_points(g, scale_, points, c);
+}
+
+void MemorySurface::discs(std::span<const Point> centres, double radius, Rgb c) {
+  if (scale_.ratio == 1 || !std::isfinite(radius) || radius < 0) {
+    Surface::discs(centres, radius, c);
+    return;
+  }
+  if (centres.empty()) return;
+  ByteGrid g(drawn_on(), w_, h_);
+  for (const Point& p : centres)
+    scaled_ellipse(g, scale_, p.x, p.y, radius, radius, std::nullopt, c, c);
 }
 
 void MemorySurface::pset_indices(std::span<const std::uint32_t> indices, Rgb c) {
   if (indices.empty()) return;
+  // The indices are logical pixels: above ratio 1 each is a block.
+  if (scale_.ratio != 1) {
+    Surface::pset_indices(indices, c);
+    return;
+  }
   std::uint8_t* bytes = drawn_on().data();
   for (const std::uint32_t i : indices) {
     std::uint8_t* p = bytes + 4 * std::size_t(i);
@@ -158,12 +187,10 @@ void MemorySurface::pset_indices(std::span<const std::uint32_t> indices, Rgb c) 
 }
 
 std::optional<Rgb> MemorySurface::point(double x, double y) const {
-  const auto px = pixel_of(x);
-  const auto py = pixel_of(y);
-  if (!px || !py || *px < 0 || *py < 0 || *px >= surface_width || *py >= surface_height) {
-    return std::nullopt;
-  }
-  const std::uint8_t* p = rgba_.data() + 4 * (*py * surface_width + *px);
+  const auto px = scale_.ratio == 1 ? pixel_of(x) : scale_.anchor_pixel(x);
+  const auto py = scale_.ratio == 1 ? pixel_of(y) : scale_.anchor_pixel(y);
+  if (!px || !py || *px < 0 || *py < 0 || *px >= w_ || *py >= h_) return std::nullopt;
+  const std::uint8_t* p = rgba_.data() + 4 * (*py * w_ + *px);
   return rgb(p[0], p[1], p[2]);
 }
 

@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "render/device_scale.hpp"
 #include "render/surface.hpp"
 
 namespace hz {
@@ -33,18 +34,21 @@ struct SurfaceText {
   bool operator==(const SurfaceText&) const = default;
 };
 
-// Surface on a 641 x 665 buffer of RGBA bytes, row after row, alpha always
-// 255. Shapes are rasterised exactly as the Qt surface rasterises them
-// (render/raster.hpp); texts are not drawn but listed. Starts white with
-// black fore and fill colours, transparent fill, current position (0, 0),
-// visible.
+// Surface on a 641 x 665 buffer of RGBA bytes (times the pixel ratio each
+// way), row after row, alpha always 255. Shapes are rasterised exactly as the Qt surface rasterises
+// them (render/raster.hpp); texts are not drawn but listed. Starts white with black fore and fill
+// colours, transparent fill, current position (0, 0), visible.
 class MemorySurface : public Surface {
  public:
   MemorySurface();
 
-  // The pixels, surface_width * surface_height * 4 bytes.
+  // The pixels, width() * height() * 4 bytes.
   std::span<const std::uint8_t> rgba() const { return rgba_; }
-  // The texts printed since the last clear, in the order printed.
+  // The buffer's size in device pixels: 641 x 665 at ratio 1.
+  int width() const { return w_; }
+  int height() const { return h_; }
+  // The texts printed since the last clear, in the order printed, at their
+  // logical pixels whatever the ratio.
   const std::vector<SurfaceText>& texts() const { return texts_; }
 
   void set_back_color(Rgb c) override;
@@ -74,12 +78,19 @@ class MemorySurface : public Surface {
   void pset(double x, double y, Rgb c) override;
   void pset_all(std::span<const Point> points, Rgb c) override;
   void pset_indices(std::span<const std::uint32_t> indices, Rgb c) override;
+  // Above ratio 1 each disc as circle draws it, not as blocks.
+  void discs(std::span<const Point> centres, double radius, Rgb c) override;
   // The colour of the pixel; texts, not being pixels here, never show.
   std::optional<Rgb> point(double x, double y) const override;
 
   // A copy of the pixels and the texts.
   std::unique_ptr<SurfaceRecording> record() const override;
   void replay(const SurfaceRecording& recording) override;
+
+  // A new ratio makes a new buffer of the background colour.
+  void set_pixel_ratio(double ratio) override;
+  double pixel_ratio() const override { return scale_.ratio; }
+  std::unique_ptr<PixelGrid> device_pixels() override;
 
   void set_visible(bool v) override { visible_ = v; }
   bool visible() const override { return visible_; }
@@ -91,6 +102,8 @@ class MemorySurface : public Surface {
   // The buffer, about to be drawn on: no longer of one colour.
   std::vector<std::uint8_t>& drawn_on();
 
+  DeviceScale scale_;
+  int w_ = surface_width, h_ = surface_height;
   std::vector<std::uint8_t> rgba_;
   std::vector<SurfaceText> texts_;
   std::optional<Rgb> plain_;  // the one colour of the whole buffer, while it has one

@@ -16,16 +16,7 @@
 
 namespace hz {
 
-// A width x height grid of pixels; (0, 0) is the top-left pixel. The
-// rasterisers clip, so get and put only see pixels inside the grid.
-class PixelGrid {
- public:
-  virtual ~PixelGrid() = default;
-  virtual int width() const = 0;
-  virtual int height() const = 0;
-  virtual Rgb get(int x, int y) const = 0;
-  virtual void put(int x, int y, Rgb c) = 0;
-};
+// PixelGrid, the grid the rasterisers draw on, is declared with the surface.
 
 // Largest coordinate magnitude, in pixels, that the rasterisers accept.
 // Beyond it a shape is not drawn at all; it keeps every product of the

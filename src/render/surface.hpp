@@ -30,6 +30,17 @@ struct Point {
   double y;
 };
 
+// A width x height grid of device pixels; (0, 0) is the top-left pixel. The
+// rasterisers (raster.hpp) clip, so get and put only see pixels inside it.
+class PixelGrid {
+ public:
+  virtual ~PixelGrid() = default;
+  virtual int width() const = 0;
+  virtual int height() const = 0;
+  virtual Rgb get(int x, int y) const = 0;
+  virtual void put(int x, int y, Rgb c) = 0;
+};
+
 // A text and where its top-left corner goes.
 struct PlacedText {
   double x, y;
@@ -123,14 +134,27 @@ class Surface {
       pset(static_cast<double>(i % surface_width), static_cast<double>(i / surface_width), c);
     }
   }
-  // The colour of one pixel; nothing for a point outside the surface.
+  // The colour of one pixel (above ratio 1, the top-left device pixel of
+  // the block pset paints); nothing for a point outside the surface.
   virtual std::optional<Rgb> point(double x, double y) const = 0;
 
   // The pixels drawn since the last clear, and drawing them back on a cleared
-  // surface of the same kind, size and background colour. A surface that
+  // surface of the same kind, size, pixel ratio and background colour. A surface that
   // cannot record gives nothing, and the caller draws afresh.
   virtual std::unique_ptr<SurfaceRecording> record() const { return nullptr; }
   virtual void replay(const SurfaceRecording& recording) { (void)recording; }
+
+  // Device pixels per logical pixel. Coordinates stay logical whatever the
+  // ratio; a raster surface draws each logical pixel as ratio x ratio
+  // device pixels, lines and dots about ratio wide, texts at 12 ratio
+  // pixels. The frame sets it (FrameOptions::pixel_ratio) before it clears
+  // the surface; a surface without pixels of its own ignores it and stays 1.
+  virtual void set_pixel_ratio(double ratio) { (void)ratio; }
+  virtual double pixel_ratio() const { return 1.0; }
+  // The surface's device pixels, for drawing that must reach every one of
+  // them (the Moon's fill above ratio 1); nothing for a surface without
+  // pixels. Valid until the surface is next changed otherwise.
+  virtual std::unique_ptr<PixelGrid> device_pixels() { return nullptr; }
 
   // Whether the surface is shown.
   virtual void set_visible(bool v) = 0;

@@ -23,17 +23,19 @@ Rgb from_qrgb(QRgb p) { return rgb(qRed(p), qGreen(p), qBlue(p)); }
 // The rasterisers' view of the image, for one drawing call: the image is
 // detached from any copy once, then written through its pixel array. Final,
 // so that the rasterisers' templates call get and put directly. The image is
-// always surface_width x surface_height RGB32, whose rows are never padded.
+// always RGB32, whose rows are never padded.
 class ImageGrid final : public PixelGrid {
  public:
-  explicit ImageGrid(QImage& img) : bits_(reinterpret_cast<QRgb*>(img.bits())) {}
-  int width() const override { return surface_width; }
-  int height() const override { return surface_height; }
-  Rgb get(int x, int y) const override { return from_qrgb(bits_[y * surface_width + x]); }
-  void put(int x, int y, Rgb c) override { bits_[y * surface_width + x] = to_qrgb(c); }
+  explicit ImageGrid(QImage& img)
+      : bits_(reinterpret_cast<QRgb*>(img.bits())), w_(img.width()), h_(img.height()) {}
+  int width() const override { return w_; }
+  int height() const override { return h_; }
+  Rgb get(int x, int y) const override { return from_qrgb(bits_[y * w_ + x]); }
+  void put(int x, int y, Rgb c) override { bits_[y * w_ + x] = to_qrgb(c); }
 
  private:
   QRgb* bits_;
+  int w_, h_;
 };
 
 // The pixels of a recording: offsets into the image and their colours.
@@ -53,7 +55,7 @@ const QImage& ImageSurface::image() const { return pixels(); }
 
 QImage& ImageSurface::pixels() const {
   if (image_.isNull()) {
-    image_ = QImage(surface_width, surface_height, QImage::Format_RGB32);
+    image_ = QImage(w_, h_, QImage::Format_RGB32);
     image_.fill(to_qrgb(*plain_));  // a null image has never been drawn on
     clear_upper_vector_state();
   }
@@ -72,6 +74,29 @@ void ImageSurface::fill_with_back() {
   if (image_.isNull()) return;
   image_.fill(to_qrgb(back_));
   clear_upper_vector_state();
+}
+
+void ImageSurface::set_pixel_ratio(double ratio) {
+  ratio = usable_pixel_ratio(ratio);
+  if (ratio == scale_.ratio) return;
+  scale_.ratio = ratio;
+  w_ = scale_.size(surface_width);
+  h_ = scale_.size(surface_height);
+  image_ = QImage();  // made again at the new size, in the background colour
+  plain_ = back_;
+  text_masks_.clear();
+}
+
+std::unique_ptr<PixelGrid> ImageSurface::device_pixels() {
+  return std::make_unique<ImageGrid>(drawn_on());
+}
+
+QFont ImageSurface::device_font() const {
+  QFont font = surface_font();
+  if (scale_.ratio != 1) {
+    font.setPixelSize(static_cast<int>(std::rint(surface_font_pixels * scale_.ratio)));
+  }
+  return font;
 }
 
 void ImageSurface::set_back_color(Rgb c) {
@@ -148,7 +173,14 @@ void ImageSurface::print(std::string_view utf8) {
   if (*px > surface_width || *py > surface_height || *px < -100000 || *py < -100000) return;
 
   QPainter painter(&drawn_on());
-  draw_text(painter, font, fm, fore_, static_cast<int>(*px), static_cast<int>(*py), utf8);
+  if (scale_.ratio == 1) {
+    draw_text(painter, font, fm, fore_, static_cast<int>(*px), static_cast<int>(*py), utf8);
+  } else {
+    const QFont device = device_font();
+    draw_text(painter, device, QFontMetrics(device), fore_,
+              static_cast<int>(scale_.text_corner(*px)), static_cast<int>(scale_.text_corner(*py)),
+              utf8);
+  }
   painter.end();
   clear_upper_vector_state();
 }
@@ -187,6 +219,7 @@ void ImageSurface::print_all(std::span<const PlacedText> texts) {
   }
   const QFont font = surface_font();
   const QFontMetrics fm(font);
+  const QFont device = scale_.ratio == 1 ? font : device_font();
   for (const PlacedText& t : texts) {
     cur_x_ = 0;
     cur_y_ = t.y + fm.height();
@@ -194,14 +227,13 @@ void ImageSurface::print_all(std::span<const PlacedText> texts) {
     const auto py = pixel_of(t.y);
     if (!px || !py) continue;
     if (*px > surface_width || *py > surface_height || *px < -100000 || *py < -100000) continue;
-    const TextMask& mask = text_mask(t.utf8, font);
+    const TextMask& mask = text_mask(t.utf8, device);
     const QRgb c = to_qrgb(fore_);
     auto* bits = reinterpret_cast<QRgb*>(drawn_on().bits());
+    const std::int64_t left = scale_.text_corner(*px), top = scale_.text_corner(*py);
     for (const auto& [dx, dy] : mask) {
-      const std::int64_t x = *px + dx, y = *py + dy;
-      if (x >= 0 && x < surface_width && y >= 0 && y < surface_height) {
-        bits[y * surface_width + x] = c;
-      }
+      const std::int64_t x = left + dx, y = top + dy;
+      if (x >= 0 && x < w_ && y >= 0 && y < h_) bits[y * w_ + x] = c;
     }
   }
   // The font's and the metrics' code leaves the vector registers' upper
@@ -216,46 +248,59 @@ void ImageSurface::circle(double x, double y, double radius, Rgb outline,
   ImageGrid g(drawn_on());
   std::optional<Rgb> fill;
   if (fill_style_ == FillStyle::solid) fill = fill_;
-  raster_ellipse(g, x, y, r.rx, r.ry, arc, outline, fill);
+  scaled_ellipse(g, scale_, x, y, r.rx, r.ry, arc, outline, fill);
 }
 
 void ImageSurface::line(double x1, double y1, double x2, double y2, Rgb c) {
   ImageGrid g(drawn_on());
-  raster_line(g, x1, y1, x2, y2, c);
+  scaled_line(g, scale_, x1, y1, x2, y2, c);
 }
 
 void ImageSurface::polyline(std::span<const Point> points, Rgb c) {
   if (points.size() < 2) return;
   ImageGrid g(drawn_on());
-  for (std::size_t i = 1; i < points.size(); ++i) {
-    raster_line(g, points[i].x, points[i].y, points[i - 1].x, points[i - 1].y, c);
-  }
+  scaled_polyline(g, scale_, points, c);
 }
 
 void ImageSurface::pset(double x, double y, Rgb c) {
   ImageGrid g(drawn_on());
-  raster_point(g, x, y, c);
+  const Point p{x, y};
+  scaled_points(g, scale_, std::span(&p, 1), c);
 }
 
 void ImageSurface::pset_all(std::span<const Point> points, Rgb c) {
   if (points.empty()) return;
   ImageGrid g(drawn_on());
-  for (const Point& p : points) raster_point(g, p.x, p.y, c);
+  scaled_points(g, scale_, points, c);
+}
+
+void ImageSurface::discs(std::span<const Point> centres, double radius, Rgb c) {
+  if (scale_.ratio == 1 || !std::isfinite(radius) || radius < 0) {
+    Surface::discs(centres, radius, c);
+    return;
+  }
+  if (centres.empty()) return;
+  ImageGrid g(drawn_on());
+  for (const Point& p : centres)
+    scaled_ellipse(g, scale_, p.x, p.y, radius, radius, std::nullopt, c, c);
 }
 
 void ImageSurface::pset_indices(std::span<const std::uint32_t> indices, Rgb c) {
   if (indices.empty()) return;
+  // The indices are logical pixels: above ratio 1 each is a block.
+  if (scale_.ratio != 1) {
+    Surface::pset_indices(indices, c);
+    return;
+  }
   auto* bits = reinterpret_cast<QRgb*>(drawn_on().bits());
   const QRgb q = to_qrgb(c);
   for (const std::uint32_t i : indices) bits[i] = q;
 }
 
 std::optional<Rgb> ImageSurface::point(double x, double y) const {
-  const auto px = pixel_of(x);
-  const auto py = pixel_of(y);
-  if (!px || !py || *px < 0 || *py < 0 || *px >= surface_width || *py >= surface_height) {
-    return std::nullopt;
-  }
+  const auto px = scale_.ratio == 1 ? pixel_of(x) : scale_.anchor_pixel(x);
+  const auto py = scale_.ratio == 1 ? pixel_of(y) : scale_.anchor_pixel(y);
+  if (!px || !py || *px < 0 || *py < 0 || *px >= w_ || *py >= h_) return std::nullopt;
   return from_qrgb(pixels().pixel(static_cast<int>(*px), static_cast<int>(*py)));
 }
 

@@ -12,12 +12,15 @@
 #include <utility>
 #include <vector>
 
+#include "render/device_scale.hpp"
 #include "render/surface.hpp"
 
 namespace hz {
 
-// Surface on a 641 x 665 RGB32 image. Shapes are rasterised pixel-exactly
-// (render/raster.hpp); text is drawn by QPainter in the surface font without
+// Surface on a 641 x 665 RGB32 image (times the pixel ratio each way, the
+// image's device pixel ratio set to match). Shapes are rasterised
+// pixel-exactly (render/raster.hpp, render/device_scale.hpp); text is drawn
+// by QPainter in the surface font, at the ratio's size, without
 // antialiasing. Starts white with black fore and fill colours, transparent
 // fill, current position (0, 0), visible.
 class ImageSurface : public Surface {
@@ -57,11 +60,18 @@ class ImageSurface : public Surface {
   void pset(double x, double y, Rgb c) override;
   void pset_all(std::span<const Point> points, Rgb c) override;
   void pset_indices(std::span<const std::uint32_t> indices, Rgb c) override;
+  // Above ratio 1 each disc as circle draws it, not as blocks.
+  void discs(std::span<const Point> centres, double radius, Rgb c) override;
   std::optional<Rgb> point(double x, double y) const override;
 
   // Records the pixels that differ from the background colour.
   std::unique_ptr<SurfaceRecording> record() const override;
   void replay(const SurfaceRecording& recording) override;
+
+  // A new ratio makes a new image of the background colour.
+  void set_pixel_ratio(double ratio) override;
+  double pixel_ratio() const override { return scale_.ratio; }
+  std::unique_ptr<PixelGrid> device_pixels() override;
 
   void set_visible(bool v) override { visible_ = v; }
   bool visible() const override { return visible_; }
@@ -77,10 +87,14 @@ class ImageSurface : public Surface {
   // The pixels a text sets, from the top-left corner it is printed at.
   using TextMask = std::vector<std::pair<std::int16_t, std::int16_t>>;
   const TextMask& text_mask(std::string_view utf8, const QFont& font);
+  // The surface font at the ratio's size.
+  QFont device_font() const;
 
   // Null until first used: a surface the frame never draws on, such as the
   // second of the pair in a one-frame run, costs neither memory nor a fill.
   mutable QImage image_;
+  DeviceScale scale_;
+  int w_ = surface_width, h_ = surface_height;  // the image's size
   std::optional<Rgb> plain_;  // the one colour of the whole image, while it has one
   Rgb back_;
   Rgb fore_;

@@ -125,8 +125,11 @@ val call_start(Sky& sky, A... args) {
   return to_js(r);
 }
 
+// The frame's logical size, and the pixels of the surface on screen.
 int width(Sky&) { return surface_width; }
 int height(Sky&) { return surface_height; }
+int pixel_width(Sky& sky) { return sky.on_screen().width(); }
+int pixel_height(Sky& sky) { return sky.on_screen().height(); }
 int line_height(Sky&) { return surface_line_height; }
 
 }  // namespace
@@ -177,6 +180,10 @@ EMSCRIPTEN_BINDINGS(hoshizora) {
       .function("width", &width)
       .function("height", &height)
       .function("lineHeight", &line_height)
+      .function("pixelWidth", &pixel_width)
+      .function("pixelHeight", &pixel_height)
+      .function("setPixelRatio", &call<&Sky::set_pixel_ratio, double>)
+      .function("pixelRatio", &call<&Sky::pixel_ratio>)
       .function("pixels", &pixels_on_screen)
       .function("texts", &call<&texts_on_screen>)
       .function("frameSerial", &call<&Sky::frame_serial>);

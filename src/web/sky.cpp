@@ -8,6 +8,7 @@
 
 #include "frame/time_step.hpp"
 #include "places/places.hpp"
+#include "render/device_scale.hpp"
 #include "steer/find_view.hpp"
 #include "steer/view_steps.hpp"
 #include "time/jst_now.hpp"
@@ -103,6 +104,13 @@ StartReply Sky::reply(const StartOutcome& outcome) const {
 }
 
 StartReply Sky::start() { return reply(session_.start()); }
+
+void Sky::set_pixel_ratio(double device_ratio) {
+  const double ratio = pixel_ratio_for_screen(device_ratio);
+  if (ratio == fields_.pixel_ratio) return;
+  fields_.pixel_ratio = ratio;
+  session_.options_changed();
+}
 
 void Sky::set_option(std::string_view name, bool on) {
   fields_.controls.at(switch_named(name)) = on;

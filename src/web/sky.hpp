@@ -84,7 +84,13 @@ class Sky {
   std::string seconds_line() const { return session_.seconds_line(); }
   std::string file_name() const { return session_.file_name(); }
 
-  // The surface on screen: its pixels and the texts to draw over them.
+  // The device's pixel ratio (window.devicePixelRatio): the frames are drawn
+  // at the nearest ratio a frame takes, at once while the sky stands still.
+  void set_pixel_ratio(double device_ratio);
+  double pixel_ratio() const { return fields_.pixel_ratio; }
+
+  // The surface on screen: its pixels (width() x height() device pixels)
+  // and the texts to draw over them (at logical pixels).
   const MemorySurface& on_screen() const;
   // Grows whenever a frame is drawn, so whenever the picture may change.
   std::uint32_t frame_serial() const { return clears_; }

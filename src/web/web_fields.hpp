@@ -15,9 +15,14 @@ class WebFields : public FieldStore {
  public:
   std::string text(Field f) const override { return texts_.at(f); }
   void set_text(Field f, const std::string& utf8) override { texts_[f] = utf8; }
-  FrameOptions options() const override { return controls.options(); }
+  FrameOptions options() const override {
+    FrameOptions o = controls.options();
+    o.pixel_ratio = pixel_ratio;
+    return o;
+  }
 
   SkyControls controls;
+  double pixel_ratio = 1;  // the device's, as the frame takes it (pixel_ratio_for_screen)
 
  private:
   FieldTexts texts_ = default_field_texts();  // as the window opens

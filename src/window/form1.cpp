@@ -8,11 +8,14 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QWindow>
 #include <algorithm>
+#include <string_view>
 #include <vector>
 
 #include "frame/field_table.hpp"
 #include "places/places.hpp"
+#include "render/device_scale.hpp"
 #include "render_qt/fonts.hpp"
 #include "steer/sky_controls.hpp"
 #include "time/jst_now.hpp"
@@ -116,6 +119,20 @@ const ControlSpec kControls[] = {
     {Kind::button, "Command2", "中断/再開", 5160, 12360, 1095, 375, pgothic_face, 9, 17, nullptr},
 };
 
+// The longitude and latitude boxes, 41 pixels wide, hold a place as the
+// picker gives it (139.74, 35.68) whole: the text runs to the frame's inner
+// edge, one pixel closer per character, in the box's face and size.
+bool is_place_box(const char* name) {
+  return std::string_view(name) == text_box_name(Field::longitude) ||
+         std::string_view(name) == text_box_name(Field::latitude);
+}
+void fit_place_values(QLineEdit* box) {
+  QFont f = box->font();
+  f.setLetterSpacing(QFont::AbsoluteSpacing, -1);
+  box->setFont(f);
+  box->setTextMargins(-2, 0, -2, 0);  // the line edit's own 2 pixels each side
+}
+
 // White in the role the widget fills its background with: Window for most,
 // Button for the option buttons (as for every QAbstractButton).
 void paint_white(QWidget* w) {
@@ -187,6 +204,7 @@ void Form1::build_controls() {
     w->setObjectName(c.name);
     w->setGeometry(twips(c.left, c.top, c.width, c.height));
     if (c.family) w->setFont(make_font(c.family, c.points, c.kind == Kind::title));
+    if (is_place_box(c.name)) fit_place_values(static_cast<QLineEdit*>(w));
     if (c.kind == Kind::title) w->setFont(make_font(gothic_face, 20.25, true));
     w->setProperty("tabIndex", c.tab_index);
     if (c.kind != Kind::text && c.kind != Kind::button) paint_white(w);
@@ -470,7 +488,20 @@ FrameOptions Form1::options() const {
   FrameOptions o;
   o.grid = findChild<QRadioButton*>(grid_buttons.on)->isChecked();
   o.stars_by_day = findChild<QRadioButton*>(day_stars_buttons.on)->isChecked();
+  // The sky as sharp as the screen it is on.
+  o.pixel_ratio = pixel_ratio_for_screen(devicePixelRatioF());
   return steering_->options(display_->options(o));
+}
+
+void Form1::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  // On a screen of another scale the sky is drawn at once at its ratio when
+  // it stands still; a running sky takes it with its next frame.
+  QWindow* handle = window()->windowHandle();
+  if (handle && !screen_watched_) {
+    screen_watched_ = true;
+    connect(handle, &QWindow::screenChanged, this, [this] { show_if_paused(); });
+  }
 }
 
 }  // namespace hz

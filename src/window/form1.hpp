@@ -62,6 +62,7 @@ class Form1 : public QWidget, private FieldStore {
   // the view 5 degrees (1 with Shift); + and - (also = and the keypad's)
   // zoom.
   void keyPressEvent(QKeyEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
   std::string text(Field f) const override;
@@ -120,6 +121,7 @@ class Form1 : public QWidget, private FieldStore {
   SteeringPanel* steering_ = nullptr;
   Clock clock_ = [] { return std::chrono::system_clock::now(); };
   QPointer<QMessageBox> refusal_box_;  // null once the message is closed
+  bool screen_watched_ = false;        // the window's moves between screens
 };
 
 }  // namespace hz

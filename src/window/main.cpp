@@ -4,6 +4,7 @@
 
 #include "output/std_streams.hpp"
 #include "window/app_identity.hpp"
+#include "window/fitting_window.hpp"
 #include "window/form1.hpp"
 #include "window/japanese.hpp"
 #include "window/start_checks.hpp"
@@ -21,7 +22,9 @@ int main(int argc, char** argv) {
   hz::release_platform_failure();
   hz::speak_japanese(app);
   hz::set_app_identity();
-  hz::Form1 form;
-  form.show();
+  // The window owns the form, and fits the screen it opens on.
+  hz::FittingWindow window(new hz::Form1);
+  window.fit_to_screen();
+  window.show();
   return app.exec();
 }

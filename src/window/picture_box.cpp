@@ -144,8 +144,12 @@ void PictureBox::leaveEvent(QEvent* event) {
 }
 
 void PictureBox::paintEvent(QPaintEvent*) {
+  // The image has pixel_ratio device pixels a logical one: drawn on the
+  // box's logical 641 x 665, one to one on a screen of that ratio.
+  QImage image = surface_.image();
+  image.setDevicePixelRatio(surface_.pixel_ratio());
   QPainter painter(this);
-  painter.drawImage(0, 0, surface_.image());
+  painter.drawImage(QRectF(0, 0, surface_width, surface_height), image);
 }
 
 namespace {

@@ -57,17 +57,19 @@ TEST(RenderOptions, ZoomAndStepSetTheFrameOptions) {
     std::vector<std::string> args;
     double zoom;
     TimeStep step;
+    double pixel_ratio = 1;
   } cases[] = {
       {{}, 1, TimeStep{}},
       {{"--zoom", "16", "--step", "10s"}, 16, {10'000, false}},
-      {{"--zoom=2.5", "--step=-1h"}, 2.5, {3'600'000, true}},
-      {{"--step", "-1sd", "--zoom", "1"}, 1, {86'164'090, true}},
+      {{"--zoom=2.5", "--step=-1h", "--pixel-ratio", "1.25"}, 2.5, {3'600'000, true}, 1.25},
+      {{"--step", "-1sd", "--zoom", "1", "--pixel-ratio=3"}, 1, {86'164'090, true}, 3},
       {{"--step", "1d"}, 1, {86'400'000, false}},
   };
   for (const auto& c : cases) {
     const RenderOptions o = parse_ok(c.args);
     EXPECT_EQ(o.frame.zoom, c.zoom);
     EXPECT_EQ(o.frame.step, c.step);
+    EXPECT_EQ(o.frame.pixel_ratio, c.pixel_ratio);
   }
 }
 
@@ -139,6 +141,10 @@ TEST(RenderOptions, BadUsageIsAnError) {
       {"--path-horizon"},
       {"--days", "3"},
       {"--planets=1"},
+      {"--pixel-ratio", "1.75"},
+      {"--pixel-ratio", "4"},
+      {"--pixel-ratio", "0.5"},
+      {"--pixel-ratio"},
   };
   for (const auto& args : bad) {
     EXPECT_TRUE(std::holds_alternative<std::string>(parse_render_options(args))) << args[0];

@@ -48,10 +48,10 @@ export async function launch() {
 // A page at the given size, in a context of its own (its own localStorage), with the site loaded
 // and its sky drawn; `before(page)` runs before the navigation. A failure shown by the page throws
 // unless `failing` is set.
-export async function openSite(browser, {width = 1366, height = 768, touch = false, before, failing = false} = {}) {
+export async function openSite(browser, {width = 1366, height = 768, touch = false, scale = 1, before, failing = false} = {}) {
   const context = await browser.createBrowserContext();
   const page = await context.newPage();
-  await page.setViewport({width, height, hasTouch: touch});
+  await page.setViewport({width, height, hasTouch: touch, deviceScaleFactor: scale});
   if (before) await before(page);
   await page.goto(siteUrl, {waitUntil: 'load'});
   await settled(page);

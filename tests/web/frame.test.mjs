@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The page draws the same sky as the native renderer: the first frame of Tokyo, 2027-01-15 21:00
-// JST, pixel for pixel outside the texts (the browser's font is not Qt's).
+// JST, pixel for pixel outside the texts (the browser's font is not Qt's); on a screen of twice the
+// scale, the page's canvas as hoshizora-render --pixel-ratio 2 draws it.
 import assert from 'node:assert/strict';
 import {execFileSync} from 'node:child_process';
 import fs from 'node:fs';
@@ -33,6 +34,8 @@ const cases = [
     fields: {view_altitude: '40', view_azimuth: '120'},
     allowed: libmRoundingPixels,
   },
+  // A grid node rounded the other way moves a brush-wide stretch of line: four device pixels each.
+  {name: 'the grid at twice the scale', args: ['--grid', '--pixel-ratio', '2'], clicks: ['input[name="grid"][value="on"]'], scale: 2, allowed: 4 * libmRoundingPixels},
 ];
 
 for (const c of cases) {
@@ -43,12 +46,14 @@ for (const c of cases) {
     const args = Object.entries(tokyo).flatMap(([k, v]) => [`--${k}`, v]);
     execFileSync(renderBinary, [...args, ...c.args, '--png', png]);
 
-    const page = await openSite(browser);
+    const scale = c.scale || 1;
+    const page = await openSite(browser, {scale});
+    assert.equal(await page.evaluate(() => window.hoshizora.app.sky.pixelRatio()), scale);
     for (const selector of c.clicks) await page.click(selector);
     await startPaused(page, {...tokyo, ...(c.fields || {})});
     assert.equal(await page.$eval('#refusal', (e) => e.hidden), true);
     const boxes = await textBoxes(page);
-    const d = await diffWithCanvas(page, png, boxes);
+    const d = await diffWithCanvas(page, png, boxes, scale);
     console.log(`${c.name}: ${d.differing} of the ${d.compared} pixels outside ${boxes.length} text boxes differ`, d.samples);
     assert.ok(d.differing <= c.allowed, `${d.differing} pixels differ`);
     fs.rmSync(dir, {recursive: true, force: true});

@@ -4,8 +4,10 @@
 import fs from 'node:fs';
 
 // Counts the pixels where the PNG and the canvas differ, leaving out the given boxes
-// ({x, y, w, h} in frame pixels). Returns {width, height, compared, differing, samples}.
-export async function diffWithCanvas(page, pngFile, boxes = []) {
+// ({x, y, w, h} in frame pixels, the canvas's device pixels being `scale` to a frame pixel).
+// Returns {width, height, compared, differing, samples}.
+export async function diffWithCanvas(page, pngFile, logicalBoxes = [], scale = 1) {
+  const boxes = logicalBoxes.map((r) => ({x: r.x * scale, y: r.y * scale, w: r.w * scale, h: r.h * scale}));
   const url = `data:image/png;base64,${fs.readFileSync(pngFile).toString('base64')}`;
   return page.evaluate(
     async (url, boxes) => {

@@ -11,6 +11,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
+#include <utility>
 
 #include "window/app_id.hpp"
 #include "window/app_identity.hpp"
@@ -96,6 +97,39 @@ TEST_F(Form1Look, DayLabelShowsItsWholeGlyph) {
       for (int y = r.top(); y <= r.bottom(); ++y) dark += qGray(at(x, y)) < 128 ? 1 : 0;
     }
     EXPECT_GT(dark, 0) << l.name << ": no stroke right of " << l.cut_at << " px";
+  }
+}
+
+// A place as the picker gives it shows whole in the longitude and latitude
+// boxes: with the last digit added, the first stays where it was and the new
+// one shows right of the others.
+TEST_F(Form1Look, PlaceValuesShowWhole) {
+  const auto dark_columns = [](QLineEdit* box, const char* text) {
+    box->setText(QString::fromUtf8(text));
+    box->setCursorPosition(0);
+    const QImage img = box->grab().toImage();
+    int first = -1, last = -1;
+    for (int x = 3; x < img.width() - 3; ++x) {
+      for (int y = 3; y < img.height() - 3; ++y) {
+        if (qGray(img.pixel(x, y)) >= 128) continue;
+        if (first < 0) first = x;
+        last = x;
+      }
+    }
+    return std::pair(first, last);
+  };
+  const struct {
+    const char* box;
+    const char* shorter;
+    const char* whole;
+  } cases[] = {
+      {"Text1", "139.7", "139.74"}, {"Text2", "35.6", "35.68"}, {"Text1", "141.3", "141.35"}};
+  for (const auto& c : cases) {
+    QLineEdit* box = form_.findChild<QLineEdit*>(c.box);
+    const auto [first_short, last_short] = dark_columns(box, c.shorter);
+    const auto [first, last] = dark_columns(box, c.whole);
+    EXPECT_EQ(first, first_short) << c.whole << " in " << c.box << ": its start scrolled away";
+    EXPECT_GT(last, last_short + 2) << c.whole << " in " << c.box << ": its end cut off";
   }
 }
 
