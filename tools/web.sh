@@ -18,36 +18,10 @@ case "$action" in
   *) echo "usage: web.sh [build|serve|test|bench]" >&2; exit 2 ;;
 esac
 
-# The packages, each only when missing (as install-deps.sh does it): the
-# compiler, the JavaScript parser its optimiser needs, and for the tests a
-# browser and npm. A node from elsewhere (nodesource) brings its own npm,
-# which Debian's npm would clash with: npm is asked for only when there is
-# no npm command at all.
-packages="emscripten node-acorn cmake ninja-build python3"
-if [ "$action" = test ] || [ "$action" = bench ]; then
-  packages="$packages chromium"
-  command -v npm >/dev/null 2>&1 || packages="$packages npm"
-fi
-missing=""
-for p in $packages; do
-  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
-    missing="$missing $p"
-  fi
-done
-if [ -n "$missing" ]; then
-  echo "Installing:$missing"
-  if [ "$(id -u)" -eq 0 ]; then
-    as_root=""
-  elif command -v sudo >/dev/null 2>&1; then
-    as_root="sudo"
-  else
-    echo "These packages are missing and neither root nor sudo is available:$missing" >&2
-    exit 1
-  fi
-  $as_root apt-get update
-  # shellcheck disable=SC2086
-  DEBIAN_FRONTEND=noninteractive $as_root apt-get install -y --no-install-recommends $missing
-fi
+case "$action" in
+  test | bench) sh tools/install-deps.sh web-test ;;
+  *) sh tools/install-deps.sh web ;;
+esac
 
 # Emscripten's optimiser runs under node and needs Debian's acorn, which a
 # node not from Debian does not look for.
