@@ -167,7 +167,8 @@ void FrameDriver::draw_sky(Surface& pic, FrameReport& report) {
   draw_dome(pic, dome_, view, report);
   if (!sky_) sky_.emplace(epoch_t2000_);
   const double moon_radius = bodies.moon_semi_diameter / rd * view.scale;
-  if (report.options.constellation_names) {
+  const bool lesson_labels = any_lesson_label(report.options);
+  if (report.options.constellation_names || lesson_labels) {
     // The names keep off the Moon, which is drawn after them.
     ObjectRow moon;
     const auto p = place_in_field(view, ra_obj_[moon_index], dc_obj_[moon_index], moon);
@@ -175,7 +176,12 @@ void FrameDriver::draw_sky(Surface& pic, FrameReport& report) {
         kept_clear(view, report.caption, p ? std::optional(Point{p->xp, p->yp}) : std::nullopt,
                    std::max(moon_mark_radius, moon_radius));
   }
-  draw_constellations(pic, *sky_, view, ra_obj_, dc_obj_, scratch_, label_room_, report);
+  draw_lesson_beneath(pic, *sky_, view, ra_obj_, dc_obj_, lesson_, report);
+  std::vector<LabelBox> taken;
+  if (lesson_labels) taken = label_room_;
+  draw_constellations(pic, *sky_, view, ra_obj_, dc_obj_, scratch_, label_room_, report,
+                      lesson_labels ? &taken : nullptr);
+  if (lesson_labels) draw_lesson_labels(pic, *sky_, view, ra_obj_, dc_obj_, lesson_, taken, report);
   draw_stars(pic, view, ra_obj_, dc_obj_, stars_, report);
   draw_bodies(pic, view, ra_obj_, dc_obj_, bodies, report);
   draw_find_mark(pic, view, *sky_, moon_radius, report);

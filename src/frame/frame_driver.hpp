@@ -15,6 +15,7 @@
 #include "frame/fields.hpp"
 #include "frame/frame_clock.hpp"
 #include "frame/frame_report.hpp"
+#include "frame/lesson_layer.hpp"
 #include "frame/star_field.hpp"
 #include "frame/start_moment.hpp"
 #include "render/dome_cache.hpp"
@@ -107,6 +108,7 @@ class FrameDriver {
   std::optional<ConstellationSky> sky_;  // made at the first frame that needs it
   ConstellationScratch scratch_;
   std::vector<LabelBox> label_room_;  // what the names keep clear of
+  LessonScratch lesson_;
   Surface* pic_draw_ = nullptr;
   Surface* pic_show_ = nullptr;
   // The line of sight last usable, kept when a field reads as non-finite.

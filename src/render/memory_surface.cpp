@@ -146,6 +146,13 @@ void MemorySurface::pset_all(std::span<const Point> points, Rgb c) {
   for (const Point& p : points) raster_point(g, p.x, p.y, c);
 }
 
+void MemorySurface::fill_spans_under(std::span<const PixelSpan> spans, Rgb c,
+                                     std::span<const Rgb> under) {
+  if (spans.empty()) return;
+  ByteGrid g(drawn_on());
+  raster_spans_under(g, spans, c, under);
+}
+
 std::optional<Rgb> MemorySurface::point(double x, double y) const {
   const auto px = pixel_of(x);
   const auto py = pixel_of(y);

@@ -70,6 +70,8 @@ class MemorySurface : public Surface {
   void polyline(std::span<const Point> points, Rgb c) override;
   void pset(double x, double y, Rgb c) override;
   void pset_all(std::span<const Point> points, Rgb c) override;
+  void fill_spans_under(std::span<const PixelSpan> spans, Rgb c,
+                        std::span<const Rgb> under) override;
   // The colour of the pixel; texts, not being pixels here, never show.
   std::optional<Rgb> point(double x, double y) const override;
 

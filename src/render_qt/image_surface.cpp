@@ -243,6 +243,13 @@ void ImageSurface::pset_all(std::span<const Point> points, Rgb c) {
   for (const Point& p : points) raster_point(g, p.x, p.y, c);
 }
 
+void ImageSurface::fill_spans_under(std::span<const PixelSpan> spans, Rgb c,
+                                    std::span<const Rgb> under) {
+  if (spans.empty()) return;
+  ImageGrid g(drawn_on());
+  raster_spans_under(g, spans, c, under);
+}
+
 std::optional<Rgb> ImageSurface::point(double x, double y) const {
   const auto px = pixel_of(x);
   const auto py = pixel_of(y);

@@ -56,6 +56,8 @@ class ImageSurface : public Surface {
   void polyline(std::span<const Point> points, Rgb c) override;
   void pset(double x, double y, Rgb c) override;
   void pset_all(std::span<const Point> points, Rgb c) override;
+  void fill_spans_under(std::span<const PixelSpan> spans, Rgb c,
+                        std::span<const Rgb> under) override;
   std::optional<Rgb> point(double x, double y) const override;
 
   // Records the pixels that differ from the background colour.

@@ -91,8 +91,9 @@ TEST(AlmanacTable, EveryRowAsSwetestGivesIt) {
         EXPECT_EQ(r[4] + r[5], "");
         // Printed to a tenth; the new moon is the theory's, within
         // phase_minutes of swetest's.
-        if (!std::isnan(day.age))
+        if (!std::isnan(day.age)) {
           EXPECT_NEAR(std::stod(r[6]), day.age, 0.05 + testing::phase_minutes / 1440) << r[6];
+        }
         EXPECT_EQ(r[6].size(), r[6].find('.') + 2) << "one decimal: " << r[6];
         continue;
       }

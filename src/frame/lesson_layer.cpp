@@ -1,0 +1,87 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "frame/lesson_layer.hpp"
+
+#include "catalog/precession.hpp"
+#include "common/picture_colours.hpp"
+#include "constellation/milky_way.hpp"
+#include "frame/lesson_stars_layer.hpp"
+#include "frame/reference_lines.hpp"
+
+namespace hz {
+namespace {
+
+bool shown(const FrameReport& report) { return report.is_day == 0 || report.options.stars_by_day; }
+
+// The levels one over another, faintest first, each laid beneath what the
+// dome drew: on the sky's colour or a fainter level's.
+void draw_milky_way(Surface& pic, const FrameView& view, LessonScratch& s,
+                    const FrameReport& report) {
+  if (s.milky_way.empty() || s.milky_way_epoch != report.stars_epoch) {
+    s.milky_way.clear();
+    const double years = 100 * report.stars_epoch;
+    for (const SkyPlace& p : milky_way_points) {
+      const EquatorialPlace q = precess_place(p.ra_deg / 15, p.dec_deg, years);
+      s.milky_way.push_back(equatorial_vector(q.ra_h, q.dec_deg));
+    }
+    s.milky_way_epoch = report.stars_epoch;
+  }
+  const SkyRotation rot = frame_rotation(view);
+  const FieldGeometry field{xc_sky, yc_sky, view.scale, view.radius};
+  Rgb under[milky_way_levels + 1] = {report.sky};
+  std::size_t ring = 0;
+  for (int level = 1; level <= milky_way_levels; ++level) {
+    s.fill.begin(field);
+    for (; ring < milky_way_rings.size() && milky_way_rings[ring].level == level; ++ring) {
+      const MilkyWayRing& r = milky_way_rings[ring];
+      s.ring.clear();
+      for (std::uint32_t k = r.first; k < r.first + r.count; ++k)
+        s.ring.push_back(rot.view(s.milky_way[k]));
+      s.fill.add_ring(s.ring);
+    }
+    const Rgb c = col_milky_way[level - 1];
+    pic.fill_spans_under(s.fill.spans(), c, std::span<const Rgb>(under, level));
+    under[level] = c;
+  }
+}
+
+}  // namespace
+
+bool any_lesson_label(const FrameOptions& o) {
+  return o.star_names || o.asterisms || o.ecliptic || o.equatorial_grid;
+}
+
+void draw_lesson_beneath(Surface& pic, ConstellationSky& sky, const FrameView& view,
+                         const ObjectArray& ra_obj, const ObjectArray& dc_obj,
+                         LessonScratch& scratch, const FrameReport& report) {
+  const FrameOptions& o = report.options;
+  if (!shown(report)) return;
+  if (o.milky_way) draw_milky_way(pic, view, scratch, report);
+  if (o.equator || o.ecliptic || o.meridian || o.equatorial_grid)
+    draw_reference_lines(pic, view, o, scratch.points);
+  if (o.asterisms) draw_asterism_lines(pic, sky, view, ra_obj, dc_obj);
+}
+
+void draw_lesson_labels(Surface& pic, ConstellationSky& sky, const FrameView& view,
+                        const ObjectArray& ra_obj, const ObjectArray& dc_obj,
+                        LessonScratch& scratch, std::vector<LabelBox>& taken,
+                        const FrameReport& report) {
+  const FrameOptions& o = report.options;
+  if (!shown(report) || !any_lesson_label(o)) return;
+  for (LabelBatch& b : scratch.batches) {
+    b.texts.clear();
+    b.corners.clear();
+  }
+  LabelBatch& stars = scratch.batches[0];
+  LabelBatch& shapes = scratch.batches[1];
+  LabelBatch& equinoxes = scratch.batches[2];
+  LabelBatch& grid = scratch.batches[3];
+  place_lesson_names(sky, view, o, ra_obj, dc_obj, taken, stars, shapes);
+  place_reference_labels(view, o, taken, equinoxes, grid);
+  const Rgb fore = pic.fore_color();
+  const double cur_x = pic.current_x(), cur_y = pic.current_y();
+  for (const LabelBatch& b : scratch.batches) print_labels(pic, b, report.sky);
+  pic.set_fore_color(fore);
+  pic.set_current(cur_x, cur_y);
+}
+
+}  // namespace hz

@@ -1,0 +1,121 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "render/sky_fill.hpp"
+
+#include <algorithm>
+#include <cmath>
+
+#include "common/constants.hpp"
+
+namespace hz {
+namespace {
+
+// Cuts the ring where f(p) < 0, f linear in the direction (Sutherland-Hodgman
+// against a plane): the sides along the cut run in the plane.
+template <class F>
+void clip_ring(const std::vector<ViewVec>& in, std::vector<ViewVec>& out, F f) {
+  out.clear();
+  const std::size_t n = in.size();
+  for (std::size_t k = 0; k < n; ++k) {
+    const ViewVec& cur = in[k];
+    const ViewVec& prev = in[(k + n - 1) % n];
+    const double fc = f(cur), fp = f(prev);
+    if ((fc >= 0) != (fp >= 0)) {
+      const double t = fp / (fp - fc);
+      out.push_back({prev.u + (cur.u - prev.u) * t, prev.v + (cur.v - prev.v) * t,
+                     prev.w + (cur.w - prev.w) * t, prev.zenith + (cur.zenith - prev.zenith) * t});
+    }
+    if (fc >= 0) out.push_back(cur);
+  }
+}
+
+// cos 2 degrees: a longer side is cut into pieces.
+const double piece_cos = std::cos(2 * rd);
+
+}  // namespace
+
+void SkyFill::begin(const FieldGeometry& field) {
+  field_ = field;
+  edges_.clear();
+}
+
+void SkyFill::add_ring(std::span<const ViewVec> ring) {
+  // A pixel and a half above the horizon, so the fill stays off the
+  // horizon's line; and well away from the point opposite the line of sight,
+  // where the projection tears.
+  const double above = 1.5 * rd / field_.scl;
+  scratch_.assign(ring.begin(), ring.end());
+  clip_ring(scratch_, clipped_, [&](const ViewVec& p) { return p.zenith - above; });
+  if (clipped_.size() < 3) return;
+  clip_ring(clipped_, scratch_, [](const ViewVec& p) { return p.w + 0.9; });
+  if (scratch_.size() < 3) return;
+
+  screen_.clear();
+  const std::size_t n = scratch_.size();
+  for (std::size_t k = 0; k < n; ++k) {
+    const ViewVec& a = scratch_[k];
+    const ViewVec& b = scratch_[(k + 1) % n];
+    const double na = std::sqrt(a.u * a.u + a.v * a.v + a.w * a.w);
+    const double nb = std::sqrt(b.u * b.u + b.v * b.v + b.w * b.w);
+    const double c = (a.u * b.u + a.v * b.v + a.w * b.w) / (na * nb);
+    const int pieces =
+        c >= piece_cos ? 1 : static_cast<int>(std::ceil(std::acos(std::max(-1.0, c)) / (2 * rd)));
+    for (int i = 0; i < pieces; ++i) {
+      const double t = static_cast<double>(i) / pieces;
+      const ViewVec p{a.u + (b.u - a.u) * t, a.v + (b.v - a.v) * t, a.w + (b.w - a.w) * t, 0};
+      const Projected s = project_view(p, field_.x0, field_.y0, field_.scl);
+      screen_.push_back({s.xp, s.yp});
+    }
+  }
+  for (std::size_t k = 0; k < screen_.size(); ++k) {
+    const Point& a = screen_[k];
+    const Point& b = screen_[(k + 1) % screen_.size()];
+    if (a.y != b.y) edges_.push_back({a.x, a.y, b.x, b.y});
+  }
+}
+
+const std::vector<PixelSpan>& SkyFill::spans() {
+  spans_.clear();
+  // The field's disc, one pixel short of its edge.
+  const double r = field_.radius * field_.scl - 1;
+  const int top = static_cast<int>(std::ceil(field_.y0 - r));
+  const int bottom = static_cast<int>(std::floor(field_.y0 + r));
+  // Edges by their first row: a pixel row y crosses an edge when
+  // min(y0, y1) <= y < max(y0, y1).
+  order_.resize(edges_.size());
+  for (std::size_t k = 0; k < edges_.size(); ++k) order_[k] = k;
+  const auto first_row = [&](const Edge& e) { return std::ceil(std::min(e.y0, e.y1)); };
+  std::sort(order_.begin(), order_.end(), [&](std::size_t a, std::size_t b) {
+    return first_row(edges_[a]) < first_row(edges_[b]);
+  });
+  std::vector<std::size_t> active;
+  std::size_t next = 0;
+  for (int y = top; y <= bottom; ++y) {
+    while (next < order_.size() && first_row(edges_[order_[next]]) <= y)
+      active.push_back(order_[next++]);
+    crossings_.clear();
+    std::size_t kept = 0;
+    for (std::size_t k = 0; k < active.size(); ++k) {
+      const Edge& e = edges_[active[k]];
+      if (std::max(e.y0, e.y1) <= y) continue;  // finished
+      active[kept++] = active[k];
+      if (std::min(e.y0, e.y1) > y) continue;
+      crossings_.push_back(e.x0 + (e.x1 - e.x0) * (y - e.y0) / (e.y1 - e.y0));
+    }
+    active.resize(kept);
+    if (crossings_.size() < 2) continue;
+    std::sort(crossings_.begin(), crossings_.end());
+    const double dy = y - field_.y0;
+    const double half = std::sqrt(std::max(0.0, r * r - dy * dy));
+    const double lo = field_.x0 - half, hi = field_.x0 + half;
+    for (std::size_t k = 0; k + 1 < crossings_.size(); k += 2) {
+      const double a = std::max(crossings_[k], lo), b = std::min(crossings_[k + 1], hi);
+      // The pixels whose centres lie in [a, b).
+      const int x0 = static_cast<int>(std::ceil(a));
+      const int x1 = static_cast<int>(std::ceil(b)) - 1;
+      if (x0 <= x1) spans_.push_back({y, x0, x1});
+    }
+  }
+  return spans_;
+}
+
+}  // namespace hz
