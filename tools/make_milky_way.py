@@ -40,7 +40,7 @@ from make_constellations import SOURCE_NOTE, check_integrity, fetch_tarball  # n
 PI = 3.14159265358979
 RD = PI / 180
 
-SIMPLIFY_DEG = 0.12  # largest distance of a dropped point from the simplified ring
+SIMPLIFY_DEG = 0.2  # largest distance of a dropped point from the simplified ring
 SECTOR_DEG = 30  # galactic longitude of a piece of the band
 MIN_POINTS = 4  # a simplified ring with fewer points (closing one included) is dropped
 

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frame/lesson_layer.hpp"
 
+#include <algorithm>
+#include <cmath>
+
 #include "catalog/precession.hpp"
 #include "common/picture_colours.hpp"
 #include "constellation/milky_way.hpp"
@@ -24,6 +27,25 @@ void draw_milky_way(Surface& pic, const FrameView& view, LessonScratch& s,
       s.milky_way.push_back(equatorial_vector(q.ra_h, q.dec_deg));
     }
     s.milky_way_epoch = report.stars_epoch;
+    s.cap_centre.clear();
+    s.cap_sine.clear();
+    for (const MilkyWayRing& r : milky_way_rings) {
+      Vec3 c{0, 0, 0};
+      for (std::uint32_t k = r.first; k < r.first + r.count; ++k) {
+        c.x += s.milky_way[k].x;
+        c.y += s.milky_way[k].y;
+        c.z += s.milky_way[k].z;
+      }
+      const double n = std::sqrt(c.x * c.x + c.y * c.y + c.z * c.z);
+      c = {c.x / n, c.y / n, c.z / n};
+      double least_cos = 1;
+      for (std::uint32_t k = r.first; k < r.first + r.count; ++k) {
+        const Vec3& p = s.milky_way[k];
+        least_cos = std::min(least_cos, c.x * p.x + c.y * p.y + c.z * p.z);
+      }
+      s.cap_centre.push_back(c);
+      s.cap_sine.push_back(least_cos <= 0 ? 2 : std::sqrt(1 - least_cos * least_cos));
+    }
   }
   const SkyRotation rot = frame_rotation(view);
   const FieldGeometry field{xc_sky, yc_sky, view.scale, view.radius};
@@ -33,6 +55,8 @@ void draw_milky_way(Surface& pic, const FrameView& view, LessonScratch& s,
     s.fill.begin(field);
     for (; ring < milky_way_rings.size() && milky_way_rings[ring].level == level; ++ring) {
       const MilkyWayRing& r = milky_way_rings[ring];
+      // A ring wholly below the horizon is left out (its cap is).
+      if (s.cap_sine[ring] < 1 && rot.view(s.cap_centre[ring]).zenith < -s.cap_sine[ring]) continue;
       s.ring.clear();
       for (std::uint32_t k = r.first; k < r.first + r.count; ++k)
         s.ring.push_back(rot.view(s.milky_way[k]));

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frame/reference_lines.hpp"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -13,9 +14,10 @@
 namespace hz {
 namespace {
 
+// A point every step_deg degrees of arc along the circle (at least 24).
 SkyPath circle_of_declination(double dec_deg, double step_deg) {
   SkyPath p;
-  const int n = static_cast<int>(std::nearbyint(360 / step_deg));
+  const int n = std::max(24, static_cast<int>(std::ceil(360 * std::cos(dec_deg * rd) / step_deg)));
   for (int k = 0; k <= n; ++k) p.push_back(equatorial_vector(24.0 * k / n, dec_deg));
   return p;
 }
@@ -32,6 +34,10 @@ SkyPath hour_circle(double ra_h, bool closed, double step_deg) {
   return p;
 }
 
+// The sine of -17 degrees: further below the horizon than eight pieces of a
+// path reach (draw_sky_path).
+const double deep_below = -std::sin(17 * rd);
+
 FieldGeometry field_of(const FrameView& view) { return {xc_sky, yc_sky, view.scale, view.radius}; }
 
 std::string signed_degrees(int d) {
@@ -44,15 +50,15 @@ std::string signed_degrees(int d) {
 }  // namespace
 
 const SkyPath& equator_path() {
-  static const SkyPath p = circle_of_declination(0, 1);
+  static const SkyPath p = circle_of_declination(0, 2);
   return p;
 }
 
 const SkyPath& ecliptic_path() {
   static const SkyPath p = [] {
     SkyPath e;
-    for (int k = 0; k <= 360; ++k) {
-      const Equatorial q = ecleq(0, k * rd, 0, 0, 0);
+    for (int k = 0; k <= 180; ++k) {
+      const Equatorial q = ecleq(0, 2 * k * rd, 0, 0, 0);
       e.push_back(equatorial_vector(q.ra / (15 * rd), q.dc / rd));
     }
     return e;
@@ -60,7 +66,7 @@ const SkyPath& ecliptic_path() {
   return p;
 }
 
-SkyPath meridian_path(double theta) { return hour_circle(theta / (15 * rd), true, 1); }
+SkyPath meridian_path(double theta) { return hour_circle(theta / (15 * rd), true, 2); }
 
 const std::vector<GridLine>& equatorial_grid() {
   static const std::vector<GridLine> g = [] {
@@ -84,6 +90,15 @@ void draw_sky_path(Surface& pic, const FieldGeometry& field, const SkyRotation& 
   ViewVec prev{};
   bool prev_inside = false;
   for (std::size_t k = 0; k < path.size(); ++k) {
+    // Eight pieces at a time are passed over when their middle lies deep
+    // below the horizon: no point of them is more than eight pieces' arc
+    // (16 degrees) from it.
+    if (k % 8 == 0 && k + 8 < path.size() && !prev_inside &&
+        rot.view(path[k + 4]).zenith < deep_below) {
+      prev = rot.view(path[k + 7]);
+      k += 7;
+      continue;
+    }
     const ViewVec p = rot.view(path[k]);
     const bool inside = well_inside(field, p);
     if (inside) {

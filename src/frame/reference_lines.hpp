@@ -18,13 +18,14 @@ namespace hz {
 // A line along the sky: its directions in order.
 using SkyPath = std::vector<Vec3>;
 
-// The celestial equator, a point every degree, closed.
+// The celestial equator, a point every two degrees, closed.
 const SkyPath& equator_path();
 // The ecliptic as the Sun's places are worked out (ecleq, its fixed
-// obliquity), a point every degree of longitude, closed.
+// obliquity), a point every two degrees of longitude, closed.
 const SkyPath& ecliptic_path();
 // The meridian through the poles, the zenith and the north and south points,
-// for a local sidereal angle (frame_view's theta), a point every degree, closed.
+// for a local sidereal angle (frame_view's theta), a point every two degrees,
+// closed.
 SkyPath meridian_path(double theta);
 
 // The equatorial grid: the hour circles 0h..23h, pole to pole, then the

@@ -54,9 +54,9 @@ void SkyFill::add_ring(std::span<const ViewVec> ring) {
   for (std::size_t k = 0; k < n; ++k) {
     const ViewVec& a = scratch_[k];
     const ViewVec& b = scratch_[(k + 1) % n];
-    const double na = std::sqrt(a.u * a.u + a.v * a.v + a.w * a.w);
-    const double nb = std::sqrt(b.u * b.u + b.v * b.v + b.w * b.w);
-    const double c = (a.u * b.u + a.v * b.v + a.w * b.w) / (na * nb);
+    // Unit vectors but where the cut made a point (a chord's, a little
+    // shorter): such a side comes out in a piece or two more.
+    const double c = a.u * b.u + a.v * b.v + a.w * b.w;
     const int pieces =
         c >= piece_cos ? 1 : static_cast<int>(std::ceil(std::acos(std::max(-1.0, c)) / (2 * rd)));
     for (int i = 0; i < pieces; ++i) {
@@ -77,21 +77,41 @@ const std::vector<PixelSpan>& SkyFill::spans() {
   spans_.clear();
   // The field's disc, one pixel short of its edge.
   const double r = field_.radius * field_.scl - 1;
-  const int top = static_cast<int>(std::ceil(field_.y0 - r));
-  const int bottom = static_cast<int>(std::floor(field_.y0 + r));
+  // ... and only the rows the rings reach.
+  double least = field_.y0 + r, most = field_.y0 - r;
+  for (const Edge& e : edges_) {
+    least = std::min({least, e.y0, e.y1});
+    most = std::max({most, e.y0, e.y1});
+  }
+  const int top = static_cast<int>(std::ceil(std::max(field_.y0 - r, least)));
+  const int bottom = static_cast<int>(std::floor(std::min(field_.y0 + r, most)));
   // Edges by their first row: a pixel row y crosses an edge when
   // min(y0, y1) <= y < max(y0, y1).
-  order_.resize(edges_.size());
-  for (std::size_t k = 0; k < edges_.size(); ++k) order_[k] = k;
-  const auto first_row = [&](const Edge& e) { return std::ceil(std::min(e.y0, e.y1)); };
-  std::sort(order_.begin(), order_.end(), [&](std::size_t a, std::size_t b) {
-    return first_row(edges_[a]) < first_row(edges_[b]);
-  });
-  std::vector<std::size_t> active;
+  // Each edge in the bucket of the first row of the field it crosses;
+  // those wholly above or below the field are left out.
+  const int rows = bottom - top + 1;
+  if (rows <= 0) return spans_;
+  bucket_start_.assign(static_cast<std::size_t>(rows) + 1, 0);
+  first_rows_.resize(edges_.size());
+  for (std::size_t k = 0; k < edges_.size(); ++k) {
+    const Edge& e = edges_[k];
+    const double lo = std::ceil(std::min(e.y0, e.y1)), hi = std::max(e.y0, e.y1);
+    int first = -1;
+    if (hi > top && lo <= bottom) first = static_cast<int>(std::max(lo, double(top))) - top;
+    first_rows_[k] = first;
+    if (first >= 0) ++bucket_start_[static_cast<std::size_t>(first) + 1];
+  }
+  for (int r = 0; r < rows; ++r) bucket_start_[r + 1] += bucket_start_[r];
+  order_.resize(bucket_start_[rows]);
+  fill_at_.assign(bucket_start_.begin(), bucket_start_.end() - 1);
+  for (std::size_t k = 0; k < edges_.size(); ++k)
+    if (first_rows_[k] >= 0) order_[fill_at_[first_rows_[k]]++] = k;
+  std::vector<std::size_t>& active = active_;
+  active.clear();
   std::size_t next = 0;
   for (int y = top; y <= bottom; ++y) {
-    while (next < order_.size() && first_row(edges_[order_[next]]) <= y)
-      active.push_back(order_[next++]);
+    for (const std::size_t end = bucket_start_[y - top + 1]; next < end; ++next)
+      active.push_back(order_[next]);
     crossings_.clear();
     std::size_t kept = 0;
     for (std::size_t k = 0; k < active.size(); ++k) {

@@ -33,7 +33,8 @@ class SkyFill {
   std::vector<Edge> edges_;
   std::vector<ViewVec> clipped_, scratch_;
   std::vector<Point> screen_;
-  std::vector<std::size_t> order_;
+  std::vector<std::size_t> order_, active_, bucket_start_, fill_at_;
+  std::vector<int> first_rows_;
   std::vector<double> crossings_;
   std::vector<PixelSpan> spans_;
 };

@@ -8,7 +8,7 @@
 
 namespace hz {
 
-constexpr std::size_t milky_way_ring_count = 211;
-constexpr std::size_t milky_way_point_count = 3989;
+constexpr std::size_t milky_way_ring_count = 195;
+constexpr std::size_t milky_way_point_count = 2682;
 
 }  // namespace hz
