@@ -33,6 +33,15 @@ const cases = [
     fields: {view_altitude: '40', view_azimuth: '120'},
     allowed: libmRoundingPixels,
   },
+  {
+    name: 'the science lesson\'s pictures, looking south',
+    args: ['--equator', '--ecliptic', '--meridian', '--equatorial-grid', '--milky-way', '--star-names',
+      '--asterisms', '--view-altitude', '45', '--view-azimuth', '180'],
+    clicks: ['equator', 'ecliptic', 'meridian', 'equatorialGrid', 'milkyWay', 'starNames', 'asterisms']
+      .map((o) => `[data-option="${o}"]`),
+    fields: {view_altitude: '45', view_azimuth: '180'},
+    allowed: libmRoundingPixels,
+  },
 ];
 
 for (const c of cases) {
