@@ -15,8 +15,7 @@ namespace {
 
 bool shown(const FrameReport& report) { return report.is_day == 0 || report.options.stars_by_day; }
 
-// The levels one over another, faintest first, each laid beneath what the
-// dome drew: on the sky's colour or a fainter level's.
+// The levels, each laid beneath what the dome drew.
 void draw_milky_way(Surface& pic, const FrameView& view, LessonScratch& s,
                     const FrameReport& report) {
   if (s.milky_way.empty() || s.milky_way_epoch != report.stars_epoch) {
@@ -49,11 +48,16 @@ void draw_milky_way(Surface& pic, const FrameView& view, LessonScratch& s,
   }
   const SkyRotation rot = frame_rotation(view);
   const FieldGeometry field{xc_sky, yc_sky, view.scale, view.radius};
-  Rgb under[milky_way_levels + 1] = {report.sky};
-  std::size_t ring = 0;
-  for (int level = 1; level <= milky_way_levels; ++level) {
+  // Brightest first, each level on the sky's colour only: a fainter level
+  // then leaves a brighter one's pixels as they are, and each pixel is
+  // painted once.
+  const Rgb under[] = {report.sky};
+  std::size_t end = milky_way_rings.size();
+  for (int level = milky_way_levels; level >= 1; --level) {
+    std::size_t begin = end;
+    while (begin > 0 && milky_way_rings[begin - 1].level == level) --begin;
     s.fill.begin(field);
-    for (; ring < milky_way_rings.size() && milky_way_rings[ring].level == level; ++ring) {
+    for (std::size_t ring = begin; ring < end; ++ring) {
       const MilkyWayRing& r = milky_way_rings[ring];
       // A ring wholly below the horizon is left out (its cap is).
       if (s.cap_sine[ring] < 1 && rot.view(s.cap_centre[ring]).zenith < -s.cap_sine[ring]) continue;
@@ -62,9 +66,8 @@ void draw_milky_way(Surface& pic, const FrameView& view, LessonScratch& s,
         s.ring.push_back(rot.view(s.milky_way[k]));
       s.fill.add_ring(s.ring);
     }
-    const Rgb c = col_milky_way[level - 1];
-    pic.fill_spans_under(s.fill.spans(), c, std::span<const Rgb>(under, level));
-    under[level] = c;
+    pic.fill_spans_under(s.fill.spans(), col_milky_way[level - 1], under);
+    end = begin;
   }
 }
 

@@ -8,6 +8,7 @@
 #include "common/picture_colours.hpp"
 #include "ephem/ecliptic.hpp"
 #include "frame/constellation_layer.hpp"
+#include "frame/view_zoom.hpp"
 #include "render/sky_arcs.hpp"
 #include "time/sidereal.hpp"
 
@@ -34,8 +35,9 @@ SkyPath hour_circle(double ra_h, bool closed, double step_deg) {
   return p;
 }
 
-// The sine of -17 degrees: further below the horizon than eight pieces of a
-// path reach (draw_sky_path).
+// The sine of -17 degrees: further below the horizon than the points of
+// eight pieces of a path (of at most 3 degrees) reach from their middle
+// (draw_sky_path).
 const double deep_below = -std::sin(17 * rd);
 
 FieldGeometry field_of(const FrameView& view) { return {xc_sky, yc_sky, view.scale, view.radius}; }
@@ -68,18 +70,24 @@ const SkyPath& ecliptic_path() {
 
 SkyPath meridian_path(double theta) { return hour_circle(theta / (15 * rd), true, 2); }
 
-const std::vector<GridLine>& equatorial_grid() {
-  static const std::vector<GridLine> g = [] {
-    std::vector<GridLine> lines;
-    for (int h = 0; h < 24; ++h) lines.push_back({true, h, hour_circle(h, false, 2)});
-    for (int d = -80; d <= 80; d += 10) lines.push_back({false, d, circle_of_declination(d, 2)});
-    return lines;
-  }();
-  return g;
+const std::vector<GridLine>& equatorial_grid(double zoom) {
+  // Pieces of 3 degrees, halved at 4 times and again at 16 times, so that
+  // the circles near the poles stay round when magnified.
+  const int fine = zoom >= 16 ? 2 : zoom >= 4 ? 1 : 0;
+  static std::vector<GridLine> grids[3];
+  std::vector<GridLine>& lines = grids[fine];
+  if (lines.empty()) {
+    const double step = 3.0 / (1 << fine);
+    for (int h = 0; h < 24; ++h) lines.push_back({true, h, hour_circle(h, false, step)});
+    for (int d = -80; d <= 80; d += 10) lines.push_back({false, d, circle_of_declination(d, step)});
+  }
+  return lines;
 }
 
 void draw_sky_path(Surface& pic, const FieldGeometry& field, const SkyRotation& rot,
                    const SkyPath& path, Rgb c, std::vector<Point>& points) {
+  const double far_outside = field.radius + 17 < 180 ? std::cos((field.radius + 17) * rd) : -2;
+  const WellInside inside_field = well_inside_test(field);
   // Runs of points well inside go down as one polyline; a piece with an end
   // near or beyond the horizon or the edge is cut by draw_sky_arc.
   points.clear();
@@ -91,16 +99,18 @@ void draw_sky_path(Surface& pic, const FieldGeometry& field, const SkyRotation& 
   bool prev_inside = false;
   for (std::size_t k = 0; k < path.size(); ++k) {
     // Eight pieces at a time are passed over when their middle lies deep
-    // below the horizon: no point of them is more than eight pieces' arc
-    // (16 degrees) from it.
-    if (k % 8 == 0 && k + 8 < path.size() && !prev_inside &&
-        rot.view(path[k + 4]).zenith < deep_below) {
-      prev = rot.view(path[k + 7]);
-      k += 7;
-      continue;
+    // below the horizon or far outside the field: no point of them is more
+    // than four pieces (12 degrees) from it.
+    if (k % 8 == 0 && k + 8 < path.size() && !prev_inside) {
+      const ViewVec middle = rot.view(path[k + 4]);
+      if (middle.zenith < deep_below || middle.w < far_outside) {
+        prev = rot.view(path[k + 7]);
+        k += 7;
+        continue;
+      }
     }
     const ViewVec p = rot.view(path[k]);
-    const bool inside = well_inside(field, p);
+    const bool inside = inside_field(p);
     if (inside) {
       const Projected s = project_view(p, field.x0, field.y0, field.scl);
       if (k > 0 && !prev_inside) {
@@ -128,7 +138,7 @@ void draw_reference_lines(Surface& pic, const FrameView& view, const FrameOption
   const SkyRotation rot = frame_rotation(view);
   const FieldGeometry field = field_of(view);
   if (o.equatorial_grid) {
-    for (const GridLine& line : equatorial_grid())
+    for (const GridLine& line : equatorial_grid(held_zoom(o.zoom)))
       draw_sky_path(pic, field, rot, line.path, col_equatorial_grid, points);
   }
   if (o.equator) draw_sky_path(pic, field, rot, equator_path(), col_equator, points);

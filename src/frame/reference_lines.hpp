@@ -28,14 +28,15 @@ const SkyPath& ecliptic_path();
 // closed.
 SkyPath meridian_path(double theta);
 
-// The equatorial grid: the hour circles 0h..23h, pole to pole, then the
-// circles of declination -80..80 every 10 degrees, closed.
+// The equatorial grid for a magnification: the hour circles 0h..23h, pole to
+// pole, then the circles of declination -80..80 every 10 degrees, closed;
+// in pieces of 3 degrees, finer when magnified 4 times or more.
 struct GridLine {
   bool hour_circle;  // else a circle of declination
   int value;         // hours 0..23, or degrees
   SkyPath path;
 };
-const std::vector<GridLine>& equatorial_grid();
+const std::vector<GridLine>& equatorial_grid(double zoom);
 
 // Draws the path's pieces on the surface in c where they lie above the horizon
 // and inside the field. points is scratch, reused.

@@ -77,51 +77,47 @@ const std::vector<PixelSpan>& SkyFill::spans() {
   spans_.clear();
   // The field's disc, one pixel short of its edge.
   const double r = field_.radius * field_.scl - 1;
-  // ... and only the rows the rings reach.
-  double least = field_.y0 + r, most = field_.y0 - r;
-  for (const Edge& e : edges_) {
-    least = std::min({least, e.y0, e.y1});
-    most = std::max({most, e.y0, e.y1});
-  }
-  const int top = static_cast<int>(std::ceil(std::max(field_.y0 - r, least)));
-  const int bottom = static_cast<int>(std::floor(std::min(field_.y0 + r, most)));
-  // Edges by their first row: a pixel row y crosses an edge when
-  // min(y0, y1) <= y < max(y0, y1).
-  // Each edge in the bucket of the first row of the field it crosses;
-  // those wholly above or below the field are left out.
+  const int top = static_cast<int>(std::ceil(field_.y0 - r));
+  const int bottom = static_cast<int>(std::floor(field_.y0 + r));
   const int rows = bottom - top + 1;
-  if (rows <= 0) return spans_;
+  // A pixel row y crosses an edge when min(y0, y1) <= y < max(y0, y1). Each
+  // edge that crosses a row of the field goes into the bucket of the first,
+  // with its x there and its step from row to row; the rows then take the
+  // edges on as they reach them (the active edge table).
   bucket_start_.assign(static_cast<std::size_t>(rows) + 1, 0);
-  first_rows_.resize(edges_.size());
-  for (std::size_t k = 0; k < edges_.size(); ++k) {
-    const Edge& e = edges_[k];
-    const double lo = std::ceil(std::min(e.y0, e.y1)), hi = std::max(e.y0, e.y1);
-    int first = -1;
-    if (hi > top && lo <= bottom) first = static_cast<int>(std::max(lo, double(top))) - top;
-    first_rows_[k] = first;
-    if (first >= 0) ++bucket_start_[static_cast<std::size_t>(first) + 1];
+  pending_.clear();
+  for (const Edge& e : edges_) {
+    const double lo = std::min(e.y0, e.y1), hi = std::max(e.y0, e.y1);
+    const int first = std::max(static_cast<int>(std::ceil(lo)), top);
+    const int last = std::min(static_cast<int>(std::ceil(hi)) - 1, bottom);
+    if (first > last) continue;
+    const double step = (e.x1 - e.x0) / (e.y1 - e.y0);
+    pending_.push_back({e.x0 + step * (first - e.y0), step, first, last});
+    ++bucket_start_[static_cast<std::size_t>(first - top) + 1];
   }
-  for (int r = 0; r < rows; ++r) bucket_start_[r + 1] += bucket_start_[r];
-  order_.resize(bucket_start_[rows]);
+  for (int k = 0; k < rows; ++k) bucket_start_[k + 1] += bucket_start_[k];
+  order_.resize(pending_.size());
   fill_at_.assign(bucket_start_.begin(), bucket_start_.end() - 1);
-  for (std::size_t k = 0; k < edges_.size(); ++k)
-    if (first_rows_[k] >= 0) order_[fill_at_[first_rows_[k]]++] = k;
-  std::vector<std::size_t>& active = active_;
-  active.clear();
+  for (std::size_t k = 0; k < pending_.size(); ++k)
+    order_[fill_at_[static_cast<std::size_t>(pending_[k].first - top)]++] = k;
+
+  active_.clear();
   std::size_t next = 0;
   for (int y = top; y <= bottom; ++y) {
     for (const std::size_t end = bucket_start_[y - top + 1]; next < end; ++next)
-      active.push_back(order_[next]);
+      active_.push_back(pending_[order_[next]]);
+    if (active_.empty()) {
+      if (next == pending_.size()) break;
+      continue;
+    }
     crossings_.clear();
     std::size_t kept = 0;
-    for (std::size_t k = 0; k < active.size(); ++k) {
-      const Edge& e = edges_[active[k]];
-      if (std::max(e.y0, e.y1) <= y) continue;  // finished
-      active[kept++] = active[k];
-      if (std::min(e.y0, e.y1) > y) continue;
-      crossings_.push_back(e.x0 + (e.x1 - e.x0) * (y - e.y0) / (e.y1 - e.y0));
+    for (ActiveEdge& a : active_) {
+      crossings_.push_back(a.x);
+      a.x += a.step;
+      if (y < a.last) active_[kept++] = a;
     }
-    active.resize(kept);
+    active_.resize(kept);
     if (crossings_.size() < 2) continue;
     std::sort(crossings_.begin(), crossings_.end());
     const double dy = y - field_.y0;

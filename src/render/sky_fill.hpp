@@ -33,8 +33,14 @@ class SkyFill {
   std::vector<Edge> edges_;
   std::vector<ViewVec> clipped_, scratch_;
   std::vector<Point> screen_;
-  std::vector<std::size_t> order_, active_, bucket_start_, fill_at_;
-  std::vector<int> first_rows_;
+  // An edge in the rows it crosses: x at the current row, its change a row,
+  // its first and last rows.
+  struct ActiveEdge {
+    double x, step;
+    int first, last;
+  };
+  std::vector<ActiveEdge> pending_, active_;
+  std::vector<std::size_t> order_, bucket_start_, fill_at_;
   std::vector<double> crossings_;
   std::vector<PixelSpan> spans_;
 };
