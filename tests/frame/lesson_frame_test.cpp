@@ -157,6 +157,30 @@ TEST(LessonFrame, TheMilkyWaysLevelsWhereTheSkyHasThem) {
   }
 }
 
+// The Moon in the Milky Way (2027-01-20 21:00 JST, Gemini): its fill reads
+// colours back, and comes out exactly as on the plain sky.
+TEST(LessonFrame, TheMoonInTheMilkyWayIsFilledExactly) {
+  FrameRig plain, full;
+  for (FrameRig* r : {&plain, &full}) r->fields.start(139.74, 35.68, 2027, 1, 20, 21, 0);
+  full.fields.options_.milky_way = true;
+  plain.start_ok();
+  const ObjectRow& moon = full.start_ok().objects[moon_index];
+  ASSERT_TRUE(moon.drawn);
+  const int cx = static_cast<int>(std::nearbyint(*moon.xp));
+  const int cy = static_cast<int>(std::nearbyint(*moon.yp));
+  int milky = 0, moon_pixels = 0;
+  for (int y = cy - 16; y <= cy + 16; ++y) {
+    for (int x = cx - 16; x <= cx + 16; ++x) {
+      const bool was = plain.drawn().point(x, y) == col_moon;
+      moon_pixels += was;
+      milky += full.drawn().point(x, y) == col_milky_way[0];
+      EXPECT_EQ(full.drawn().point(x, y) == col_moon, was) << "at " << x << ", " << y;
+    }
+  }
+  EXPECT_GT(milky, 100) << "the Milky Way must be about the Moon for the test to mean anything";
+  EXPECT_GT(moon_pixels, 60) << "the Moon is filled";
+}
+
 // Every picture hidden by day as the stars are, unless stars by day are chosen.
 TEST(LessonFrame, HiddenByDayLikeTheStars) {
   struct Case {
