@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 
 #include "constellation/boundary_table.hpp"
 #include "constellation/constellations.hpp"
@@ -97,13 +98,14 @@ void draw_names(Surface& pic, const FieldGeometry& field, ConstellationSky& sky,
   if (names_taken)
     names_taken->insert(names_taken->end(), taken.begin() + keep_clear.size(), taken.end());
   if (texts.empty()) return;
-  std::vector<PlacedText> moved(texts.size());
+  // Every outline in one call: each call sets the font up anew.
+  std::vector<PlacedText> moved;
+  moved.reserve(texts.size() * std::size(outline_offsets));
   pic.set_fore_color(report.sky);
   for (const Point& d : outline_offsets) {
-    for (std::size_t k = 0; k < texts.size(); ++k)
-      moved[k] = {texts[k].x + d.x, texts[k].y + d.y, texts[k].utf8};
-    pic.print_all(moved);
+    for (const PlacedText& t : texts) moved.push_back({t.x + d.x, t.y + d.y, t.utf8});
   }
+  pic.print_all(moved);
   pic.set_fore_color(col_name);
   pic.print_all(texts);
 }

@@ -106,7 +106,7 @@ void draw_lesson_labels(Surface& pic, ConstellationSky& sky, const FrameView& vi
   place_reference_labels(view, o, taken, equinoxes, grid);
   const Rgb fore = pic.fore_color();
   const double cur_x = pic.current_x(), cur_y = pic.current_y();
-  for (const LabelBatch& b : scratch.batches) print_labels(pic, b, report.sky);
+  print_labels(pic, scratch.batches, report.sky);
   pic.set_fore_color(fore);
   pic.set_current(cur_x, cur_y);
 }

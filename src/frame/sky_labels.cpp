@@ -68,22 +68,29 @@ bool place_label(LabelBatch& batch, std::string text, std::span<const Point> pla
   return false;
 }
 
-void print_labels(Surface& pic, const LabelBatch& batch, Rgb sky) {
-  if (batch.texts.empty()) return;
+void print_labels(Surface& pic, std::span<const LabelBatch> batches, Rgb sky) {
   // The four side neighbours: enough to part a text from a line through it,
-  // at half the cost of all eight.
+  // at half the cost of all eight. Every outline goes down in one call, then
+  // each colour's texts in one: a call sets up the font anew.
   static constexpr Point around[] = {{0, -1}, {-1, 0}, {1, 0}, {0, 1}};
-  std::vector<PlacedText> texts(batch.texts.size());
+  std::vector<PlacedText> texts;
+  for (const LabelBatch& b : batches) {
+    for (const Point& d : around) {
+      for (std::size_t k = 0; k < b.texts.size(); ++k)
+        texts.push_back({b.corners[k].x + d.x, b.corners[k].y + d.y, b.texts[k]});
+    }
+  }
+  if (texts.empty()) return;
   pic.set_fore_color(sky);
-  for (const Point& d : around) {
-    for (std::size_t k = 0; k < texts.size(); ++k)
-      texts[k] = {batch.corners[k].x + d.x, batch.corners[k].y + d.y, batch.texts[k]};
+  pic.print_all(texts);
+  for (const LabelBatch& b : batches) {
+    if (b.texts.empty()) continue;
+    texts.clear();
+    for (std::size_t k = 0; k < b.texts.size(); ++k)
+      texts.push_back({b.corners[k].x, b.corners[k].y, b.texts[k]});
+    pic.set_fore_color(b.colour);
     pic.print_all(texts);
   }
-  for (std::size_t k = 0; k < texts.size(); ++k)
-    texts[k] = {batch.corners[k].x, batch.corners[k].y, batch.texts[k]};
-  pic.set_fore_color(batch.colour);
-  pic.print_all(texts);
 }
 
 }  // namespace hz

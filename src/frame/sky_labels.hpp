@@ -38,7 +38,7 @@ std::vector<Point> label_places(Point p, double width, double gap);
 bool place_label(LabelBatch& batch, std::string text, std::span<const Point> places,
                  const FieldGeometry& field, const SkyRotation& rot, std::vector<LabelBox>& taken);
 
-// Writes the batch, each text outlined in the sky's colour.
-void print_labels(Surface& pic, const LabelBatch& batch, Rgb sky);
+// Writes the batches, each text outlined in the sky's colour.
+void print_labels(Surface& pic, std::span<const LabelBatch> batches, Rgb sky);
 
 }  // namespace hz

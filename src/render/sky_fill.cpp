@@ -43,10 +43,17 @@ void SkyFill::add_ring(std::span<const ViewVec> ring) {
   // horizon's line; and well away from the point opposite the line of sight,
   // where the projection tears.
   const double above = 1.5 * rd / field_.scl;
+  const auto up = [&](const ViewVec& p) { return p.zenith - above; };
+  const auto front = [](const ViewVec& p) { return p.w + 0.9; };
+  // Most rings need no cut.
+  bool whole = true;
+  for (const ViewVec& p : ring) whole = whole && up(p) >= 0 && front(p) >= 0;
   scratch_.assign(ring.begin(), ring.end());
-  clip_ring(scratch_, clipped_, [&](const ViewVec& p) { return p.zenith - above; });
-  if (clipped_.size() < 3) return;
-  clip_ring(clipped_, scratch_, [](const ViewVec& p) { return p.w + 0.9; });
+  if (!whole) {
+    clip_ring(scratch_, clipped_, up);
+    if (clipped_.size() < 3) return;
+    clip_ring(clipped_, scratch_, front);
+  }
   if (scratch_.size() < 3) return;
 
   screen_.clear();
@@ -110,6 +117,14 @@ const std::vector<PixelSpan>& SkyFill::spans() {
       if (next == pending_.size()) break;
       continue;
     }
+    // The active edges in order of x: nearly so from the row before, so an
+    // insertion sort does it in a pass or two.
+    for (std::size_t k = 1; k < active_.size(); ++k) {
+      const ActiveEdge a = active_[k];
+      std::size_t j = k;
+      for (; j > 0 && active_[j - 1].x > a.x; --j) active_[j] = active_[j - 1];
+      active_[j] = a;
+    }
     crossings_.clear();
     std::size_t kept = 0;
     for (ActiveEdge& a : active_) {
@@ -119,7 +134,6 @@ const std::vector<PixelSpan>& SkyFill::spans() {
     }
     active_.resize(kept);
     if (crossings_.size() < 2) continue;
-    std::sort(crossings_.begin(), crossings_.end());
     const double dy = y - field_.y0;
     const double half = std::sqrt(std::max(0.0, r * r - dy * dy));
     const double lo = field_.x0 - half, hi = field_.x0 + half;
