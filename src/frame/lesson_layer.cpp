@@ -15,6 +15,18 @@ namespace {
 
 bool shown(const FrameReport& report) { return report.is_day == 0 || report.options.stars_by_day; }
 
+// Whether a cap (its centre in the view, the cosine and sine of its radius)
+// reaches above the horizon and into the field.
+bool may_show(const ViewVec& c, double cos_r, double sin_r, const FieldGeometry& field) {
+  if (cos_r <= 0) return true;  // a hemisphere or more
+  if (c.zenith < -sin_r) return false;
+  const double cos_f = std::cos(field.radius * rd), sin_f = std::sin(field.radius * rd);
+  // The cosine of the field's radius plus the cap's, when below 180 degrees.
+  const double cos_sum = cos_f * cos_r - sin_f * sin_r;
+  const double sin_sum = sin_f * cos_r + cos_f * sin_r;
+  return sin_sum < 0 || c.w >= cos_sum;
+}
+
 // The levels, each laid beneath what the dome drew.
 void draw_milky_way(Surface& pic, const FrameView& view, LessonScratch& s,
                     const FrameReport& report) {
@@ -27,7 +39,8 @@ void draw_milky_way(Surface& pic, const FrameView& view, LessonScratch& s,
     }
     s.milky_way_epoch = report.stars_epoch;
     s.cap_centre.clear();
-    s.cap_sine.clear();
+    s.cap_cos.clear();
+    s.cap_sin.clear();
     for (const MilkyWayRing& r : milky_way_rings) {
       Vec3 c{0, 0, 0};
       for (std::uint32_t k = r.first; k < r.first + r.count; ++k) {
@@ -43,7 +56,8 @@ void draw_milky_way(Surface& pic, const FrameView& view, LessonScratch& s,
         least_cos = std::min(least_cos, c.x * p.x + c.y * p.y + c.z * p.z);
       }
       s.cap_centre.push_back(c);
-      s.cap_sine.push_back(least_cos <= 0 ? 2 : std::sqrt(1 - least_cos * least_cos));
+      s.cap_cos.push_back(least_cos);
+      s.cap_sin.push_back(std::sqrt(std::max(0.0, 1 - least_cos * least_cos)));
     }
   }
   const SkyRotation rot = frame_rotation(view);
@@ -59,8 +73,10 @@ void draw_milky_way(Surface& pic, const FrameView& view, LessonScratch& s,
     s.fill.begin(field);
     for (std::size_t ring = begin; ring < end; ++ring) {
       const MilkyWayRing& r = milky_way_rings[ring];
-      // A ring wholly below the horizon is left out (its cap is).
-      if (s.cap_sine[ring] < 1 && rot.view(s.cap_centre[ring]).zenith < -s.cap_sine[ring]) continue;
+      // A ring wholly below the horizon or outside the field is left out:
+      // its cap is.
+      if (!may_show(rot.view(s.cap_centre[ring]), s.cap_cos[ring], s.cap_sin[ring], field))
+        continue;
       s.ring.clear();
       for (std::uint32_t k = r.first; k < r.first + r.count; ++k)
         s.ring.push_back(rot.view(s.milky_way[k]));

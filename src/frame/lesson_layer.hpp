@@ -20,10 +20,10 @@ namespace hz {
 struct LessonScratch {
   std::vector<Vec3> milky_way;  // the Milky Way's points at the stars' epoch
   double milky_way_epoch = 0;
-  // Each ring's cap: the middle of its points and the sine of their
-  // largest angle from it (2 when 90 degrees or more).
+  // Each ring's cap: the middle of its points and the cosine and sine of
+  // their largest angle from it.
   std::vector<Vec3> cap_centre;
-  std::vector<double> cap_sine;
+  std::vector<double> cap_cos, cap_sin;
   std::vector<ViewVec> ring;
   SkyFill fill;
   std::vector<Point> points;

@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "catalog/star_table.hpp"
 #include "common/picture_colours.hpp"
 #include "constellation/lesson_stars.hpp"
 #include "frame/constellation_layer.hpp"
@@ -65,7 +66,9 @@ void place_lesson_names(ConstellationSky& sky, const FrameView& view, const Fram
     const auto names = lesson_stars();
     const std::vector<int>& rows = lesson_rows();
     for (std::size_t k = 0; k < names.size(); ++k) {
+      // Only a star drawn: not one fainter than the magnitude limit.
       if (rows[k] == 0) continue;
+      if (o.magnitude_limit && !(star_table[rows[k] - 1].mag <= *o.magnitude_limit)) continue;
       const auto s = screen(stars[rows[k]]);
       if (!s) continue;
       place_label(star_names, names[k].japanese, label_places(*s, text_width(names[k].japanese), 5),

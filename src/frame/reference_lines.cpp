@@ -40,6 +40,11 @@ SkyPath hour_circle(double ra_h, bool closed, double step_deg) {
 // (draw_sky_path).
 const double deep_below = -std::sin(17 * rd);
 
+// Where the line of sight points: hours and degrees of the stars' epoch.
+struct SightPlace {
+  double ra_h, dec_deg;
+};
+
 FieldGeometry field_of(const FrameView& view) { return {xc_sky, yc_sky, view.scale, view.radius}; }
 
 std::string signed_degrees(int d) {

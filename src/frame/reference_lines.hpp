@@ -43,11 +43,6 @@ const std::vector<GridLine>& equatorial_grid(double zoom);
 void draw_sky_path(Surface& pic, const FieldGeometry& field, const SkyRotation& rot,
                    const SkyPath& path, Rgb c, std::vector<Point>& points);
 
-// Where the line of sight points: hours and degrees of the stars' epoch.
-struct SightPlace {
-  double ra_h, dec_deg;
-};
-
 // The lines the options ask for, the equinoxes ringed on the ecliptic.
 void draw_reference_lines(Surface& pic, const FrameView& view, const FrameOptions& o,
                           std::vector<Point>& points);
