@@ -71,6 +71,20 @@ void BM_TurningView(benchmark::State& state) { turning_view(state, {"--grid"}); 
 void BM_TurningViewEverythingOn(benchmark::State& state) { turning_view(state, everything); }
 void BM_TurningViewZoomed(benchmark::State& state) { turning_view(state, {"--grid", "--zoom=4"}); }
 
+// Every layer at once: the constellations and the faint stars, the equator,
+// the ecliptic, the meridian, the equatorial grid, the Milky Way, the stars'
+// names and the asterisms.
+std::vector<std::string> every_layer() {
+  std::vector<std::string> all = everything;
+  for (const char* o : {"--equator", "--ecliptic", "--meridian", "--equatorial-grid", "--milky-way",
+                        "--star-names", "--asterisms"})
+    all.push_back(o);
+  return all;
+}
+
+void BM_EveryLayerOn(benchmark::State& state) { run_frames(state, tokyo_night(every_layer())); }
+void BM_TurningViewEveryLayerOn(benchmark::State& state) { turning_view(state, every_layer()); }
+
 // Magnified four times, the grid on, the view fixed.
 void BM_ZoomedView(benchmark::State& state) {
   run_frames(state, tokyo_night({"--grid", "--zoom=4", "--view-altitude=45"}));
@@ -160,6 +174,8 @@ void BM_ChartEverythingOn(benchmark::State& state) {
   state.counters["bytes"] = static_cast<double>(bytes);
 }
 BENCHMARK(BM_ChartEverythingOn)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_EveryLayerOn)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_TurningViewEveryLayerOn)->Arg(90)->Arg(45)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

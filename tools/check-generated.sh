@@ -90,6 +90,12 @@ else
     compare "$tmp/constellations-1" "$tmp/constellations-2" src/constellation/generated "$cmd" \
       table_sizes.hpp extended_stars.cpp constellations.cpp boundary_table.cpp
   fi
+  cmd="$python tools/make_milky_way.py"
+  if run milky-way-1 "$python" tools/make_milky_way.py --tarball "$tarball" --out "$tmp/milky-way-1" &&
+    run milky-way-2 "$python" tools/make_milky_way.py --tarball "$tarball" --out "$tmp/milky-way-2"; then
+    compare "$tmp/milky-way-1" "$tmp/milky-way-2" src/constellation/generated "$cmd" \
+      milky_way_sizes.hpp milky_way.cpp
+  fi
 fi
 
 # The built-in 300 stars, from a star list that the repository does not hold.

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabWidget>
 #include <iostream>
 
 #include "cli/render_options.hpp"
@@ -45,8 +46,22 @@ int main(int argc, char** argv) {
       {"ConstellationLines", options->frame.constellation_lines},
       {"ConstellationNames", options->frame.constellation_names},
       {"ConstellationBoundaries", options->frame.constellation_boundaries},
-      {"FaintStars", options->frame.magnitude_limit.has_value()}};
+      {"FaintStars", options->frame.magnitude_limit.has_value()},
+      {"Equator", options->frame.equator},
+      {"Ecliptic", options->frame.ecliptic},
+      {"Meridian", options->frame.meridian},
+      {"EquatorialGrid", options->frame.equatorial_grid},
+      {"MilkyWay", options->frame.milky_way},
+      {"StarNames", options->frame.star_names},
+      {"Asterisms", options->frame.asterisms}};
   for (const auto& [name, on] : display) form.findChild<QCheckBox*>(name)->setChecked(on);
+  // The tab of the last box ticked is shown.
+  auto* tabs = form.findChild<QTabWidget*>("DisplayTabs");
+  for (const auto& [name, on] : display) {
+    if (!on) continue;
+    for (int k = 0; k < tabs->count(); ++k)
+      if (tabs->widget(k)->findChild<QCheckBox*>(name)) tabs->setCurrentIndex(k);
+  }
   // 時間の進み: the step's choice and 逆向き.
   const auto choices = hz::time_step_choices();
   for (std::size_t k = 0; k < choices.size(); ++k) {

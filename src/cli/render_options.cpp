@@ -26,6 +26,21 @@ constexpr long kMaxFrames = 10000000;
 constexpr double kFaintestLimit = 6.0;
 constexpr double kBrightestLimit = -2.0;
 
+// The science lesson's pictures, each a switch of the frame options.
+struct LessonSwitch {
+  std::string_view option;
+  bool FrameOptions::*member;
+};
+constexpr LessonSwitch lesson_switches[] = {
+    {"--equator", &FrameOptions::equator},
+    {"--ecliptic", &FrameOptions::ecliptic},
+    {"--meridian", &FrameOptions::meridian},
+    {"--equatorial-grid", &FrameOptions::equatorial_grid},
+    {"--milky-way", &FrameOptions::milky_way},
+    {"--star-names", &FrameOptions::star_names},
+    {"--asterisms", &FrameOptions::asterisms},
+};
+
 std::string padded(std::string s, std::size_t width) {
   if (s.size() < width) s.resize(width, ' ');
   return s;
@@ -158,6 +173,15 @@ std::variant<RenderOptions, std::string> parse_render_options(const std::vector<
                                          : f.constellation_boundaries) = true;
       continue;
     }
+
+    bool lesson = false;
+    for (const LessonSwitch& l : lesson_switches) {
+      if (name != l.option) continue;
+      if (value) return name + " takes no value";
+      o.frame.*l.member = true;
+      lesson = true;
+    }
+    if (lesson) continue;
 
     bool known = false;
     for (const FieldInfo& f : field_table) {
@@ -348,6 +372,22 @@ default, hidden by day like the stars unless --daytime-stars is given:
                               abbr ja latin alt_rad az_rad xp yp drawn, one row
                               per constellation (xp, yp empty outside the
                               field; drawn 1 when its name was written)
+
+The pictures of the science lesson, all off by default, beneath the stars and
+hidden by day like them unless --daytime-stars is given:
+  --equator                   draw the celestial equator (天の赤道)
+  --ecliptic                  draw the ecliptic (黄道), 春分点 and 秋分点 ringed
+                              and named
+  --meridian                  draw the meridian (子午線), north point to south
+                              point through the zenith
+  --equatorial-grid           draw right ascension every hour and declination
+                              every 10 degrees (赤経・赤緯線), labelled
+  --milky-way                 fill the Milky Way (天の川) in its five
+                              brightness levels, faintly
+  --star-names                name the bright stars in Japanese (星の名前)
+  --asterisms                 draw 夏の大三角, 冬の大三角, 春の大曲線,
+                              春の大三角, 北斗七星, 秋の四辺形 and カシオペヤ座のW
+                              with their names (星の並び)
 )";
   usage += R"(
 Motion, all off by default:

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 
 #include "constellation/boundary_table.hpp"
 #include "constellation/constellations.hpp"
@@ -75,7 +76,7 @@ constexpr Point outline_offsets[] = {{-1, -1}, {0, -1}, {1, -1}, {-1, 0},
 // do not break their characters.
 void draw_names(Surface& pic, const FieldGeometry& field, ConstellationSky& sky,
                 const SkyRotation& rot, bool drawn_now, const std::vector<LabelBox>& keep_clear,
-                FrameReport& report) {
+                FrameReport& report, std::vector<LabelBox>* names_taken) {
   std::vector<LabelBox> taken = keep_clear;
   std::vector<PlacedText> texts;
   const std::vector<LabelRow> rows = label_rows_of(field, rot, sky.labels());
@@ -94,14 +95,17 @@ void draw_names(Surface& pic, const FieldGeometry& field, ConstellationSky& sky,
       break;
     }
   }
+  if (names_taken)
+    names_taken->insert(names_taken->end(), taken.begin() + keep_clear.size(), taken.end());
   if (texts.empty()) return;
-  std::vector<PlacedText> moved(texts.size());
+  // Every outline in one call: each call sets the font up anew.
+  std::vector<PlacedText> moved;
+  moved.reserve(texts.size() * std::size(outline_offsets));
   pic.set_fore_color(report.sky);
   for (const Point& d : outline_offsets) {
-    for (std::size_t k = 0; k < texts.size(); ++k)
-      moved[k] = {texts[k].x + d.x, texts[k].y + d.y, texts[k].utf8};
-    pic.print_all(moved);
+    for (const PlacedText& t : texts) moved.push_back({t.x + d.x, t.y + d.y, t.utf8});
   }
+  pic.print_all(moved);
   pic.set_fore_color(col_name);
   pic.print_all(texts);
 }
@@ -195,7 +199,7 @@ double text_width(const char* utf8) {
 void draw_constellations(Surface& pic, ConstellationSky& sky, const FrameView& view,
                          const ObjectArray& ra_obj, const ObjectArray& dc_obj,
                          ConstellationScratch& scratch, const std::vector<LabelBox>& keep_clear,
-                         FrameReport& report) {
+                         FrameReport& report, std::vector<LabelBox>* names_taken) {
   const FrameOptions& o = report.options;
   const SkyRotation rot = frame_rotation(view);
   const FieldGeometry field = field_of(view);
@@ -222,7 +226,8 @@ void draw_constellations(Surface& pic, ConstellationSky& sky, const FrameView& v
       draw_sky_arc(pic, field, end(line.from), end(line.to), col_figure, figure_piece);
     }
   }
-  if (o.constellation_names) draw_names(pic, field, sky, rot, drawn_now, keep_clear, report);
+  if (o.constellation_names)
+    draw_names(pic, field, sky, rot, drawn_now, keep_clear, report, names_taken);
   if (o.magnitude_limit) draw_extended_stars(pic, field, sky, rot, drawn_now, scratch, report);
 
   pic.set_fore_color(fore);

@@ -53,10 +53,11 @@ struct ConstellationScratch {
 // the label points in report (report.options, is_day, sky and the view
 // decide); no name covers keep_clear (label_room.hpp).
 // Leaves the surface's fore colour, fill and current position as it found
-// them. scratch is reused from frame to frame.
+// them. scratch is reused from frame to frame. The boxes of the names
+// drawn are added to names_taken, when given.
 void draw_constellations(Surface& pic, ConstellationSky& sky, const FrameView& view,
                          const ObjectArray& ra_obj, const ObjectArray& dc_obj,
                          ConstellationScratch& scratch, const std::vector<LabelBox>& keep_clear,
-                         FrameReport& report);
+                         FrameReport& report, std::vector<LabelBox>* names_taken = nullptr);
 
 }  // namespace hz

@@ -177,10 +177,14 @@ void FrameDriver::draw_sky(Surface& pic, FrameReport& report, SkyWork& work, Obj
   pic.set_pixel_ratio(report.options.pixel_ratio);
   pic.set_back_color(report.sky);
   draw_dome(pic, work.dome, view, report);
-  if (report.options.trails) trails.draw(pic);
   if (!work.sky) work.sky.emplace(epoch_t2000_);
+  // The Milky Way and the reference lines beneath everything, the trails
+  // over them.
+  draw_lesson_beneath(pic, *work.sky, view, ra_obj, dc_obj, work.lesson, report);
+  if (report.options.trails) trails.draw(pic);
   const double moon_radius = bodies.moon_semi_diameter / rd * view.scale;
-  if (report.options.constellation_names) {
+  const bool lesson_labels = any_lesson_label(report.options);
+  if (report.options.constellation_names || lesson_labels) {
     // The names keep off the Moon, which is drawn after them.
     ObjectRow moon;
     const auto p = place_in_field(view, ra_obj[moon_index], dc_obj[moon_index], moon);
@@ -188,7 +192,13 @@ void FrameDriver::draw_sky(Surface& pic, FrameReport& report, SkyWork& work, Obj
         kept_clear(view, report.caption, p ? std::optional(Point{p->xp, p->yp}) : std::nullopt,
                    std::max(moon_mark_radius, moon_radius));
   }
-  draw_constellations(pic, *work.sky, view, ra_obj, dc_obj, work.scratch, work.label_room, report);
+  std::vector<LabelBox> taken;
+  if (lesson_labels) taken = work.label_room;
+  draw_constellations(pic, *work.sky, view, ra_obj, dc_obj, work.scratch, work.label_room, report,
+                      lesson_labels ? &taken : nullptr);
+  if (lesson_labels) {
+    draw_lesson_labels(pic, *work.sky, view, ra_obj, dc_obj, work.lesson, taken, report);
+  }
   draw_stars(pic, view, ra_obj, dc_obj, stars_, report);
   if (report.options.path) draw_path(pic, view, report.options.path->horizon, report.path);
   draw_bodies(pic, view, ra_obj, dc_obj, bodies, report);

@@ -15,6 +15,7 @@
 #include "frame/fields.hpp"
 #include "frame/frame_clock.hpp"
 #include "frame/frame_report.hpp"
+#include "frame/lesson_layer.hpp"
 #include "frame/star_field.hpp"
 #include "frame/start_moment.hpp"
 #include "frame/trail_layer.hpp"
@@ -105,6 +106,7 @@ class FrameDriver {
     std::optional<ConstellationSky> sky;  // made at the first frame that needs it
     ConstellationScratch scratch;
     std::vector<LabelBox> label_room;  // what the names keep clear of
+    LessonScratch lesson;
   };
   // The bodies' places of the moment go into ra_obj and dc_obj 301..311.
   // The trails, when on, are laid from trails; the path, when asked for, is

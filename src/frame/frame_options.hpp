@@ -42,6 +42,15 @@ struct FrameOptions {
   // Stars to this magnitude, from the extended table as well (6等星まで is
   // 6.0); none: the built-in 300 only.
   std::optional<double> magnitude_limit;
+  // The science lesson's pictures, beneath the stars and hidden by day as
+  // they are (reference_lines.hpp, milky_way_layer.hpp, star_labels_layer.hpp).
+  bool equator = false;          // 天の赤道
+  bool ecliptic = false;         // 黄道, with 春分点 and 秋分点
+  bool meridian = false;         // 子午線
+  bool equatorial_grid = false;  // 赤経・赤緯線, labelled
+  bool milky_way = false;        // 天の川
+  bool star_names = false;       // 星の名前
+  bool asterisms = false;        // 星の並び
   // Magnification, 1..16: the field shows 90 / zoom degrees around the line
   // of sight in the same disc (view_zoom.hpp).
   double zoom = 1;

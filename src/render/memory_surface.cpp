@@ -186,6 +186,18 @@ void MemorySurface::pset_indices(std::span<const std::uint32_t> indices, Rgb c) 
   }
 }
 
+void MemorySurface::fill_spans_under(std::span<const PixelSpan> spans, Rgb c,
+                                     std::span<const Rgb> under) {
+  if (spans.empty()) return;
+  // The spans are logical pixels: above ratio 1 each pixel is a block.
+  if (scale_.ratio != 1) {
+    Surface::fill_spans_under(spans, c, under);
+    return;
+  }
+  ByteGrid g(drawn_on(), w_, h_);
+  raster_spans_under(g, spans, c, under);
+}
+
 std::optional<Rgb> MemorySurface::point(double x, double y) const {
   const auto px = scale_.ratio == 1 ? pixel_of(x) : scale_.anchor_pixel(x);
   const auto py = scale_.ratio == 1 ? pixel_of(y) : scale_.anchor_pixel(y);

@@ -137,4 +137,25 @@ struct Radii {
 };
 Radii ellipse_radii(double radius, double aspect);
 
+// Paints in c each pixel of the spans (clipped to the grid) whose colour is
+// one of under. A template, as raster_line is: a fill visits tens of
+// thousands of pixels.
+template <class Grid>
+void raster_spans_under(Grid& g, std::span<const PixelSpan> spans, Rgb c,
+                        std::span<const Rgb> under) {
+  for (const PixelSpan& s : spans) {
+    if (s.y < 0 || s.y >= g.height()) continue;
+    const int x0 = s.x0 < 0 ? 0 : s.x0;
+    const int x1 = s.x1 >= g.width() ? g.width() - 1 : s.x1;
+    for (int x = x0; x <= x1; ++x) {
+      const Rgb now = g.get(x, s.y);
+      for (Rgb u : under) {
+        if (now != u) continue;
+        g.put(x, s.y, c);
+        break;
+      }
+    }
+  }
+}
+
 }  // namespace hz

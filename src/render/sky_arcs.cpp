@@ -63,6 +63,8 @@ bool well_inside(const FieldGeometry& g, const ViewVec& p) {
   return p.zenith >= margin(g) && p.w >= edge_margin(g);
 }
 
+WellInside well_inside_test(const FieldGeometry& g) { return {margin(g), edge_margin(g)}; }
+
 bool draw_sky_arc(Surface& pic, const FieldGeometry& g, const ViewVec& a, const ViewVec& b, Rgb c,
                   double max_piece, DottedPen* pen) {
   double t0 = 0, t1 = 1;

@@ -42,6 +42,14 @@ bool draw_sky_arc(Surface& pic, const FieldGeometry& g, const ViewVec& a, const 
 // pixel inside the field.
 bool well_inside(const FieldGeometry& g, const ViewVec& p);
 
+// The same test with its two bounds worked out once, for a path of many
+// points: the least zenith component and the least w.
+struct WellInside {
+  double zenith, w;
+  bool operator()(const ViewVec& p) const { return p.zenith >= zenith && p.w >= w; }
+};
+WellInside well_inside_test(const FieldGeometry& g);
+
 // Whether every point of the box (pixels, left, top, width, height) lies
 // inside the field and above the horizon, for a rotation's view: a text box
 // drawn there stays in the field.

@@ -41,6 +41,11 @@ class PixelGrid {
   virtual void put(int x, int y, Rgb c) = 0;
 };
 
+// A run of whole pixels of one row: x0 to x1, both included.
+struct PixelSpan {
+  int y, x0, x1;
+};
+
 // A text and where its top-left corner goes.
 struct PlacedText {
   double x, y;
@@ -137,6 +142,23 @@ class Surface {
   // The colour of one pixel (above ratio 1, the top-left device pixel of
   // the block pset paints); nothing for a point outside the surface.
   virtual std::optional<Rgb> point(double x, double y) const = 0;
+  // Paints in c each pixel of the spans that has one of the colours of
+  // under, and leaves every other pixel as it is: a fill laid beneath what
+  // is drawn already (the Milky Way beneath the grid and the horizon).
+  virtual void fill_spans_under(std::span<const PixelSpan> spans, Rgb c,
+                                std::span<const Rgb> under) {
+    for (const PixelSpan& s : spans) {
+      for (int x = s.x0; x <= s.x1; ++x) {
+        const std::optional<Rgb> now = point(x, s.y);
+        if (!now) continue;
+        for (Rgb u : under) {
+          if (*now != u) continue;
+          pset(x, s.y, c);
+          break;
+        }
+      }
+    }
+  }
 
   // The pixels drawn since the last clear, and drawing them back on a cleared
   // surface of the same kind, size, pixel ratio and background colour. A surface that

@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QPainter>
 #include <QString>
+#include <algorithm>
 #include <cmath>
 #include <utility>
 #include <vector>
@@ -295,6 +296,39 @@ void ImageSurface::pset_indices(std::span<const std::uint32_t> indices, Rgb c) {
   auto* bits = reinterpret_cast<QRgb*>(drawn_on().bits());
   const QRgb q = to_qrgb(c);
   for (const std::uint32_t i : indices) bits[i] = q;
+}
+
+void ImageSurface::fill_spans_under(std::span<const PixelSpan> spans, Rgb c,
+                                    std::span<const Rgb> under) {
+  if (spans.empty()) return;
+  // The spans are logical pixels: above ratio 1 each pixel is a block.
+  if (scale_.ratio != 1) {
+    Surface::fill_spans_under(spans, c, under);
+    return;
+  }
+  // On the image's words themselves: a fill visits tens of thousands of
+  // pixels a frame.
+  QRgb raw_under[8];
+  const std::size_t n = std::min<std::size_t>(under.size(), 8);
+  for (std::size_t k = 0; k < n; ++k) raw_under[k] = to_qrgb(under[k]);
+  const QRgb raw = to_qrgb(c);
+  auto* bits = reinterpret_cast<QRgb*>(drawn_on().bits());
+  for (const PixelSpan& sp : spans) {
+    if (sp.y < 0 || sp.y >= surface_height) continue;
+    QRgb* row = bits + static_cast<std::ptrdiff_t>(sp.y) * surface_width;
+    const int x1 = std::min(sp.x1, surface_width - 1);
+    for (int x = std::max(sp.x0, 0); x <= x1; ++x) {
+      for (std::size_t k = 0; k < n; ++k) {
+        if (row[x] != raw_under[k]) continue;
+        row[x] = raw;
+        break;
+      }
+    }
+  }
+  if (under.size() > n) {
+    ImageGrid g(drawn_on());
+    raster_spans_under(g, spans, c, under.subspan(n));
+  }
 }
 
 std::optional<Rgb> ImageSurface::point(double x, double y) const {

@@ -62,6 +62,8 @@ class ImageSurface : public Surface {
   void pset_indices(std::span<const std::uint32_t> indices, Rgb c) override;
   // Above ratio 1 each disc as circle draws it, not as blocks.
   void discs(std::span<const Point> centres, double radius, Rgb c) override;
+  void fill_spans_under(std::span<const PixelSpan> spans, Rgb c,
+                        std::span<const Rgb> under) override;
   std::optional<Rgb> point(double x, double y) const override;
 
   // Records the pixels that differ from the background colour.

@@ -22,6 +22,13 @@ std::optional<SkySwitch> sky_switch_named(std::string_view name) {
       {"names", SkySwitch::names},
       {"boundaries", SkySwitch::boundaries},
       {"faintStars", SkySwitch::faint_stars},
+      {"equator", SkySwitch::equator},
+      {"ecliptic", SkySwitch::ecliptic},
+      {"meridian", SkySwitch::meridian},
+      {"equatorialGrid", SkySwitch::equatorial_grid},
+      {"milkyWay", SkySwitch::milky_way},
+      {"starNames", SkySwitch::star_names},
+      {"asterisms", SkySwitch::asterisms},
       {"trails", SkySwitch::trails},
   };
   for (const Named& n : table)
@@ -41,6 +48,20 @@ bool& SkyControls::at(SkySwitch s) {
       return names;
     case SkySwitch::boundaries:
       return boundaries;
+    case SkySwitch::equator:
+      return equator;
+    case SkySwitch::ecliptic:
+      return ecliptic;
+    case SkySwitch::meridian:
+      return meridian;
+    case SkySwitch::equatorial_grid:
+      return equatorial_grid;
+    case SkySwitch::milky_way:
+      return milky_way;
+    case SkySwitch::star_names:
+      return star_names;
+    case SkySwitch::asterisms:
+      return asterisms;
     case SkySwitch::trails:
       return trails;
     case SkySwitch::faint_stars:
@@ -57,6 +78,13 @@ FrameOptions SkyControls::options() const {
   o.constellation_names = names;
   o.constellation_boundaries = boundaries;
   if (faint_stars) o.magnitude_limit = faint_star_limit;
+  o.equator = equator;
+  o.ecliptic = ecliptic;
+  o.meridian = meridian;
+  o.equatorial_grid = equatorial_grid;
+  o.milky_way = milky_way;
+  o.star_names = star_names;
+  o.asterisms = asterisms;
   o.trails = trails;
   o.zoom = zoom_of_level(zoom_level);
   o.step = step_of_choice(step_choice, backward);
@@ -94,6 +122,10 @@ std::optional<SkyKeyAction> sky_key(std::string_view key, bool shift, bool other
   if (!shift && (key == "c" || key == "C")) a.toggle = SkySwitch::lines;
   if (!shift && (key == "v" || key == "V")) a.toggle = SkySwitch::names;
   if (!shift && (key == "b" || key == "B")) a.toggle = SkySwitch::boundaries;
+  if (!shift && (key == "e" || key == "E")) a.toggle = SkySwitch::equatorial_grid;
+  if (!shift && key == ",") a.toggle = SkySwitch::ecliptic;
+  if (!shift && key == ".") a.toggle = SkySwitch::equator;
+  if (!shift && key == ";") a.toggle = SkySwitch::meridian;
   if (!shift && (key == "t" || key == "T")) a.toggle = SkySwitch::trails;
   if (a.toggle) return a;
   // + is Shift+; on a Japanese keyboard: Shift is allowed with + and -.

@@ -7,11 +7,14 @@
 #include "steer/sky_controls.hpp"
 
 class QCheckBox;
+class QTabWidget;
 
 namespace hz {
 
-// The group 「表示」 in the window's right column: four check boxes for the
-// constellation lines, names and boundaries and the stars to magnitude 6,
+// The group 「表示」 in the window's right column: its check boxes on tabs,
+// each tab a few, every box a click away without scrolling: 星座 (the
+// constellation lines, names and boundaries and the stars to magnitude 6),
+// 線 (天の赤道, 黄道, 子午線, 赤経・赤緯線) and 星 (天の川, 星の名前, 星の並び),
 // all off at start. It says when any of them changes; the window reads the
 // options from it afresh for every frame.
 class DisplayPanel : public QGroupBox {
@@ -29,10 +32,13 @@ class DisplayPanel : public QGroupBox {
   void optionsChanged();
 
  private:
+  QTabWidget* tabs_;
   QCheckBox* lines_;
   QCheckBox* names_;
   QCheckBox* boundaries_;
   QCheckBox* faint_stars_;
+  // The science lesson's pictures, in the order of lesson_boxes.
+  QCheckBox* lesson_[7];
 };
 
 }  // namespace hz

@@ -416,6 +416,14 @@ static std::string key_name(int key) {
       return "v";
     case Qt::Key_B:
       return "b";
+    case Qt::Key_E:
+      return "e";
+    case Qt::Key_Comma:
+      return ",";
+    case Qt::Key_Period:
+      return ".";
+    case Qt::Key_Semicolon:
+      return ";";
     case Qt::Key_Plus:
       return "+";
     case Qt::Key_Equal:

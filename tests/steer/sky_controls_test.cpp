@@ -28,6 +28,11 @@ TEST(SkyKeys, EachKeyDoesWhatTheWindowAlwaysDid) {
       {"b", false, false, SkySwitch::boundaries, 0, 0, 0, true},
       {"t", false, false, SkySwitch::trails, 0, 0, 0, true},
       {"C", true, false, {}, 0, 0, 0, false},  // Shift+C is not C
+      {"e", false, false, SkySwitch::equatorial_grid, 0, 0, 0, true},
+      {",", false, false, SkySwitch::ecliptic, 0, 0, 0, true},
+      {".", false, false, SkySwitch::equator, 0, 0, 0, true},
+      {";", false, false, SkySwitch::meridian, 0, 0, 0, true},
+      {";", true, false, {}, 0, 0, 0, false},  // Shift+; is + on a Japanese keyboard
       {"+", true, false, {}, 1, 0, 0, true},   // + needs Shift on a Japanese keyboard
       {"=", false, false, {}, 1, 0, 0, true},
       {"-", false, false, {}, -1, 0, 0, true},

@@ -24,7 +24,8 @@ async function frameTimes(page, layers) {
     (layers, frames) => {
       const app = window.hoshizora.app;
       const sky = app.sky;
-      for (const name of ['grid', 'starsByDay', 'lines', 'names', 'boundaries', 'faintStars']) {
+      for (const name of ['grid', 'starsByDay', 'lines', 'names', 'boundaries', 'faintStars', 'equator',
+        'ecliptic', 'meridian', 'equatorialGrid', 'milkyWay', 'starNames', 'asterisms']) {
         sky.setOption(name, layers);
       }
       if (sky.paused()) sky.pauseOrResume();

@@ -36,6 +36,15 @@ const cases = [
   },
   // A grid node rounded the other way moves a brush-wide stretch of line: four device pixels each.
   {name: 'the grid at twice the scale', args: ['--grid', '--pixel-ratio', '2'], clicks: ['input[name="grid"][value="on"]'], scale: 2, allowed: 4 * libmRoundingPixels},
+  {
+    name: 'the science lesson\'s pictures, looking south',
+    args: ['--equator', '--ecliptic', '--meridian', '--equatorial-grid', '--milky-way', '--star-names',
+      '--asterisms', '--view-altitude', '45', '--view-azimuth', '180'],
+    clicks: ['equator', 'ecliptic', 'meridian', 'equatorialGrid', 'milkyWay', 'starNames', 'asterisms']
+      .map((o) => `[data-option="${o}"]`),
+    fields: {view_altitude: '45', view_azimuth: '180'},
+    allowed: libmRoundingPixels,
+  },
 ];
 
 for (const c of cases) {

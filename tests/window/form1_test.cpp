@@ -138,6 +138,10 @@ TEST(Form1, DisplayKeysOnTheSkyAndAChangeWhilePausedShowsAtOnce) {
                      {"sky", Qt::Key_C, "ConstellationLines"},
                      {"sky", Qt::Key_V, "ConstellationNames"},
                      {"sky", Qt::Key_B, "ConstellationBoundaries"},
+                     {"sky", Qt::Key_E, "EquatorialGrid"},
+                     {"sky", Qt::Key_Comma, "Ecliptic"},
+                     {"sky", Qt::Key_Period, "Equator"},
+                     {"sky", Qt::Key_Semicolon, "Meridian"},
                      {"sky", Qt::Key_X, nullptr}};
   for (const Case& c : cases) {
     const std::string on = c.focus + std::string(" ") + static_cast<char>(c.key);
