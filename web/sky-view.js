@@ -17,6 +17,9 @@
       this.context = canvas.getContext('2d', {alpha: false, willReadFrequently: true});
       this.image = null;
       this.serial = null;
+      this.strings = [];  // the module's texts by number, in their generation
+      this.generation = -1;
+      this.colours = new Map();  // Rgb number -> CSS colour
       this.followPixelRatio();
     }
 
@@ -61,15 +64,40 @@
       c.font = FONT;
       c.textBaseline = 'top';
       c.textAlign = 'left';
-      for (const t of ns.list(this.sky.texts())) {
-        c.fillStyle = t.color;
-        c.fillText(t.text, t.x, t.y);
-      }
+      this.paintTexts(c);
       c.setTransform(1, 0, 0, 1, 0, 0);
       if (!this.painted) {
         this.painted = true;
         performance.mark('hoshizora-first-sky');  // read by tests/web/bench.mjs
       }
+    }
+
+    // The texts over the pixels, from the module's packed runs: [generation, then x, y, colour,
+    // string number a text]; each string is asked for once.
+    paintTexts(c) {
+      const runs = this.sky.textRuns().slice();  // the view dies at the next call into the module
+      if (runs[0] !== this.generation) {
+        this.generation = runs[0];
+        this.strings = [];
+      }
+      for (let i = 1; i + 3 < runs.length; i += 4) {
+        const n = runs[i + 3];
+        let text = this.strings[n];
+        if (text === undefined) text = this.strings[n] = this.sky.textString(n);
+        c.fillStyle = this.colour(runs[i + 2]);
+        c.fillText(text, runs[i], runs[i + 1]);
+      }
+    }
+
+    // '#rrggbb' of an Rgb number (red + 256 green + 65536 blue).
+    colour(rgb) {
+      let css = this.colours.get(rgb);
+      if (!css) {
+        const hex = (v) => v.toString(16).padStart(2, '0');
+        css = `#${hex(rgb & 255)}${hex((rgb >> 8) & 255)}${hex((rgb >> 16) & 255)}`;
+        this.colours.set(rgb, css);
+      }
+      return css;
     }
 
     // Client coordinates to the frame's logical pixels (the canvas is scaled by CSS).

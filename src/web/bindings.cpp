@@ -85,6 +85,12 @@ val texts_on_screen(Sky& sky) {
   return a;
 }
 
+// A view of the packed texts on screen, valid until the next call.
+val text_runs_on_screen(Sky& sky) {
+  const std::span<const double> runs = sky.text_runs();
+  return val(emscripten::typed_memory_view(runs.size(), runs.data()));
+}
+
 // A view of the pixels of the surface on screen, valid until the next call.
 val pixels_on_screen(Sky& sky) {
   const auto rgba = sky.on_screen().rgba();
@@ -186,6 +192,8 @@ EMSCRIPTEN_BINDINGS(hoshizora) {
       .function("pixelRatio", &call<&Sky::pixel_ratio>)
       .function("pixels", &pixels_on_screen)
       .function("texts", &call<&texts_on_screen>)
+      .function("textRuns", &text_runs_on_screen)
+      .function("textString", &call<&Sky::text_string, int>)
       .function("frameSerial", &call<&Sky::frame_serial>);
 }
 

@@ -16,6 +16,7 @@
 #include "frame/manual_timer.hpp"
 #include "steer/sky_session.hpp"
 #include "web/counted_surface.hpp"
+#include "web/text_runs.hpp"
 #include "web/web_fields.hpp"
 
 namespace hz::web {
@@ -94,6 +95,10 @@ class Sky {
   const MemorySurface& on_screen() const;
   // Grows whenever a frame is drawn, so whenever the picture may change.
   std::uint32_t frame_serial() const { return clears_; }
+  // The texts on screen packed for the page (text_runs.hpp), and a string of
+  // them by its number.
+  std::span<const double> text_runs() { return text_runs_.pack(on_screen().texts()); }
+  const std::string& text_string(int number) const { return text_runs_.string(number); }
 
  private:
   StartReply reply(const StartOutcome& outcome) const;
@@ -104,6 +109,7 @@ class Sky {
   CountedSurface picture1_{clears_}, picture2_{clears_};
   SkySession session_{fields_, timer_, picture1_, picture2_};
   std::optional<HorizonDirection> grabbed_;
+  TextRuns text_runs_;
 };
 
 }  // namespace hz::web
