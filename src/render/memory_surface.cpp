@@ -50,6 +50,7 @@ MemorySurface::MemorySurface()
 }
 
 std::vector<std::uint8_t>& MemorySurface::drawn_on() {
+  fill_if_pending();
   plain_.reset();
   return rgba_;
 }
@@ -57,9 +58,15 @@ std::vector<std::uint8_t>& MemorySurface::drawn_on() {
 void MemorySurface::fill_with_back() {
   if (plain_ == back_) return;
   plain_ = back_;
-  const auto r = static_cast<std::uint8_t>(red_of(back_));
-  const auto g = static_cast<std::uint8_t>(green_of(back_));
-  const auto b = static_cast<std::uint8_t>(blue_of(back_));
+  fill_pending_ = true;
+}
+
+void MemorySurface::fill_if_pending() const {
+  if (!fill_pending_) return;
+  fill_pending_ = false;
+  const auto r = static_cast<std::uint8_t>(red_of(*plain_));
+  const auto g = static_cast<std::uint8_t>(green_of(*plain_));
+  const auto b = static_cast<std::uint8_t>(blue_of(*plain_));
   for (std::size_t i = 0; i < rgba_.size(); i += 4) {
     rgba_[i] = r;
     rgba_[i + 1] = g;
@@ -97,6 +104,7 @@ void MemorySurface::cls() {
 
 std::unique_ptr<SurfaceRecording> MemorySurface::record() const {
   auto r = std::make_unique<MemoryRecording>();
+  fill_if_pending();
   r->rgba = rgba_;
   r->texts = texts_;
   return r;
@@ -104,7 +112,9 @@ std::unique_ptr<SurfaceRecording> MemorySurface::record() const {
 
 void MemorySurface::replay(const SurfaceRecording& recording) {
   const auto& r = dynamic_cast<const MemoryRecording&>(recording);
-  drawn_on() = r.rgba;
+  fill_pending_ = false;  // overwritten whole
+  plain_.reset();
+  rgba_ = r.rgba;
   texts_ = r.texts;
 }
 
@@ -202,6 +212,7 @@ std::optional<Rgb> MemorySurface::point(double x, double y) const {
   const auto px = scale_.ratio == 1 ? pixel_of(x) : scale_.anchor_pixel(x);
   const auto py = scale_.ratio == 1 ? pixel_of(y) : scale_.anchor_pixel(y);
   if (!px || !py || *px < 0 || *py < 0 || *px >= w_ || *py >= h_) return std::nullopt;
+  if (plain_) return *plain_;  // perhaps not filled yet
   const std::uint8_t* p = rgba_.data() + 4 * (*py * w_ + *px);
   return rgb(p[0], p[1], p[2]);
 }

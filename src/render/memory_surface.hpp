@@ -43,7 +43,10 @@ class MemorySurface : public Surface {
   MemorySurface();
 
   // The pixels, width() * height() * 4 bytes.
-  std::span<const std::uint8_t> rgba() const { return rgba_; }
+  std::span<const std::uint8_t> rgba() const {
+    fill_if_pending();
+    return rgba_;
+  }
   // The buffer's size in device pixels: 641 x 665 at ratio 1.
   int width() const { return w_; }
   int height() const { return h_; }
@@ -106,7 +109,12 @@ class MemorySurface : public Surface {
 
   DeviceScale scale_;
   int w_ = surface_width, h_ = surface_height;
-  std::vector<std::uint8_t> rgba_;
+  // The fill of a clear is made only when the buffer is next read or drawn
+  // on: a frame that begins by drawing back the dome's recording overwrites
+  // it whole, and a frame the size of the page's costs a pass to fill.
+  void fill_if_pending() const;
+  mutable std::vector<std::uint8_t> rgba_;
+  mutable bool fill_pending_ = false;
   std::vector<SurfaceText> texts_;
   std::optional<Rgb> plain_;  // the one colour of the whole buffer, while it has one
   Rgb back_;
