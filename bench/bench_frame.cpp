@@ -52,11 +52,8 @@ const std::vector<std::string> everything = {"--grid", "--constellation-lines",
 void BM_EverythingOn(benchmark::State& state) { run_frames(state, tokyo_night(everything)); }
 
 // The line of sight turns one degree of azimuth a frame, so every frame draws
-// the dome afresh; at the given altitude, grid on (and, with everything,
-// all the constellations and the faint stars).
-void turning_view(benchmark::State& state, std::vector<std::string> extra) {
-  extra.push_back("--view-altitude=" + std::to_string(state.range(0)));
-  hz::RenderOptions options = tokyo_night(extra);
+// the dome afresh.
+void turn_each_frame(benchmark::State& state, hz::RenderOptions options) {
   hz::OptionFields fields(options);
   hz::HeadlessFrames frames(fields);
   long az = 180;
@@ -65,6 +62,12 @@ void turning_view(benchmark::State& state, std::vector<std::string> extra) {
     options.texts[hz::Field::view_azimuth] = std::to_string(++az);
     frames.driver().start();
   }
+}
+// At the given altitude, grid on (and, with everything, all the
+// constellations and the faint stars).
+void turning_view(benchmark::State& state, std::vector<std::string> extra) {
+  extra.push_back("--view-altitude=" + std::to_string(state.range(0)));
+  turn_each_frame(state, tokyo_night(extra));
 }
 
 void BM_TurningView(benchmark::State& state) { turning_view(state, {"--grid"}); }
@@ -116,14 +119,7 @@ void BM_GridOnAtRatio(benchmark::State& state) {
 void BM_TurningViewAtRatio(benchmark::State& state) {
   hz::RenderOptions options = tokyo_night({"--grid", "--view-altitude=45"});
   options.frame.pixel_ratio = static_cast<double>(state.range(0));
-  hz::OptionFields fields(options);
-  hz::HeadlessFrames frames(fields);
-  long az = 180;
-  frames.driver().start();
-  for (auto _ : state) {
-    options.texts[hz::Field::view_azimuth] = std::to_string(++az);
-    frames.driver().start();
-  }
+  turn_each_frame(state, options);
 }
 
 // The dome alone, drawn afresh for a view turning a degree a call.
