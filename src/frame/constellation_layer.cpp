@@ -98,14 +98,8 @@ void draw_names(Surface& pic, const FieldGeometry& field, ConstellationSky& sky,
   if (names_taken)
     names_taken->insert(names_taken->end(), taken.begin() + keep_clear.size(), taken.end());
   if (texts.empty()) return;
-  // Every outline in one call: each call sets the font up anew.
-  std::vector<PlacedText> moved;
-  moved.reserve(texts.size() * std::size(outline_offsets));
   pic.set_fore_color(report.sky);
-  for (const Point& d : outline_offsets) {
-    for (const PlacedText& t : texts) moved.push_back({t.x + d.x, t.y + d.y, t.utf8});
-  }
-  pic.print_all(moved);
+  pic.print_outlines(texts, outline_offsets);
   pic.set_fore_color(col_name);
   pic.print_all(texts);
 }
@@ -146,11 +140,15 @@ void draw_extended_stars(Surface& pic, const FieldGeometry& field, Constellation
   }
 
   for (std::size_t k = 0; k < extended_stars.size(); ++k) {
+    // Field by field: a whole new row was cleared by a slow block store.
     ExtendedRow& row = report.extended[k];
-    row = ExtendedRow{};
     row.ra_h = ra[k];
     row.dec_deg = dec[k];
     row.horizon = rot.horizon(e[k]);
+    row.d.reset();
+    row.xp.reset();
+    row.yp.reset();
+    row.drawn = false;
     if (row.horizon.z < 0) continue;
     const Projected s = project_view(rot.view(e[k]), field.x0, field.y0, field.scl);
     row.d = s.d;
@@ -161,7 +159,7 @@ void draw_extended_stars(Surface& pic, const FieldGeometry& field, Constellation
     const double size = star_dot_size(star.mag);
     const int dot = star.mag >= single_pixel_from ? 0 : size == 1 ? 1 : size == 1.5 ? 2 : 3;
     const int colour = star.code + (star.mag >= dim_from ? 8 : 0);
-    scratch.dots[colour][dot].push_back({std::nearbyint(s.xp), std::nearbyint(s.yp)});
+    scratch.dots[colour][dot].push_back({std::rint(s.xp), std::rint(s.yp)});
     row.drawn = true;
   }
   // Dots of one colour may overlap in any order; the colours go down in

@@ -10,10 +10,6 @@ namespace hz {
 
 namespace {
 
-bool inside(const PixelGrid& g, std::int64_t x, std::int64_t y) {
-  return x >= 0 && y >= 0 && x < g.width() && y < g.height();
-}
-
 // One axis's share of the ellipse equation; a zero semi-axis admits only 0.
 double axis_term(std::int64_t d, double r) {
   if (r > 0) {
@@ -90,13 +86,6 @@ class ArcTest {
 };
 
 }  // namespace
-
-void raster_point(PixelGrid& g, double x, double y, Rgb c) {
-  const auto px = pixel_of(x);
-  const auto py = pixel_of(y);
-  if (!px || !py || !inside(g, *px, *py)) return;
-  g.put(static_cast<int>(*px), static_cast<int>(*py), c);
-}
 
 void raster_ellipse(PixelGrid& g, double x, double y, double rx, double ry,
                     const std::optional<ArcAngles>& arc, Rgb outline, std::optional<Rgb> fill) {

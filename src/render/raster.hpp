@@ -38,8 +38,16 @@ inline std::optional<std::int64_t> pixel_of(double v) {
   return static_cast<std::int64_t>(std::rint(v));
 }
 
-// One pixel at (x, y), rounded; clipped to the grid.
-void raster_point(PixelGrid& g, double x, double y, Rgb c);
+// One pixel at (x, y), rounded; clipped to the grid. A template, as
+// raster_line is: the faint stars and the boundaries' dots are thousands a
+// frame.
+template <class Grid>
+void raster_point(Grid& g, double x, double y, Rgb c) {
+  const auto px = pixel_of(x);
+  const auto py = pixel_of(y);
+  if (!px || !py || *px < 0 || *py < 0 || *px >= g.width() || *py >= g.height()) return;
+  g.put(static_cast<int>(*px), static_cast<int>(*py), c);
+}
 
 // A line between two points, as Bresenham draws it between the rounded end
 // points: one pixel per step of the major axis, the minor coordinate rounded
@@ -88,19 +96,21 @@ void raster_line(Grid& g, double x1, double y1, double x2, double y2, Rgb c) {
   // needed only for a line clipped at its start.
   std::int64_t off = i_lo == 0 ? 0 : num / den;
   std::int64_t next = (off + 1) * den;  // numerator at which off steps up
-  for (std::int64_t i = i_lo; i <= i_hi; ++i, num += 2 * dq) {
-    if (num >= next) {
-      ++off;
-      next += den;
+  // One loop for each axis, so that no pixel asks which is the major one.
+  const auto steps = [&](auto put) {
+    for (std::int64_t i = i_lo; i <= i_hi; ++i, num += 2 * dq) {
+      if (num >= next) {
+        ++off;
+        next += den;
+      }
+      const std::int64_t q = q0 + sq * off;
+      if (q >= 0 && q < minor_size) put(static_cast<int>(p0 + i), static_cast<int>(q));
     }
-    const std::int64_t p = p0 + i;
-    const std::int64_t q = q0 + sq * off;
-    if (q < 0 || q >= minor_size) continue;
-    if (x_major) {
-      g.put(static_cast<int>(p), static_cast<int>(q), c);
-    } else {
-      g.put(static_cast<int>(q), static_cast<int>(p), c);
-    }
+  };
+  if (x_major) {
+    steps([&](int p, int q) { g.put(p, q, c); });
+  } else {
+    steps([&](int p, int q) { g.put(q, p, c); });
   }
 }
 

@@ -2,6 +2,8 @@
 #include "render/sky_arcs.hpp"
 
 #include <algorithm>
+#include <array>
+#include <span>
 #include <cmath>
 
 #include "common/constants.hpp"
@@ -75,16 +77,27 @@ bool draw_sky_arc(Surface& pic, const FieldGeometry& g, const ViewVec& a, const 
   const double angle = std::acos(std::clamp(cosang, -1.0, 1.0)) * (t1 - t0);
   const int pieces = std::max(1, static_cast<int>(std::ceil(angle / max_piece)));
   const Projected s0 = project_view(lerp(a, b, t0), g.x0, g.y0, g.scl);
-  Point prev{s0.xp, s0.yp};
+  // The pieces go down as polylines, some at a time: a frame draws
+  // thousands of arcs, and each call to the surface sets up anew.
+  std::array<Point, 16> run;
+  std::size_t n = 0;
+  run[n++] = {s0.xp, s0.yp};
   for (int k = 1; k <= pieces; ++k) {
     const Projected s = project_view(lerp(a, b, t0 + (t1 - t0) * k / pieces), g.x0, g.y0, g.scl);
     const Point next{s.xp, s.yp};
-    if (pen)
-      pen->stroke(prev, next);
-    else
-      pic.line(prev.x, prev.y, next.x, next.y, c);
-    prev = next;
+    if (pen) {
+      pen->stroke(run[0], next);
+      run[0] = next;
+      continue;
+    }
+    run[n++] = next;
+    if (n == run.size()) {
+      pic.polyline(std::span(run.data(), n), c);
+      run[0] = next;
+      n = 1;
+    }
   }
+  if (!pen && n > 1) pic.polyline(std::span(run.data(), n), c);
   return true;
 }
 

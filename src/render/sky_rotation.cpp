@@ -31,19 +31,6 @@ SkyRotation::SkyRotation(double theta, double lat, double ss, double sl) {
   }
 }
 
-ViewVec SkyRotation::view(const Vec3& e) const {
-  return {m_[0][0] * e.x + m_[0][1] * e.y + m_[0][2] * e.z,
-          m_[1][0] * e.x + m_[1][1] * e.y + m_[1][2] * e.z,
-          m_[2][0] * e.x + m_[2][1] * e.y + m_[2][2] * e.z,
-          h_[2][0] * e.x + h_[2][1] * e.y + h_[2][2] * e.z};
-}
-
-Vec3 SkyRotation::horizon(const Vec3& e) const {
-  return {h_[0][0] * e.x + h_[0][1] * e.y + h_[0][2] * e.z,
-          h_[1][0] * e.x + h_[1][1] * e.y + h_[1][2] * e.z,
-          h_[2][0] * e.x + h_[2][1] * e.y + h_[2][2] * e.z};
-}
-
 Vec3 SkyRotation::equator_of_view(const Vec3& p) const {
   // A rotation's inverse is its transpose.
   return {m_[0][0] * p.x + m_[1][0] * p.y + m_[2][0] * p.z,

@@ -44,9 +44,19 @@ class SkyRotation {
   //         ss, sl  altitude and azimuth of the line of sight, radians
   SkyRotation(double theta, double lat, double ss, double sl);
 
-  ViewVec view(const Vec3& e) const;
+  // Inline: thousands of stars and points a frame go through them.
+  ViewVec view(const Vec3& e) const {
+    return {m_[0][0] * e.x + m_[0][1] * e.y + m_[0][2] * e.z,
+            m_[1][0] * e.x + m_[1][1] * e.y + m_[1][2] * e.z,
+            m_[2][0] * e.x + m_[2][1] * e.y + m_[2][2] * e.z,
+            h_[2][0] * e.x + h_[2][1] * e.y + h_[2][2] * e.z};
+  }
   // East, north and zenith components of an equatorial direction.
-  Vec3 horizon(const Vec3& e) const;
+  Vec3 horizon(const Vec3& e) const {
+    return {h_[0][0] * e.x + h_[0][1] * e.y + h_[0][2] * e.z,
+            h_[1][0] * e.x + h_[1][1] * e.y + h_[1][2] * e.z,
+            h_[2][0] * e.x + h_[2][1] * e.y + h_[2][2] * e.z};
+  }
   // The equatorial direction of a direction of the view frame (u, v, w).
   Vec3 equator_of_view(const Vec3& uvw) const;
 

@@ -96,6 +96,13 @@ class Surface {
       print(t.utf8);
     }
   }
+  // The outlines of texts about to be printed at their places: each text
+  // printed in the fore colour at each offset around its place, the offsets
+  // outer and the texts inner, as print_all would. The pixels a text itself
+  // covers may be left as they are, since the texts go down over them next:
+  // a raster surface then sets a text's outline once instead of once an
+  // offset.
+  virtual void print_outlines(std::span<const PlacedText> texts, std::span<const Point> offsets);
 
   // A circle (or ellipse) around (x, y). aspect is the vertical radius over
   // the horizontal one: below 1 the vertical radius is radius * aspect, above

@@ -7,6 +7,7 @@
 #include <QString>
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <utility>
 #include <vector>
 
@@ -86,18 +87,27 @@ void ImageSurface::set_pixel_ratio(double ratio) {
   image_ = QImage();  // made again at the new size, in the background colour
   plain_ = back_;
   text_masks_.clear();
+  outline_masks_.clear();
+  device_font_.reset();
 }
 
 std::unique_ptr<PixelGrid> ImageSurface::device_pixels() {
   return std::make_unique<ImageGrid>(drawn_on());
 }
 
-QFont ImageSurface::device_font() const {
-  QFont font = surface_font();
-  if (scale_.ratio != 1) {
-    font.setPixelSize(static_cast<int>(std::rint(surface_font_pixels * scale_.ratio)));
+const QFont& ImageSurface::device_font() {
+  if (!device_font_) {
+    device_font_ = surface_font();
+    if (scale_.ratio != 1) {
+      device_font_->setPixelSize(static_cast<int>(std::rint(surface_font_pixels * scale_.ratio)));
+    }
   }
-  return font;
+  return *device_font_;
+}
+
+int ImageSurface::line_height() {
+  if (!line_height_) line_height_ = QFontMetrics(surface_font()).height();
+  return *line_height_;
 }
 
 void ImageSurface::set_back_color(Rgb c) {
@@ -161,34 +171,52 @@ void ImageSurface::print(std::string_view utf8) {
     cur_y_ = y + surface_font_pixels;  // the best guess without metrics
     return;
   }
-  const QFont font = surface_font();
-  const QFontMetrics fm(font);
   cur_x_ = 0;
-  cur_y_ = y + fm.height();
-
-  const auto px = pixel_of(x);
-  const auto py = pixel_of(y);
-  if (!px || !py) return;
-  // Text wholly off the image draws nothing; this also keeps the int
-  // conversions below in range.
-  if (*px > surface_width || *py > surface_height || *px < -100000 || *py < -100000) return;
-
+  cur_y_ = y + line_height();
+  const auto corner = text_corner(x, y);
+  if (!corner) return;
   QPainter painter(&drawn_on());
-  if (scale_.ratio == 1) {
-    draw_text(painter, font, fm, fore_, static_cast<int>(*px), static_cast<int>(*py), utf8);
-  } else {
-    const QFont device = device_font();
-    draw_text(painter, device, QFontMetrics(device), fore_,
-              static_cast<int>(scale_.text_corner(*px)), static_cast<int>(scale_.text_corner(*py)),
-              utf8);
-  }
+  const QFont& font = device_font();
+  draw_text(painter, font, QFontMetrics(font), fore_, static_cast<int>(corner->first),
+            static_cast<int>(corner->second), utf8);
   painter.end();
   clear_upper_vector_state();
 }
 
-const ImageSurface::TextMask& ImageSurface::text_mask(std::string_view utf8, const QFont& font) {
+std::optional<std::pair<std::int64_t, std::int64_t>> ImageSurface::text_corner(double x,
+                                                                               double y) const {
+  const auto px = pixel_of(x);
+  const auto py = pixel_of(y);
+  if (!px || !py) return std::nullopt;
+  // Text wholly off the image draws nothing; this also keeps the int
+  // conversions in range.
+  if (*px > surface_width || *py > surface_height || *px < -100000 || *py < -100000) {
+    return std::nullopt;
+  }
+  return std::pair{scale_.text_corner(*px), scale_.text_corner(*py)};
+}
+
+ImageSurface::TextMask ImageSurface::mask_of(
+    std::vector<std::pair<std::int16_t, std::int16_t>> pixels) const {
+  TextMask mask;
+  mask.pixels = std::move(pixels);
+  if (mask.pixels.empty()) return mask;
+  mask.left = mask.right = mask.pixels.front().first;
+  mask.top = mask.bottom = mask.pixels.front().second;
+  for (const auto& [dx, dy] : mask.pixels) {
+    mask.left = std::min<int>(mask.left, dx);
+    mask.right = std::max<int>(mask.right, dx);
+    mask.top = std::min<int>(mask.top, dy);
+    mask.bottom = std::max<int>(mask.bottom, dy);
+    mask.index.push_back(dy * w_ + dx);
+  }
+  return mask;
+}
+
+const ImageSurface::TextMask& ImageSurface::text_mask(std::string_view utf8) {
   if (const auto it = text_masks_.find(utf8); it != text_masks_.end()) return it->second;
   // Drawn once in white on black, with room on every side.
+  const QFont& font = device_font();
   const QFontMetrics fm(font);
   constexpr int margin = 16;
   const QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
@@ -199,16 +227,60 @@ const ImageSurface::TextMask& ImageSurface::text_mask(std::string_view utf8, con
   draw_text(painter, font, fm, col_text, margin, margin, utf8);
   painter.end();
   clear_upper_vector_state();
-  TextMask mask;
+  std::vector<std::pair<std::int16_t, std::int16_t>> pixels;
   for (int y = 0; y < h; ++y) {
+    const auto* row = reinterpret_cast<const QRgb*>(scratch.constScanLine(y));
     for (int x = 0; x < w; ++x) {
-      if (scratch.pixel(x, y) != qRgb(0, 0, 0)) {
-        mask.emplace_back(static_cast<std::int16_t>(x - margin),
-                          static_cast<std::int16_t>(y - margin));
+      if (row[x] != qRgb(0, 0, 0)) {
+        pixels.emplace_back(static_cast<std::int16_t>(x - margin),
+                            static_cast<std::int16_t>(y - margin));
       }
     }
   }
-  return text_masks_.emplace(std::string(utf8), std::move(mask)).first->second;
+  return text_masks_.emplace(std::string(utf8), mask_of(std::move(pixels))).first->second;
+}
+
+const ImageSurface::TextMask& ImageSurface::outline_mask(
+    std::string_view utf8, std::span<const std::pair<std::int16_t, std::int16_t>> moves) {
+  std::string& key = outline_key_;  // kept, so that a lookup allocates nothing
+  key.assign(utf8);
+  key += '\0';
+  for (const auto& [dx, dy] : moves) {
+    key += static_cast<char>(dx);
+    key += static_cast<char>(dy);
+  }
+  if (const auto it = outline_masks_.find(key); it != outline_masks_.end()) return it->second;
+  const TextMask& own = text_mask(utf8);
+  std::vector<std::pair<std::int16_t, std::int16_t>> pixels;
+  for (const auto& [mx, my] : moves) {
+    for (const auto& [dx, dy] : own.pixels) {
+      pixels.emplace_back(static_cast<std::int16_t>(dx + mx), static_cast<std::int16_t>(dy + my));
+    }
+  }
+  // In rows, as the text's own pixels are.
+  const auto row_major = [](const auto& a, const auto& b) {
+    return std::pair(a.second, a.first) < std::pair(b.second, b.first);
+  };
+  std::sort(pixels.begin(), pixels.end(), row_major);
+  pixels.erase(std::unique(pixels.begin(), pixels.end()), pixels.end());
+  std::vector<std::pair<std::int16_t, std::int16_t>> beyond;
+  std::set_difference(pixels.begin(), pixels.end(), own.pixels.begin(), own.pixels.end(),
+                      std::back_inserter(beyond), row_major);
+  return outline_masks_.emplace(key, mask_of(std::move(beyond))).first->second;
+}
+
+void ImageSurface::set_mask(const TextMask& mask, std::int64_t left, std::int64_t top, QRgb c) {
+  auto* bits = reinterpret_cast<QRgb*>(drawn_on().bits());
+  if (left + mask.left >= 0 && left + mask.right < w_ && top + mask.top >= 0 &&
+      top + mask.bottom < h_) {
+    QRgb* corner = bits + top * w_ + left;
+    for (const std::int32_t i : mask.index) corner[i] = c;
+    return;
+  }
+  for (const auto& [dx, dy] : mask.pixels) {
+    const std::int64_t x = left + dx, y = top + dy;
+    if (x >= 0 && x < w_ && y >= 0 && y < h_) bits[y * w_ + x] = c;
+  }
 }
 
 void ImageSurface::print_all(std::span<const PlacedText> texts) {
@@ -218,27 +290,56 @@ void ImageSurface::print_all(std::span<const PlacedText> texts) {
     cur_y_ = texts.back().y + surface_font_pixels;  // the best guess without metrics
     return;
   }
-  const QFont font = surface_font();
-  const QFontMetrics fm(font);
-  const QFont device = scale_.ratio == 1 ? font : device_font();
+  const QRgb c = to_qrgb(fore_);
   for (const PlacedText& t : texts) {
-    cur_x_ = 0;
-    cur_y_ = t.y + fm.height();
-    const auto px = pixel_of(t.x);
-    const auto py = pixel_of(t.y);
-    if (!px || !py) continue;
-    if (*px > surface_width || *py > surface_height || *px < -100000 || *py < -100000) continue;
-    const TextMask& mask = text_mask(t.utf8, device);
-    const QRgb c = to_qrgb(fore_);
-    auto* bits = reinterpret_cast<QRgb*>(drawn_on().bits());
-    const std::int64_t left = scale_.text_corner(*px), top = scale_.text_corner(*py);
-    for (const auto& [dx, dy] : mask) {
-      const std::int64_t x = left + dx, y = top + dy;
-      if (x >= 0 && x < w_ && y >= 0 && y < h_) bits[y * w_ + x] = c;
+    if (const auto corner = text_corner(t.x, t.y)) {
+      set_mask(text_mask(t.utf8), corner->first, corner->second, c);
     }
   }
+  cur_x_ = 0;
+  cur_y_ = texts.back().y + line_height();
   // The font's and the metrics' code leaves the vector registers' upper
   // halves in use, as Qt's text drawing does.
+  clear_upper_vector_state();
+}
+
+void ImageSurface::print_outlines(std::span<const PlacedText> texts,
+                                  std::span<const Point> offsets) {
+  if (texts.empty() || offsets.empty()) return;
+  if (QGuiApplication::instance() == nullptr) {
+    Surface::print_outlines(texts, offsets);
+    return;
+  }
+  const QRgb c = to_qrgb(fore_);
+  std::vector<std::pair<std::int16_t, std::int16_t>> moves(offsets.size());
+  for (const PlacedText& t : texts) {
+    // Each copy where print_all would put it: as a move of whole device
+    // pixels from the text's own corner, or, off the image's range, one by
+    // one.
+    const auto corner = text_corner(t.x, t.y);
+    bool moved_whole = corner.has_value();
+    for (std::size_t k = 0; k < offsets.size() && moved_whole; ++k) {
+      const auto copy = text_corner(t.x + offsets[k].x, t.y + offsets[k].y);
+      if (!copy) {
+        moved_whole = false;
+        break;
+      }
+      const std::int64_t mx = copy->first - corner->first, my = copy->second - corner->second;
+      moved_whole = mx >= -64 && mx <= 64 && my >= -64 && my <= 64;
+      moves[k] = {static_cast<std::int16_t>(mx), static_cast<std::int16_t>(my)};
+    }
+    if (moved_whole) {
+      set_mask(outline_mask(t.utf8, moves), corner->first, corner->second, c);
+      continue;
+    }
+    for (const Point& d : offsets) {
+      if (const auto copy = text_corner(t.x + d.x, t.y + d.y)) {
+        set_mask(text_mask(t.utf8), copy->first, copy->second, c);
+      }
+    }
+  }
+  cur_x_ = 0;
+  cur_y_ = texts.back().y + offsets.back().y + line_height();
   clear_upper_vector_state();
 }
 
@@ -317,6 +418,13 @@ void ImageSurface::fill_spans_under(std::span<const PixelSpan> spans, Rgb c,
     if (sp.y < 0 || sp.y >= surface_height) continue;
     QRgb* row = bits + static_cast<std::ptrdiff_t>(sp.y) * surface_width;
     const int x1 = std::min(sp.x1, surface_width - 1);
+    if (n == 1) {
+      // One colour beneath (the Milky Way's, on the sky): a loop without
+      // branches, which the compiler runs several pixels at a time.
+      const QRgb u = raw_under[0];
+      for (int x = std::max(sp.x0, 0); x <= x1; ++x) row[x] = row[x] == u ? raw : row[x];
+      continue;
+    }
     for (int x = std::max(sp.x0, 0); x <= x1; ++x) {
       for (std::size_t k = 0; k < n; ++k) {
         if (row[x] != raw_under[k]) continue;

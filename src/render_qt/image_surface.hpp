@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <map>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -51,6 +52,9 @@ class ImageSurface : public Surface {
   // from memory: the glyphs are drawn without antialiasing at whole pixels,
   // so a text's pixels are the same wherever it goes.
   void print_all(std::span<const PlacedText> texts) override;
+  // Each text's outline, kept as the pixels its offset copies set beyond
+  // its own, set at once.
+  void print_outlines(std::span<const PlacedText> texts, std::span<const Point> offsets) override;
 
   using Surface::circle;
   void circle(double x, double y, double radius, Rgb outline, std::optional<ArcAngles> arc,
@@ -86,11 +90,28 @@ class ImageSurface : public Surface {
   QImage& pixels() const;
   // pixels(), about to be drawn on: no longer of one colour.
   QImage& drawn_on();
-  // The pixels a text sets, from the top-left corner it is printed at.
-  using TextMask = std::vector<std::pair<std::int16_t, std::int16_t>>;
-  const TextMask& text_mask(std::string_view utf8, const QFont& font);
-  // The surface font at the ratio's size.
-  QFont device_font() const;
+  // The pixels a text sets, as offsets from the top-left device pixel it is
+  // printed at, and as offsets in the image's pixel array.
+  struct TextMask {
+    std::vector<std::pair<std::int16_t, std::int16_t>> pixels;
+    std::vector<std::int32_t> index;  // dy * image width + dx
+    int left = 0, top = 0, right = -1, bottom = -1;  // the offsets' bounds
+  };
+  const TextMask& text_mask(std::string_view utf8);
+  // The pixels of a text's copies moved by the device offsets, less its
+  // own.
+  const TextMask& outline_mask(std::string_view utf8,
+                               std::span<const std::pair<std::int16_t, std::int16_t>> moves);
+  TextMask mask_of(std::vector<std::pair<std::int16_t, std::int16_t>> pixels) const;
+  // Sets the mask's pixels, from the device pixel (left, top), in c.
+  void set_mask(const TextMask& mask, std::int64_t left, std::int64_t top, QRgb c);
+  // The device pixel a text printed at (x, y) begins at; nothing when the
+  // text is not drawn at all.
+  std::optional<std::pair<std::int64_t, std::int64_t>> text_corner(double x, double y) const;
+  // The surface font at the ratio's size, and the surface font's line
+  // height: made once, the font on first use (it needs the application).
+  const QFont& device_font();
+  int line_height();
 
   // Null until first used: a surface the frame never draws on, such as the
   // second of the pair in a one-frame run, costs neither memory nor a fill.
@@ -106,6 +127,11 @@ class ImageSurface : public Surface {
   double cur_y_ = 0;
   bool visible_ = true;
   std::map<std::string, TextMask, std::less<>> text_masks_;  // by text, for print_all
+  // by text and the moves of its copies
+  std::map<std::string, TextMask, std::less<>> outline_masks_;
+  std::string outline_key_;
+  std::optional<QFont> device_font_;
+  std::optional<int> line_height_;
 };
 
 }  // namespace hz

@@ -4,6 +4,7 @@
 #include <QFontInfo>
 #include <cmath>
 #include <limits>
+#include <span>
 
 #include "render_qt/fonts.hpp"
 #include "render_qt/image_surface.hpp"
@@ -207,6 +208,38 @@ TEST(ImageSurface, PrintAllSetsThePixelsPrintWould) {
   EXPECT_TRUE(one_by_one.image() == at_once.image());
   EXPECT_EQ(at_once.current_x(), one_by_one.current_x());
   EXPECT_EQ(at_once.current_y(), one_by_one.current_y());
+}
+
+TEST(ImageSurface, OutlinesUnderTextsAreTheCopiesAtTheOffsets) {
+  // Outlines of all eight and of four neighbours, then the texts over them,
+  // against the texts printed at every offset one by one, at each ratio.
+  const PlacedText texts[] = {{100, 100, "オリオン座"},
+                              {200.5, 150.5, "シリウス"},
+                              {-20, 300, "カシオペヤ座"},
+                              {630, 655.5, "10h"},
+                              {101.2, 108, "オリオン座"}};
+  const Point eight[] = {{-1, -1}, {0, -1}, {1, -1}, {-1, 0}, {1, 0}, {-1, 1}, {0, 1}, {1, 1}};
+  const Point four[] = {{0, -1}, {-1, 0}, {1, 0}, {0, 1}};
+  for (double ratio : {1.0, 1.25, 2.0}) {
+    for (std::span<const Point> around : {std::span<const Point>(eight), std::span<const Point>(four)}) {
+      ImageSurface copies, outlined;
+      for (ImageSurface* s : {&copies, &outlined}) {
+        s->set_pixel_ratio(ratio);
+        s->set_back_color(sky);
+        s->set_fore_color(dot);
+      }
+      copies.Surface::print_outlines(texts, around);
+      outlined.print_outlines(texts, around);
+      outlined.print_outlines(texts, around);  // again, from memory
+      EXPECT_EQ(outlined.current_y(), copies.current_y());
+      for (ImageSurface* s : {&copies, &outlined}) {
+        s->set_fore_color(ink);
+        s->print_all(texts);
+      }
+      EXPECT_GT(pixels_of(outlined, dot).size(), 300u);
+      EXPECT_TRUE(copies.image() == outlined.image()) << ratio << " " << around.size();
+    }
+  }
 }
 
 TEST(ImageSurface, NonFiniteCoordinatesDrawNothing) {
