@@ -26,14 +26,16 @@ void draw_boundaries(Surface& pic, const FieldGeometry& field, ConstellationSky&
   screen.resize(e.size());
   // Each point projected once; a piece with an end near or beyond the
   // horizon or the field's edge is cut by draw_sky_arc.
+  const WellInside inside = well_inside_test(field);
   for (std::size_t k = 0; k < e.size(); ++k) {
     points[k] = rot.view(e[k]);
     screen[k].reset();
-    if (!well_inside(field, points[k])) continue;
+    if (!inside(points[k])) continue;
     const Projected s = project_view(points[k], field.x0, field.y0, field.scl);
     screen[k] = Point{s.xp, s.yp};
   }
-  DottedPen pen(boundary_dot_spacing);
+  DottedPen& pen = scratch.pen;
+  pen.clear();
   for (const BoundaryLine& line : boundary_lines) {
     pen.lift();
     for (std::uint32_t k = line.first + 1; k < line.first + line.count; ++k) {

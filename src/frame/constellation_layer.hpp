@@ -12,6 +12,7 @@
 #include "frame/frame_view.hpp"
 #include "frame/label_room.hpp"
 #include "frame/star_field.hpp"
+#include "render/sky_arcs.hpp"
 #include "render/surface.hpp"
 
 namespace hz {
@@ -47,6 +48,7 @@ struct ConstellationScratch {
   // pixel, or a disc of radius 1, 1.5 or 2.
   std::vector<Point> dots[16][4];
   std::vector<std::optional<Point>> boundary_screen;  // boundary points well inside, projected
+  DottedPen pen{boundary_dot_spacing};                // the boundaries' dots
 };
 
 // Draws what the frame's options ask for and records the extended stars and

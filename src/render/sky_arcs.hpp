@@ -21,6 +21,11 @@ class DottedPen {
   explicit DottedPen(double spacing) : spacing_(spacing) {}
   // Starts a new line: its first dot comes at its start.
   void lift() { left_ = 0; }
+  // Starts afresh, the dots gone (their room kept for the next frame's).
+  void clear() {
+    left_ = 0;
+    dots_.clear();
+  }
   void stroke(Point a, Point b);
   const std::vector<Point>& dots() const { return dots_; }
 

@@ -73,9 +73,10 @@ inline Projected project_view(const ViewVec& p, double x0, double y0, double scl
   const double s = std::sqrt(p.u * p.u + p.v * p.v);
   const double d = fast_polar_distance(s, p.w);
   if (s == 0) return {x0, y0, d};
-  // prj's rho cos(t.p) and rho sin(t.p), with t.p measured from v toward u.
-  const double rho = scl * d / rd;
-  return {x0 + rho * (p.v / s), y0 - rho * (p.u / s), d};
+  // prj's rho cos(t.p) and rho sin(t.p), with t.p measured from v toward u:
+  // one division, the pixels per radian worked out once in a loop.
+  const double f = d * (scl / rd) / s;
+  return {x0 + f * p.v, y0 - f * p.u, d};
 }
 
 // The inverse: the view direction (u, v, w), a unit vector, of a point of

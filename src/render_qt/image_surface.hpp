@@ -5,11 +5,12 @@
 #include <QFont>
 #include <QImage>
 #include <cstdint>
-#include <map>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -126,9 +127,14 @@ class ImageSurface : public Surface {
   double cur_x_ = 0;
   double cur_y_ = 0;
   bool visible_ = true;
-  std::map<std::string, TextMask, std::less<>> text_masks_;  // by text, for print_all
-  // by text and the moves of its copies
-  std::map<std::string, TextMask, std::less<>> outline_masks_;
+  // Looked up by a string_view without making a string.
+  struct TextHash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
+  };
+  using MaskMap = std::unordered_map<std::string, TextMask, TextHash, std::equal_to<>>;
+  MaskMap text_masks_;     // by text, for print_all
+  MaskMap outline_masks_;  // by text and the moves of its copies
   std::string outline_key_;
   std::optional<QFont> device_font_;
   std::optional<int> line_height_;
