@@ -27,11 +27,12 @@ void draw_boundaries(Surface& pic, const FieldGeometry& field, ConstellationSky&
   // Each point projected once; a piece with an end near or beyond the
   // horizon or the field's edge is cut by draw_sky_arc.
   const WellInside inside = well_inside_test(field);
+  const double per_radian = pixels_per_radian(field.scl);
   for (std::size_t k = 0; k < e.size(); ++k) {
     points[k] = rot.view(e[k]);
     screen[k].reset();
     if (!inside(points[k])) continue;
-    const Projected s = project_view(points[k], field.x0, field.y0, field.scl);
+    const Projected s = project_view_at(points[k], field.x0, field.y0, per_radian);
     screen[k] = Point{s.xp, s.yp};
   }
   DottedPen& pen = scratch.pen;
@@ -137,6 +138,7 @@ void draw_extended_stars(Surface& pic, const FieldGeometry& field, Constellation
   const std::vector<double>& ra = sky.extended_ra();
   const std::vector<double>& dec = sky.extended_dec();
   constexpr double dot_radius[4] = {0, 1, 1.5, 2};
+  const double per_radian = pixels_per_radian(field.scl);
   for (auto& by_colour : scratch.dots) {
     for (auto& dots : by_colour) dots.clear();
   }
@@ -152,7 +154,7 @@ void draw_extended_stars(Surface& pic, const FieldGeometry& field, Constellation
     row.yp.reset();
     row.drawn = false;
     if (row.horizon.z < 0) continue;
-    const Projected s = project_view(rot.view(e[k]), field.x0, field.y0, field.scl);
+    const Projected s = project_view_at(rot.view(e[k]), field.x0, field.y0, per_radian);
     row.d = s.d;
     row.xp = s.xp;
     row.yp = s.yp;

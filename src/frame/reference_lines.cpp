@@ -93,6 +93,7 @@ void draw_sky_path(Surface& pic, const FieldGeometry& field, const SkyRotation& 
                    const SkyPath& path, Rgb c, std::vector<Point>& points) {
   const double far_outside = field.radius + 17 < 180 ? std::cos((field.radius + 17) * rd) : -2;
   const WellInside inside_field = well_inside_test(field);
+  const double per_radian = pixels_per_radian(field.scl);
   // Runs of points well inside go down as one polyline; a piece with an end
   // near or beyond the horizon or the edge is cut by draw_sky_arc.
   points.clear();
@@ -117,7 +118,7 @@ void draw_sky_path(Surface& pic, const FieldGeometry& field, const SkyRotation& 
     const ViewVec p = rot.view(path[k]);
     const bool inside = inside_field(p);
     if (inside) {
-      const Projected s = project_view(p, field.x0, field.y0, field.scl);
+      const Projected s = project_view_at(p, field.x0, field.y0, per_radian);
       if (k > 0 && !prev_inside) {
         flush();
         draw_sky_arc(pic, field, prev, p, c, figure_piece);

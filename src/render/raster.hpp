@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <concepts>
 #include <cstdint>
 #include <cstdlib>
 #include <optional>
@@ -48,6 +49,14 @@ void raster_point(Grid& g, double x, double y, Rgb c) {
   if (!px || !py || *px < 0 || *py < 0 || *px >= g.width() || *py >= g.height()) return;
   g.put(static_cast<int>(*px), static_cast<int>(*py), c);
 }
+
+// A grid that also lends its pixels, one word each, row after row, and the
+// word of a colour: raster_line then steps through them by index.
+template <class Grid>
+concept WordGrid = requires(Grid& g, Rgb c) {
+  { g.words() } -> std::same_as<std::uint32_t*>;
+  { g.word(c) } -> std::same_as<std::uint32_t>;
+};
 
 // A line between two points, as Bresenham draws it between the rounded end
 // points: one pixel per step of the major axis, the minor coordinate rounded
@@ -96,6 +105,26 @@ void raster_line(Grid& g, double x1, double y1, double x2, double y2, Rgb c) {
   // needed only for a line clipped at its start.
   std::int64_t off = i_lo == 0 ? 0 : num / den;
   std::int64_t next = (off + 1) * den;  // numerator at which off steps up
+  if constexpr (WordGrid<Grid>) {
+    // The pixel's index moves a step along the major axis each time, and a
+    // row or column along the minor one when off steps up.
+    std::uint32_t* const words = g.words();
+    const std::uint32_t v = g.word(c);
+    const std::int64_t w = g.width();
+    const std::int64_t major_step = x_major ? 1 : w;
+    const std::int64_t minor_step = x_major ? sq * w : sq;
+    std::int64_t q = q0 + sq * off;
+    std::int64_t at = x_major ? q * w + p0 + i_lo : (p0 + i_lo) * w + q;
+    for (std::int64_t i = i_lo; i <= i_hi; ++i, num += 2 * dq, at += major_step) {
+      if (num >= next) {
+        next += den;
+        q += sq;
+        at += minor_step;
+      }
+      if (q >= 0 && q < minor_size) words[at] = v;
+    }
+    return;
+  }
   // One loop for each axis, so that no pixel asks which is the major one.
   const auto steps = [&](auto put) {
     for (std::int64_t i = i_lo; i <= i_hi; ++i, num += 2 * dq) {

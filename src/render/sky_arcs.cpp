@@ -76,14 +76,16 @@ bool draw_sky_arc(Surface& pic, const FieldGeometry& g, const ViewVec& a, const 
   const double cosang = a.u * b.u + a.v * b.v + a.w * b.w;
   const double angle = std::acos(std::clamp(cosang, -1.0, 1.0)) * (t1 - t0);
   const int pieces = std::max(1, static_cast<int>(std::ceil(angle / max_piece)));
-  const Projected s0 = project_view(lerp(a, b, t0), g.x0, g.y0, g.scl);
+  const double per_radian = pixels_per_radian(g.scl);
+  const Projected s0 = project_view_at(lerp(a, b, t0), g.x0, g.y0, per_radian);
   // The pieces go down as polylines, some at a time: a frame draws
   // thousands of arcs, and each call to the surface sets up anew.
   std::array<Point, 16> run;
   std::size_t n = 0;
   run[n++] = {s0.xp, s0.yp};
   for (int k = 1; k <= pieces; ++k) {
-    const Projected s = project_view(lerp(a, b, t0 + (t1 - t0) * k / pieces), g.x0, g.y0, g.scl);
+    const Projected s =
+        project_view_at(lerp(a, b, t0 + (t1 - t0) * k / pieces), g.x0, g.y0, per_radian);
     const Point next{s.xp, s.yp};
     if (pen) {
       pen->stroke(run[0], next);

@@ -57,6 +57,7 @@ void SkyFill::add_ring(std::span<const ViewVec> ring) {
   if (scratch_.size() < 3) return;
 
   screen_.clear();
+  const double per_radian = pixels_per_radian(field_.scl);
   const std::size_t n = scratch_.size();
   for (std::size_t k = 0; k < n; ++k) {
     const ViewVec& a = scratch_[k];
@@ -69,7 +70,7 @@ void SkyFill::add_ring(std::span<const ViewVec> ring) {
     for (int i = 0; i < pieces; ++i) {
       const double t = static_cast<double>(i) / pieces;
       const ViewVec p{a.u + (b.u - a.u) * t, a.v + (b.v - a.v) * t, a.w + (b.w - a.w) * t, 0};
-      const Projected s = project_view(p, field_.x0, field_.y0, field_.scl);
+      const Projected s = project_view_at(p, field_.x0, field_.y0, per_radian);
       screen_.push_back({s.xp, s.yp});
     }
   }

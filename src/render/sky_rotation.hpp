@@ -69,14 +69,20 @@ class SkyRotation {
 // equidistant projection about (x0, y0) at scl pixels per degree.
 // Inline, with the quick polar distance (within 2e-14 rad of atan2's): it
 // runs for every faint star and boundary point of every frame.
-inline Projected project_view(const ViewVec& p, double x0, double y0, double scl) {
+// The projection's pixels per radian, for scl pixels per degree: a loop
+// over many directions works it out once and projects them with
+// project_view_at.
+inline double pixels_per_radian(double scl) { return scl / rd; }
+inline Projected project_view_at(const ViewVec& p, double x0, double y0, double per_radian) {
   const double s = std::sqrt(p.u * p.u + p.v * p.v);
   const double d = fast_polar_distance(s, p.w);
   if (s == 0) return {x0, y0, d};
-  // prj's rho cos(t.p) and rho sin(t.p), with t.p measured from v toward u:
-  // one division, the pixels per radian worked out once in a loop.
-  const double f = d * (scl / rd) / s;
+  // prj's rho cos(t.p) and rho sin(t.p), with t.p measured from v toward u.
+  const double f = d * per_radian / s;
   return {x0 + f * p.v, y0 - f * p.u, d};
+}
+inline Projected project_view(const ViewVec& p, double x0, double y0, double scl) {
+  return project_view_at(p, x0, y0, pixels_per_radian(scl));
 }
 
 // The inverse: the view direction (u, v, w), a unit vector, of a point of

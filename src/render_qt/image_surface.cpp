@@ -34,6 +34,8 @@ class ImageGrid final : public PixelGrid {
   int height() const override { return h_; }
   Rgb get(int x, int y) const override { return from_qrgb(bits_[y * w_ + x]); }
   void put(int x, int y, Rgb c) override { bits_[y * w_ + x] = to_qrgb(c); }
+  std::uint32_t* words() { return bits_; }
+  std::uint32_t word(Rgb c) const { return to_qrgb(c); }
 
  private:
   QRgb* bits_;
