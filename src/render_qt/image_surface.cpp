@@ -379,12 +379,21 @@ void ImageSurface::pset_all(std::span<const Point> points, Rgb c) {
 }
 
 void ImageSurface::discs(std::span<const Point> centres, double radius, Rgb c) {
-  if (scale_.ratio == 1 || !std::isfinite(radius) || radius < 0) {
+  if (!std::isfinite(radius) || radius < 0) {
     Surface::discs(centres, radius, c);
     return;
   }
   if (centres.empty()) return;
   ImageGrid g(drawn_on());
+  if (scale_.ratio == 1) {
+    // The pixels Surface::discs would gather, set as they come.
+    const std::vector<Point> disc = disc_offsets(radius);
+    for (const Point& p : centres) {
+      const double cx = std::rint(p.x), cy = std::rint(p.y);
+      for (const Point& d : disc) raster_point(g, cx + d.x, cy + d.y, c);
+    }
+    return;
+  }
   for (const Point& p : centres)
     scaled_ellipse(g, scale_, p.x, p.y, radius, radius, std::nullopt, c, c);
 }
