@@ -20,30 +20,31 @@ constexpr double name_height = label_line_height;
 void draw_boundaries(Surface& pic, const FieldGeometry& field, ConstellationSky& sky,
                      const SkyRotation& rot, ConstellationScratch& scratch) {
   const std::vector<Vec3>& e = sky.boundaries();
-  std::vector<ViewVec>& points = scratch.boundary;
-  std::vector<std::optional<Point>>& screen = scratch.boundary_screen;
-  points.resize(e.size());
-  screen.resize(e.size());
-  // Each point projected once; a piece with an end near or beyond the
-  // horizon or the field's edge is cut by draw_sky_arc.
   const WellInside inside = well_inside_test(field);
   const double per_radian = pixels_per_radian(field.scl);
-  for (std::size_t k = 0; k < e.size(); ++k) {
-    points[k] = rot.view(e[k]);
-    screen[k].reset();
-    if (!inside(points[k])) continue;
-    const Projected s = project_view_at(points[k], field.x0, field.y0, per_radian);
-    screen[k] = Point{s.xp, s.yp};
-  }
   DottedPen& pen = scratch.pen;
   pen.clear();
+  // Each point projected once, as its line comes to it; a piece with an end
+  // near or beyond the horizon or the field's edge is cut by draw_sky_arc.
   for (const BoundaryLine& line : boundary_lines) {
     pen.lift();
-    for (std::uint32_t k = line.first + 1; k < line.first + line.count; ++k) {
-      if (screen[k - 1] && screen[k])
-        pen.stroke(*screen[k - 1], *screen[k]);
-      else
-        draw_sky_arc(pic, field, points[k - 1], points[k], col_boundary, figure_piece, &pen);
+    ViewVec prev{};
+    std::optional<Point> prev_screen;
+    for (std::uint32_t k = line.first; k < line.first + line.count; ++k) {
+      const ViewVec p = rot.view(e[k]);
+      std::optional<Point> screen;
+      if (inside(p)) {
+        const Projected s = project_view_at(p, field.x0, field.y0, per_radian);
+        screen = Point{s.xp, s.yp};
+      }
+      if (k > line.first) {
+        if (prev_screen && screen)
+          pen.stroke(*prev_screen, *screen);
+        else
+          draw_sky_arc(pic, field, prev, p, col_boundary, figure_piece, &pen);
+      }
+      prev = p;
+      prev_screen = screen;
     }
   }
   pic.pset_all(pen.dots(), col_boundary);

@@ -41,14 +41,13 @@ struct LabelRow {
 // asked (the renderer's table), the very places the names were drawn at.
 std::vector<LabelRow> label_rows(const FrameReport& frame);
 
-// View directions of one frame, kept to be reused by the next.
+// What a frame draws the faint stars and the boundaries with, kept for the
+// next frame to reuse.
 struct ConstellationScratch {
-  std::vector<ViewVec> boundary;
   // The faint stars' centres by colour code (+ 8 dimmed) and by dot: one
   // pixel, or a disc of radius 1, 1.5 or 2.
   std::vector<Point> dots[16][4];
-  std::vector<std::optional<Point>> boundary_screen;  // boundary points well inside, projected
-  DottedPen pen{boundary_dot_spacing};                // the boundaries' dots
+  DottedPen pen{boundary_dot_spacing};  // the boundaries' dots
 };
 
 // Draws what the frame's options ask for and records the extended stars and

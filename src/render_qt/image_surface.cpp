@@ -43,8 +43,10 @@ class ImageGrid final : public PixelGrid {
 };
 
 // The pixels of a recording: offsets into the image and their colours.
+// Each pixel by its index (the largest image, 1923 x 1995, has fewer than
+// 2^32) and colour: eight bytes, read back every frame.
 struct ImageRecording : SurfaceRecording {
-  std::vector<std::pair<qsizetype, QRgb>> pixels;
+  std::vector<std::pair<std::uint32_t, QRgb>> pixels;
 };
 
 }  // namespace
@@ -132,7 +134,7 @@ std::unique_ptr<SurfaceRecording> ImageSurface::record() const {
   const auto* bits = reinterpret_cast<const QRgb*>(image.constBits());
   const qsizetype n = image.sizeInBytes() / static_cast<qsizetype>(sizeof(QRgb));
   for (qsizetype i = 0; i < n; ++i) {
-    if (bits[i] != back) r->pixels.emplace_back(i, bits[i]);
+    if (bits[i] != back) r->pixels.emplace_back(static_cast<std::uint32_t>(i), bits[i]);
   }
   return r;
 }
