@@ -88,6 +88,17 @@ const std::vector<PixelSpan>& SkyFill::spans() {
   const int top = static_cast<int>(std::ceil(field_.y0 - r));
   const int bottom = static_cast<int>(std::floor(field_.y0 + r));
   const int rows = bottom - top + 1;
+  // Each row's half-width of the disc, the same for every level of a field.
+  const FieldGeometry& h = halves_field_;
+  if (h.x0 != field_.x0 || h.y0 != field_.y0 || h.scl != field_.scl ||
+      h.radius != field_.radius || halves_.size() != static_cast<std::size_t>(std::max(rows, 0))) {
+    halves_field_ = field_;
+    halves_.clear();
+    for (int y = top; y <= bottom; ++y) {
+      const double dy = y - field_.y0;
+      halves_.push_back(std::sqrt(std::max(0.0, r * r - dy * dy)));
+    }
+  }
   // A pixel row y crosses an edge when min(y0, y1) <= y < max(y0, y1). Each
   // edge that crosses a row of the field goes into the bucket of the first,
   // with its x there and its step from row to row; the rows then take the
@@ -135,8 +146,7 @@ const std::vector<PixelSpan>& SkyFill::spans() {
     }
     active_.resize(kept);
     if (crossings_.size() < 2) continue;
-    const double dy = y - field_.y0;
-    const double half = std::sqrt(std::max(0.0, r * r - dy * dy));
+    const double half = halves_[static_cast<std::size_t>(y - top)];
     const double lo = field_.x0 - half, hi = field_.x0 + half;
     for (std::size_t k = 0; k + 1 < crossings_.size(); k += 2) {
       const double a = std::max(crossings_[k], lo), b = std::min(crossings_[k + 1], hi);

@@ -43,6 +43,8 @@ class SkyFill {
   std::vector<std::size_t> order_, bucket_start_, fill_at_;
   std::vector<double> crossings_;
   std::vector<PixelSpan> spans_;
+  FieldGeometry halves_field_{0, 0, 0, 0};  // the field halves_ were worked out for
+  std::vector<double> halves_;               // the field's half-width on each row
 };
 
 }  // namespace hz
