@@ -26,25 +26,26 @@ void draw_boundaries(Surface& pic, const FieldGeometry& field, ConstellationSky&
   pen.clear();
   // Each point projected once, as its line comes to it; a piece with an end
   // near or beyond the horizon or the field's edge is cut by draw_sky_arc.
+  // The point before and this one take turns in two slots, not copied from
+  // one to the other.
+  ViewVec view[2];
+  Point screen[2];
+  bool well[2];
   for (const BoundaryLine& line : boundary_lines) {
     pen.lift();
-    ViewVec prev{};
-    std::optional<Point> prev_screen;
     for (std::uint32_t k = line.first; k < line.first + line.count; ++k) {
-      const ViewVec p = rot.view(e[k]);
-      std::optional<Point> screen;
-      if (inside(p)) {
-        const Projected s = project_view_at(p, field.x0, field.y0, per_radian);
-        screen = Point{s.xp, s.yp};
+      const std::uint32_t now = k & 1, before = now ^ 1;
+      view[now] = rot.view(e[k]);
+      well[now] = inside(view[now]);
+      if (well[now]) {
+        const Projected s = project_view_at(view[now], field.x0, field.y0, per_radian);
+        screen[now] = {s.xp, s.yp};
       }
-      if (k > line.first) {
-        if (prev_screen && screen)
-          pen.stroke(*prev_screen, *screen);
-        else
-          draw_sky_arc(pic, field, prev, p, col_boundary, figure_piece, &pen);
-      }
-      prev = p;
-      prev_screen = screen;
+      if (k == line.first) continue;
+      if (well[before] && well[now])
+        pen.stroke(screen[before], screen[now]);
+      else
+        draw_sky_arc(pic, field, view[before], view[now], col_boundary, figure_piece, &pen);
     }
   }
   pic.pset_all(pen.dots(), col_boundary);

@@ -139,10 +139,12 @@ const std::vector<PixelSpan>& SkyFill::spans() {
     }
     crossings_.clear();
     std::size_t kept = 0;
-    for (ActiveEdge& a : active_) {
+    for (std::size_t k = 0; k < active_.size(); ++k) {
+      // Read whole and written whole: a field written alone and then read
+      // back with its neighbour stalls.
+      const ActiveEdge a = active_[k];
       crossings_.push_back(a.x);
-      a.x += a.step;
-      if (y < a.last) active_[kept++] = a;
+      if (y < a.last) active_[kept++] = {a.x + a.step, a.step, a.first, a.last};
     }
     active_.resize(kept);
     if (crossings_.size() < 2) continue;
