@@ -2,6 +2,7 @@
 #include "frame/reference_lines.hpp"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <string>
 
@@ -73,7 +74,30 @@ const SkyPath& ecliptic_path() {
   return p;
 }
 
-SkyPath meridian_path(double theta) { return hour_circle(theta / (15 * rd), true, 2); }
+SkyPath meridian_path(double theta) {
+  // hour_circle(theta's hours, true, 2), with the declinations' sines and
+  // cosines taken once: the meridian is drawn anew every frame.
+  constexpr int n = 90;
+  struct Declination {
+    double c, s;
+  };
+  static const std::array<Declination, n + 1> up = [] {
+    std::array<Declination, n + 1> t{};
+    for (int k = 0; k <= n; ++k) {
+      const double d = (-90 + 180.0 * k / n) * rd;
+      t[k] = {std::cos(d), std::sin(d)};
+    }
+    return t;
+  }();
+  const double ra_h = theta / (15 * rd);
+  const double a = ra_h * 15 * rd, b = (ra_h + 12) * 15 * rd;
+  const double ca = std::cos(a), sa = std::sin(a), cb = std::cos(b), sb = std::sin(b);
+  SkyPath p;
+  p.reserve(2 * n + 1);
+  for (int k = 0; k <= n; ++k) p.push_back({up[k].c * ca, up[k].c * sa, up[k].s});
+  for (int k = 1; k <= n; ++k) p.push_back({up[n - k].c * cb, up[n - k].c * sb, up[n - k].s});
+  return p;
+}
 
 const std::vector<GridLine>& equatorial_grid(double zoom) {
   // Pieces of 3 degrees, halved at 4 times and again at 16 times, so that
