@@ -52,14 +52,18 @@ void draw_boundaries(Surface& pic, const FieldGeometry& field, ConstellationSky&
 }
 
 // The label points, for the label vectors of the stars' epoch.
+// Without with_horizon, the altitudes and azimuths are left at 0: a frame
+// draws the names from the places alone.
 std::vector<LabelRow> label_rows_of(const FieldGeometry& field, const SkyRotation& rot,
-                                    const std::vector<Vec3>& labels) {
+                                    const std::vector<Vec3>& labels, bool with_horizon) {
   std::vector<LabelRow> rows(labels.size());
   for (std::size_t k = 0; k < labels.size(); ++k) {
     LabelRow& row = rows[k];
-    const Horizon h = alt_az_of(rot.horizon(labels[k]));
-    row.alt = h.alt;
-    row.az = h.az;
+    if (with_horizon) {
+      const Horizon h = alt_az_of(rot.horizon(labels[k]));
+      row.alt = h.alt;
+      row.az = h.az;
+    }
     const ViewVec p = rot.view(labels[k]);
     if (!well_inside(field, p)) continue;
     const Projected s = project_view(p, field.x0, field.y0, field.scl);
@@ -84,7 +88,7 @@ void draw_names(Surface& pic, const FieldGeometry& field, ConstellationSky& sky,
                 FrameReport& report, std::vector<LabelBox>* names_taken) {
   std::vector<LabelBox> taken = keep_clear;
   std::vector<PlacedText> texts;
-  const std::vector<LabelRow> rows = label_rows_of(field, rot, sky.labels());
+  const std::vector<LabelRow> rows = label_rows_of(field, rot, sky.labels(), false);
   for (std::size_t k = 0; k < constellations.size(); ++k) {
     const LabelRow& row = rows[k];
     if (!drawn_now || !row.xp || !row.yp) continue;
@@ -183,7 +187,8 @@ void draw_extended_stars(Surface& pic, const FieldGeometry& field, Constellation
 std::vector<LabelRow> label_rows(const FrameReport& frame) {
   const FrameView view = view_of(frame);
   ConstellationSky sky(frame.stars_epoch);
-  std::vector<LabelRow> rows = label_rows_of(field_of(view), frame_rotation(view), sky.labels());
+  std::vector<LabelRow> rows =
+      label_rows_of(field_of(view), frame_rotation(view), sky.labels(), true);
   for (int k : frame.names_drawn) rows[static_cast<std::size_t>(k)].drawn = true;
   return rows;
 }
