@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cstdint>
 #include <cmath>
 #include <limits>
 #include <set>
@@ -136,6 +137,52 @@ TEST(RasterLine, NonFiniteOrHugeEndDrawsNothing) {
     Grid g(20, 20);
     raster_line(g, e[0], e[1], e[2], e[3], ink);
     EXPECT_TRUE(g.of(ink).empty()) << e[0] << "," << e[1] << " - " << e[2] << "," << e[3];
+  }
+}
+
+// A grid that lends its pixels as words, as the image surface's does.
+class WordsGrid {
+ public:
+  WordsGrid(int w, int h) : w_(w), h_(h), words_(static_cast<std::size_t>(w * h), bg) {}
+  int width() const { return w_; }
+  int height() const { return h_; }
+  void put(int x, int y, Rgb c) { words_[static_cast<std::size_t>(y * w_ + x)] = c; }
+  std::uint32_t* words() { return words_.data(); }
+  std::uint32_t word(Rgb c) const { return c; }
+  Pixels of(Rgb c) const {
+    Pixels s;
+    for (int y = 0; y < h_; ++y)
+      for (int x = 0; x < w_; ++x)
+        if (words_[static_cast<std::size_t>(y * w_ + x)] == c) s.insert({x, y});
+    return s;
+  }
+
+ private:
+  int w_, h_;
+  std::vector<std::uint32_t> words_;
+};
+static_assert(WordGrid<WordsGrid>);
+
+TEST(RasterLine, StepsThroughWordsAsThroughPuts) {
+  // Shallow and steep, both ways, and cut by every edge on either axis.
+  for (const auto& e : std::vector<std::array<double, 4>>{{1, 1, 30, 9},
+                                                          {30, 9, 1, 1},
+                                                          {3, 1, 9, 18},
+                                                          {9, 18, 3, 1},
+                                                          {-15, 4, 50, 12},
+                                                          {4, -30, 12, 40},
+                                                          {-5, -5, 45, 25},
+                                                          {20, 15, 60, -30},
+                                                          {10, 19.5, 39.4, 25},
+                                                          {1, 18, 35, 4},
+                                                          {30, 1, 20, 19},
+                                                          {45, -3, -10, 16},
+                                                          {7, 7, 7, 7}}) {
+    Grid plain(40, 20);
+    WordsGrid words(40, 20);
+    raster_line(plain, e[0], e[1], e[2], e[3], ink);
+    raster_line(words, e[0], e[1], e[2], e[3], ink);
+    EXPECT_EQ(words.of(ink), plain.of(ink)) << e[0] << "," << e[1] << " - " << e[2] << "," << e[3];
   }
 }
 
