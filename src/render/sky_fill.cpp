@@ -17,7 +17,7 @@ void clip_ring(const std::vector<ViewVec>& in, std::vector<ViewVec>& out, F f) {
   const std::size_t n = in.size();
   for (std::size_t k = 0; k < n; ++k) {
     const ViewVec& cur = in[k];
-    const ViewVec& prev = in[(k + n - 1) % n];
+    const ViewVec& prev = in[k == 0 ? n - 1 : k - 1];
     const double fc = f(cur), fp = f(prev);
     if ((fc >= 0) != (fp >= 0)) {
       const double t = fp / (fp - fc);
@@ -48,20 +48,23 @@ void SkyFill::add_ring(std::span<const ViewVec> ring) {
   // Most rings need no cut.
   bool whole = true;
   for (const ViewVec& p : ring) whole = whole && up(p) >= 0 && front(p) >= 0;
-  scratch_.assign(ring.begin(), ring.end());
+  // A whole ring is read where it is; a cut one from the cut's own list.
+  std::span<const ViewVec> kept = ring;
   if (!whole) {
+    scratch_.assign(ring.begin(), ring.end());
     clip_ring(scratch_, clipped_, up);
     if (clipped_.size() < 3) return;
     clip_ring(clipped_, scratch_, front);
+    kept = scratch_;
   }
-  if (scratch_.size() < 3) return;
+  if (kept.size() < 3) return;
 
   screen_.clear();
   const double per_radian = pixels_per_radian(field_.scl);
-  const std::size_t n = scratch_.size();
+  const std::size_t n = kept.size();
   for (std::size_t k = 0; k < n; ++k) {
-    const ViewVec& a = scratch_[k];
-    const ViewVec& b = scratch_[(k + 1) % n];
+    const ViewVec& a = kept[k];
+    const ViewVec& b = kept[k + 1 < n ? k + 1 : 0];  // no division a point
     // Unit vectors but where the cut made a point (a chord's, a little
     // shorter): such a side comes out in a piece or two more.
     const double c = a.u * b.u + a.v * b.v + a.w * b.w;
@@ -76,7 +79,7 @@ void SkyFill::add_ring(std::span<const ViewVec> ring) {
   }
   for (std::size_t k = 0; k < screen_.size(); ++k) {
     const Point& a = screen_[k];
-    const Point& b = screen_[(k + 1) % screen_.size()];
+    const Point& b = screen_[k + 1 < screen_.size() ? k + 1 : 0];
     if (a.y != b.y) edges_.push_back({a.x, a.y, b.x, b.y});
   }
 }
