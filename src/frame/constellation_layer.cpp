@@ -45,7 +45,7 @@ void draw_boundaries(Surface& pic, const FieldGeometry& field, ConstellationSky&
       if (well[before] && well[now])
         pen.stroke(screen[before], screen[now]);
       else
-        draw_sky_arc(pic, field, view[before], view[now], col_boundary, figure_piece, &pen);
+        draw_sky_arc(pic, field, inside, view[before], view[now], col_boundary, figure_piece, &pen);
     }
   }
   pic.pset_all(pen.dots(), col_boundary);
@@ -231,8 +231,9 @@ void draw_constellations(Surface& pic, ConstellationSky& sky, const FrameView& v
     const auto end = [&](const StarRef& s) {
       return rot.view(s.table == StarTable::builtin ? builtin[s.row] : extended[s.row - 1]);
     };
+    const WellInside bounds = well_inside_test(field);
     for (const FigureLine& line : figure_lines) {
-      draw_sky_arc(pic, field, end(line.from), end(line.to), col_figure, figure_piece);
+      draw_sky_arc(pic, field, bounds, end(line.from), end(line.to), col_figure, figure_piece);
     }
   }
   if (o.constellation_names)

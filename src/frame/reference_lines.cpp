@@ -145,16 +145,16 @@ void draw_sky_path(Surface& pic, const FieldGeometry& field, const SkyRotation& 
       const Projected s = project_view_at(p, field.x0, field.y0, per_radian);
       if (k > 0 && !prev_inside) {
         flush();
-        draw_sky_arc(pic, field, prev, p, c, figure_piece);
+        draw_sky_arc(pic, field, inside_field, prev, p, c, figure_piece);
       }
       points.push_back({s.xp, s.yp});
     } else {
       if (k > 0 && prev_inside) {
         flush();
-        draw_sky_arc(pic, field, prev, p, c, figure_piece);
+        draw_sky_arc(pic, field, inside_field, prev, p, c, figure_piece);
       } else if (k > 0 && (p.zenith > -0.2 || prev.zenith > -0.2)) {
         // Both ends outside: the piece may still cross a corner of the field.
-        draw_sky_arc(pic, field, prev, p, c, figure_piece);
+        draw_sky_arc(pic, field, inside_field, prev, p, c, figure_piece);
       }
     }
     prev = p;

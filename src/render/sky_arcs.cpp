@@ -69,8 +69,13 @@ WellInside well_inside_test(const FieldGeometry& g) { return {margin(g), edge_ma
 
 bool draw_sky_arc(Surface& pic, const FieldGeometry& g, const ViewVec& a, const ViewVec& b, Rgb c,
                   double max_piece, DottedPen* pen) {
+  return draw_sky_arc(pic, g, well_inside_test(g), a, b, c, max_piece, pen);
+}
+
+bool draw_sky_arc(Surface& pic, const FieldGeometry& g, const WellInside& bounds,
+                  const ViewVec& a, const ViewVec& b, Rgb c, double max_piece, DottedPen* pen) {
   double t0 = 0, t1 = 1;
-  if (!clip(a.zenith, b.zenith, margin(g), t0, t1) || !clip(a.w, b.w, edge_margin(g), t0, t1))
+  if (!clip(a.zenith, b.zenith, bounds.zenith, t0, t1) || !clip(a.w, b.w, bounds.w, t0, t1))
     return false;
 
   const double cosang = a.u * b.u + a.v * b.v + a.w * b.w;

@@ -35,14 +35,6 @@ class DottedPen {
   std::vector<Point> dots_;
 };
 
-// Draws the arc from a to b (less than 180 degrees apart) where it is at
-// least one pixel above the horizon and one pixel inside the field, in
-// straight pieces of at most max_piece radians. With a pen the pieces go to
-// its dots (and c is not used), otherwise they are drawn as solid lines. Returns whether anything
-// was drawn.
-bool draw_sky_arc(Surface& pic, const FieldGeometry& g, const ViewVec& a, const ViewVec& b, Rgb c,
-                  double max_piece, DottedPen* pen = nullptr);
-
 // Whether a direction stands at least one pixel above the horizon and one
 // pixel inside the field.
 bool well_inside(const FieldGeometry& g, const ViewVec& p);
@@ -54,6 +46,19 @@ struct WellInside {
   bool operator()(const ViewVec& p) const { return p.zenith >= zenith && p.w >= w; }
 };
 WellInside well_inside_test(const FieldGeometry& g);
+
+// Draws the arc from a to b (less than 180 degrees apart) where it is at
+// least one pixel above the horizon and one pixel inside the field, in
+// straight pieces of at most max_piece radians. With a pen the pieces go to
+// its dots (and c is not used), otherwise they are drawn as solid lines.
+// Returns whether anything was drawn.
+bool draw_sky_arc(Surface& pic, const FieldGeometry& g, const ViewVec& a, const ViewVec& b, Rgb c,
+                  double max_piece, DottedPen* pen = nullptr);
+// The same with the field's bounds (well_inside_test) worked out once by a
+// caller that draws many arcs.
+bool draw_sky_arc(Surface& pic, const FieldGeometry& g, const WellInside& bounds,
+                  const ViewVec& a, const ViewVec& b, Rgb c, double max_piece,
+                  DottedPen* pen = nullptr);
 
 // Whether every point of the box (pixels, left, top, width, height) lies
 // inside the field and above the horizon, for a rotation's view: a text box
