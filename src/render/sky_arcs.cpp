@@ -3,8 +3,8 @@
 
 #include <algorithm>
 #include <array>
-#include <span>
 #include <cmath>
+#include <span>
 
 #include "common/constants.hpp"
 
@@ -72,8 +72,8 @@ bool draw_sky_arc(Surface& pic, const FieldGeometry& g, const ViewVec& a, const 
   return draw_sky_arc(pic, g, well_inside_test(g), a, b, c, max_piece, pen);
 }
 
-bool draw_sky_arc(Surface& pic, const FieldGeometry& g, const WellInside& bounds,
-                  const ViewVec& a, const ViewVec& b, Rgb c, double max_piece, DottedPen* pen) {
+bool draw_sky_arc(Surface& pic, const FieldGeometry& g, const WellInside& bounds, const ViewVec& a,
+                  const ViewVec& b, Rgb c, double max_piece, DottedPen* pen) {
   double t0 = 0, t1 = 1;
   if (!clip(a.zenith, b.zenith, bounds.zenith, t0, t1) || !clip(a.w, b.w, bounds.w, t0, t1))
     return false;

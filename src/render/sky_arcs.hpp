@@ -56,9 +56,8 @@ bool draw_sky_arc(Surface& pic, const FieldGeometry& g, const ViewVec& a, const 
                   double max_piece, DottedPen* pen = nullptr);
 // The same with the field's bounds (well_inside_test) worked out once by a
 // caller that draws many arcs.
-bool draw_sky_arc(Surface& pic, const FieldGeometry& g, const WellInside& bounds,
-                  const ViewVec& a, const ViewVec& b, Rgb c, double max_piece,
-                  DottedPen* pen = nullptr);
+bool draw_sky_arc(Surface& pic, const FieldGeometry& g, const WellInside& bounds, const ViewVec& a,
+                  const ViewVec& b, Rgb c, double max_piece, DottedPen* pen = nullptr);
 
 // Whether every point of the box (pixels, left, top, width, height) lies
 // inside the field and above the horizon, for a rotation's view: a text box

@@ -93,8 +93,8 @@ const std::vector<PixelSpan>& SkyFill::spans() {
   const int rows = bottom - top + 1;
   // Each row's half-width of the disc, the same for every level of a field.
   const FieldGeometry& h = halves_field_;
-  if (h.x0 != field_.x0 || h.y0 != field_.y0 || h.scl != field_.scl ||
-      h.radius != field_.radius || halves_.size() != static_cast<std::size_t>(std::max(rows, 0))) {
+  if (h.x0 != field_.x0 || h.y0 != field_.y0 || h.scl != field_.scl || h.radius != field_.radius ||
+      halves_.size() != static_cast<std::size_t>(std::max(rows, 0))) {
     halves_field_ = field_;
     halves_.clear();
     for (int y = top; y <= bottom; ++y) {

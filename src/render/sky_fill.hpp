@@ -44,7 +44,7 @@ class SkyFill {
   std::vector<double> crossings_;
   std::vector<PixelSpan> spans_;
   FieldGeometry halves_field_{0, 0, 0, 0};  // the field halves_ were worked out for
-  std::vector<double> halves_;               // the field's half-width on each row
+  std::vector<double> halves_;              // the field's half-width on each row
 };
 
 }  // namespace hz

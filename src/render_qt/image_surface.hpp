@@ -95,7 +95,7 @@ class ImageSurface : public Surface {
   // printed at, and as offsets in the image's pixel array.
   struct TextMask {
     std::vector<std::pair<std::int16_t, std::int16_t>> pixels;
-    std::vector<std::int32_t> index;  // dy * image width + dx
+    std::vector<std::int32_t> index;                 // dy * image width + dx
     int left = 0, top = 0, right = -1, bottom = -1;  // the offsets' bounds
   };
   const TextMask& text_mask(std::string_view utf8);

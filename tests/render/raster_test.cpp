@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <cstdint>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 #include <set>
 #include <utility>

@@ -221,7 +221,8 @@ TEST(ImageSurface, OutlinesUnderTextsAreTheCopiesAtTheOffsets) {
   const Point eight[] = {{-1, -1}, {0, -1}, {1, -1}, {-1, 0}, {1, 0}, {-1, 1}, {0, 1}, {1, 1}};
   const Point four[] = {{0, -1}, {-1, 0}, {1, 0}, {0, 1}};
   for (double ratio : {1.0, 1.25, 2.0}) {
-    for (std::span<const Point> around : {std::span<const Point>(eight), std::span<const Point>(four)}) {
+    for (std::span<const Point> around :
+         {std::span<const Point>(eight), std::span<const Point>(four)}) {
       ImageSurface copies, outlined;
       for (ImageSurface* s : {&copies, &outlined}) {
         s->set_pixel_ratio(ratio);
